@@ -1,0 +1,273 @@
+#include "app/frmMenu.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "app/widgets/Hub.h"
+#include "platform/Artwork.h"
+#include "platform/Twips.h"
+
+namespace {
+
+constexpr QSize kPanel(760, 580);
+constexpr int kFlashTop = 0;
+
+QLabel *pictureLabel(QWidget *parent, const QString &name, const QString &art, QSize size) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
+    l->setFixedSize(size);
+    l->setMouseTracking(true);
+    return l;
+}
+
+QFrame *highlightShape(QWidget *parent, const QString &name, QRect r) {
+    auto *f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setGeometry(r);
+    f->setStyleSheet(QStringLiteral("QFrame#%1 { border: 2px solid rgb(255,0,0); background: transparent; }").arg(name));
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    f->hide();
+    return f;
+}
+
+}  // namespace
+
+frmMenu::frmMenu(QWidget *parent)
+    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(QStringLiteral(" Cartaflex 2.0"));
+    QWidget *panel = picContainer();
+
+    picBody = new QLabel(panel);
+    picBody->setObjectName(QStringLiteral("picBody"));
+    picBody->setGeometry(0, 0, kPanel.width(), kPanel.height());
+    picBody->setStyleSheet(QStringLiteral(
+        "QLabel#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
+        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+    picBody->setMouseTracking(true);
+
+    auto *title = new QLabel(QStringLiteral("Cartaflex 2.0"), panel);
+    title->setGeometry(90, 24, 600, 40);
+    title->setStyleSheet(QStringLiteral("font-size: 26px; font-weight: bold; color: #1d3c5e;"));
+    title->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *subtitle = new QLabel(
+        QStringLiteral("Biglietti da visita, buste e archivio dati personali"), panel);
+    subtitle->setGeometry(92, 64, 600, 22);
+    subtitle->setStyleSheet(QStringLiteral("font-size: 13px; color: #4a5a6a;"));
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    struct Key {
+        QPushButton **cmd;
+        QLabel **pic;
+        QFrame **shp;
+        const char *cmdName;
+        const char *picName;
+        const char *shpName;
+        const char *art;
+        const char *caption;
+        int left;
+    };
+    const Key keys[] = {
+        {&cmdArchivioDati, &picArchivioDati, &shpArchivioDati, "cmdArchivioDati", "picArchivioDati",
+         "shpArchivioDati", ":/art/archivio.svg", "Archivio dati", 100},
+        {&cmdBiglietti, &picBiglietti, &shpBiglietti, "cmdBiglietti", "picBiglietti", "shpBiglietti",
+         ":/art/biglietti.svg", "Biglietti da visita", 320},
+        {&cmdBuste, &picProtocollo, &shpBuste, "cmdBuste", "picProtocollo", "shpBuste",
+         ":/art/buste.svg", "Buste", 540},
+    };
+    for (const Key &k : keys) {
+        *k.shp = highlightShape(panel, QString::fromLatin1(k.shpName), QRect(k.left - 8, 128, 196, 230));
+        *k.pic = pictureLabel(panel, QString::fromLatin1(k.picName), QString::fromLatin1(k.art),
+                              QSize(128, 104));
+        (*k.pic)->move(k.left + 26, 150);
+        *k.cmd = new QPushButton(QString::fromUtf8(k.caption), panel);
+        (*k.cmd)->setObjectName(QString::fromLatin1(k.cmdName));
+        (*k.cmd)->setGeometry(k.left, 280, 180, 56);
+        (*k.cmd)->setMouseTracking(true);
+        (*k.cmd)->setCursor(Qt::PointingHandCursor);
+        (*k.cmd)->setStyleSheet(QStringLiteral(
+            "QPushButton { font-size: 14px; font-weight: bold; color: #1d3c5e; background: #ffffff;"
+            " border: 1px solid #8a97a6; border-radius: 6px; }"
+            "QPushButton:pressed { background: #dfe6ee; } QPushButton:disabled { color: #a0a8b0; }"));
+        (*k.pic)->installEventFilter(this);
+        (*k.cmd)->installEventFilter(this);
+    }
+    connect(cmdArchivioDati, &QPushButton::clicked, this, &frmMenu::cmdArchivioDati_Click);
+    connect(cmdBiglietti, &QPushButton::clicked, this, &frmMenu::cmdBiglietti_Click);
+    connect(cmdBuste, &QPushButton::clicked, this, &frmMenu::cmdBuste_Click);
+
+    auto *hint = new QLabel(QStringLiteral("Scegli che cosa vuoi fare: il lavoro riprende da qui "
+                                           "ogni volta che chiudi una finestra."),
+                            panel);
+    hint->setGeometry(100, 380, 620, 40);
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("font-size: 12px; color: #4a5a6a;"));
+    hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    picControlli = new QWidget(panel);
+    picControlli->setObjectName(QStringLiteral("picControlli"));
+    picControlli->setGeometry(14, 20, 56, 530);
+    picControlli->setStyleSheet(QStringLiteral(
+        "QWidget#picControlli { background: #1d3c5e; border-radius: 6px; }"));
+    picControlli->setAttribute(Qt::WA_StyledBackground);
+    picControlli->setMouseTracking(true);
+    imgGuida = pictureLabel(picControlli, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"), QSize(32, 32));
+    imgGuida->setToolTip(QStringLiteral(" Guida "));
+    imgReg = pictureLabel(picControlli, QStringLiteral("imgReg"), QStringLiteral(":/art/info.svg"), QSize(32, 32));
+    imgReg->setToolTip(QStringLiteral(" Informazioni su... "));
+    picRights = pictureLabel(picControlli, QStringLiteral("picRights"), QStringLiteral(":/art/rights.svg"), QSize(32, 32));
+    imgEsci = pictureLabel(picControlli, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"), QSize(32, 32));
+    imgEsci->setToolTip(QStringLiteral(" Esci "));
+    for (QLabel *key : {imgGuida, imgReg, picRights, imgEsci}) {
+        placeKey(key, fixedPlace(key->objectName()));
+        key->installEventFilter(this);
+        key->setCursor(Qt::PointingHandCursor);
+    }
+
+    imgVista = pictureLabel(panel, QStringLiteral("imgVista"), QStringLiteral(":/art/vista.svg"), QSize(40, 40));
+    imgVista->move(kPanel.width() - 56, kPanel.height() - 56);
+    imgVista->setToolTip(QStringLiteral(
+        " Software per sistemi Windows 98, Millennium, 2000, XP, Server 2003, Vista "));
+
+    picScroll = new QWidget(panel);
+    picScroll->setObjectName(QStringLiteral("picScroll"));
+    picScroll->setGeometry(80, 520, Twips::toPx(10200), 18);
+    picScroll->setStyleSheet(QStringLiteral("background: #1d3c5e;"));
+    picScroll->setAttribute(Qt::WA_StyledBackground);
+    picFlash = pictureLabel(picScroll, QStringLiteral("picFlash"), QStringLiteral(":/art/banner.svg"), QSize(1257, 18));
+    picFlash->move(Twips::toPx(m_flashLeft), kFlashTop);
+
+    tmrMarquee = new QTimer(this);
+    tmrMarquee->setObjectName(QStringLiteral("tmrMarquee"));
+    tmrMarquee->setInterval(20);
+    connect(tmrMarquee, &QTimer::timeout, this, &frmMenu::tmrMarquee_Timer);
+
+    for (QWidget *w : {static_cast<QWidget *>(this), panel, static_cast<QWidget *>(picBody), picControlli}) {
+        w->setMouseTracking(true);
+        if (w != this) w->installEventFilter(this);
+    }
+    setMouseTracking(true);
+    installEventFilter(this);
+    Form_Load();
+}
+
+QPoint frmMenu::fixedPlace(const QString &keyName) {
+    if (keyName == QLatin1String("imgGuida")) return QPoint(90, 180);
+    if (keyName == QLatin1String("imgReg")) return QPoint(90, 2520);
+    if (keyName == QLatin1String("picRights")) return QPoint(180, 4995);
+    if (keyName == QLatin1String("imgEsci")) return QPoint(225, 7245);
+    return QPoint();
+}
+
+QPoint frmMenu::keyPlace(QLabel *key) const { return m_keyTwips.value(key); }
+
+void frmMenu::placeKey(QLabel *key, QPoint twips) {
+    m_keyTwips[key] = twips;
+    key->move(Twips::point(twips.x(), twips.y()));
+}
+
+void frmMenu::Form_Load() {
+    const Hub &hub = Hub::instance();
+    cmdArchivioDati->setEnabled(hub.hasMain(Hub::Main::Archive));
+    picArchivioDati->setEnabled(hub.hasMain(Hub::Main::Archive));
+    cmdBiglietti->setEnabled(hub.hasMain(Hub::Main::Cards));
+    picBiglietti->setEnabled(hub.hasMain(Hub::Main::Cards));
+    cmdBuste->setEnabled(hub.hasMain(Hub::Main::Envelopes));
+    picProtocollo->setEnabled(hub.hasMain(Hub::Main::Envelopes));
+    imgGuida->setEnabled(hub.hasAction(QStringLiteral("help")));
+    imgReg->setEnabled(hub.hasAction(QStringLiteral("info")));
+    picRights->setEnabled(hub.hasAction(QStringLiteral("about")));
+    tmrMarquee->start();
+}
+
+void frmMenu::cmdArchivioDati_Click() { Hub::instance().open(Hub::Main::Archive); }
+void frmMenu::cmdBiglietti_Click() { Hub::instance().open(Hub::Main::Cards); }
+void frmMenu::cmdBuste_Click() { Hub::instance().open(Hub::Main::Envelopes); }
+
+void frmMenu::tmrMarquee_Timer() {
+    if (m_flashLeft < -19500) m_flashLeft = 10200;
+    m_flashLeft -= 20;
+    picFlash->move(Twips::toPx(m_flashLeft), picFlash->y());
+}
+
+void frmMenu::highlight(QFrame *shape) {
+    if (!shape->isHidden()) return;
+    shape->show();
+    for (QFrame *other : {shpArchivioDati, shpBiglietti, shpBuste})
+        if (other != shape && !other->isHidden()) other->hide();
+}
+
+void frmMenu::hideHighlights() {
+    for (QFrame *s : {shpArchivioDati, shpBiglietti, shpBuste})
+        if (!s->isHidden()) s->hide();
+}
+
+void frmMenu::keyDown(QLabel *key) {
+    const QPoint place = fixedPlace(key->objectName());
+    placeKey(key, place + QPoint(20, 20));
+}
+
+void frmMenu::keyUp(QLabel *key) {
+    placeKey(key, fixedPlace(key->objectName()));
+    runKey(key);
+}
+
+void frmMenu::runKey(QLabel *key) {
+    Hub &hub = Hub::instance();
+    if (key == imgGuida) {
+        hub.runAction(QStringLiteral("help"), this, QStringLiteral("menu"));
+    } else if (key == imgReg) {
+        hub.runAction(QStringLiteral("info"), this);
+    } else if (key == picRights) {
+        hub.runAction(QStringLiteral("about"), this);
+    } else if (key == imgEsci) {
+        hub.exitProgram();
+    }
+}
+
+bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        if (watched == cmdArchivioDati || watched == picArchivioDati) {
+            highlight(shpArchivioDati);
+        } else if (watched == cmdBiglietti || watched == picBiglietti) {
+            highlight(shpBiglietti);
+        } else if (watched == cmdBuste || watched == picProtocollo) {
+            highlight(shpBuste);
+        } else if (watched == this || watched == picContainer() || watched == picBody ||
+                   watched == picControlli) {
+            hideHighlights();
+        }
+    }
+    auto *key = qobject_cast<QLabel *>(watched);
+    const bool isKey = key && (key == imgGuida || key == imgReg || key == picRights || key == imgEsci);
+    if (isKey && key->isEnabled()) {
+        if (type == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            keyDown(key);
+            return true;
+        }
+        if (type == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            keyUp(key);
+            return true;
+        }
+    }
+    auto *pic = qobject_cast<QLabel *>(watched);
+    if (pic && type == QEvent::MouseButtonRelease && pic->isEnabled()) {
+        if (pic == picArchivioDati) {
+            cmdArchivioDati_Click();
+            return true;
+        }
+        if (pic == picBiglietti) {
+            cmdBiglietti_Click();
+            return true;
+        }
+        if (pic == picProtocollo) {
+            cmdBuste_Click();
+            return true;
+        }
+    }
+    return MainWindowBase::eventFilter(watched, event);
+}

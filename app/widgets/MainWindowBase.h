@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The frame shared by the menu and the three main windows: a background tile painted over
+// the whole client area and a fixed-size control panel (`picContainer`) kept centred on
+// every resize. On closing, the window runs its unload step and tells the hub.
+class MainWindowBase : public QWidget {
+    Q_OBJECT
+public:
+    MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent = nullptr);
+
+    QWidget *picContainer() const { return m_panel; }
+    const QImage &tile() const { return m_tile; }
+    // Where the panel goes for a client area of that size: integer halves of the space
+    // left over (negative when the window is smaller than the panel).
+    static QPoint centredOffset(QSize client, QSize panel);
+    // The tile origins painted for a client area: x = 0, w, 2w… while x ≤ width, same for y.
+    static QList<QPoint> tileOrigins(QSize client, QSize tile);
+
+protected:
+    // Form_Unload: settings are written here by the windows that own them.
+    virtual void formUnload() {}
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QImage m_tile;
+    QWidget *m_panel;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,9 @@
+#include "app/widgets/WindowRegistry.h"
+
+#include "app/frmMenu.h"
+#include "app/widgets/Hub.h"
+
+void registerWindows() {
+    Hub &hub = Hub::instance();
+    hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers every main window and every action of the program with the hub.
+void registerWindows();

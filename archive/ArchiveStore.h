@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "archive/ContactRecord.h"
+
+// The operations every window performs on Contatti.edb. Each call opens the file, does
+// its work and closes it again; nothing is cached between calls.
+//
+// A trailing partial record (a file whose length is not a multiple of 1136, left by an
+// interrupted copy) is never read as a contact: counts and readers see the whole
+// records only. Rewriting a record in place leaves the tail alone; appending writes the
+// new record right after the last whole record, over the partial tail; deleting writes
+// the whole records only, so the tail is dropped.
+class ArchiveStore {
+public:
+    enum class Direction { First, Previous, Next, Last };
+
+    // What a browsing step gives the window.
+    struct Navigation {
+        bool empty = false;   // the archive holds no record: the message was shown
+        int number = 0;       // the record to show (1-based), when not empty
+        bool readOk = false;  // false when reading the record failed
+        ContactRecord record;
+    };
+
+    static constexpr const char *kArchiveName = "Contatti.edb";
+    static constexpr const char *kTempName = "Archivio.tmp";
+
+    // A store on the archive of the program folder, or of the given folder.
+    ArchiveStore();
+    explicit ArchiveStore(const QString &folder);
+    virtual ~ArchiveStore() = default;
+
+    // The full path of a file of the store's folder.
+    QString archivePath(const QString &fileName = QString::fromLatin1(kArchiveName)) const;
+    QString folder() const { return m_folder; }
+
+    // Number of whole records; a missing file is created empty (0). -1 when the archive
+    // cannot be opened at all (it is a folder, or unreadable).
+    int recordCount();
+    // Bytes of a trailing partial record (0 for a sound file).
+    qint64 partialTailBytes();
+
+    // Record n (1 ≤ n ≤ count); false when n is out of range or the read fails.
+    bool readRecord(int n, ContactRecord &out);
+    // Every whole record in order, read in large blocks.
+    QList<ContactRecord> readAll();
+    // Calls `visit(number, record)` for every whole record in order, reading in large
+    // blocks and keeping only one block in memory; the visitor returns false to stop.
+    bool forEachRecord(const std::function<bool(int, const ContactRecord &)> &visit);
+    // Every whole record as raw bytes, in blocks (for searches that decode lazily).
+    bool forEachRawRecord(const std::function<bool(int, const char *)> &visit);
+
+    // Replaces record n in place; false (nothing written) when n is out of range.
+    bool writeRecord(int n, const ContactRecord &record);
+    // Writes the record as number count + 1 and returns that number; 0 on failure.
+    int appendRecord(const ContactRecord &record);
+    // Removes record n: the surviving records are written into Archivio.tmp, flushed to
+    // disk and renamed over the archive in one step. On any failure the archive is as it
+    // was and no temporary file stays behind. n above the count removes nothing (false).
+    bool deleteRecord(int n);
+
+    // The browsing rule shared by the three browsing windows: First gives 1, Previous
+    // current − 1, Next current + 1, Last the count, clamped to 1 … count. An empty
+    // archive shows "L'archivio non contiene nessuna scheda." and gives `empty`.
+    Navigation navigateTo(Direction direction, int current);
+    // The same, with the current number read from a position label text.
+    Navigation navigateTo(Direction direction, const QString &positionLabelText);
+
+    // Why the last failing operation failed (for the terminal front end and tests).
+    QString errorString() const { return m_error; }
+
+    static constexpr const char *kEmptyText = "L'archivio non contiene nessuna scheda.";
+    static constexpr const char *kEmptyTitle = "Attenzione: database vuoto";
+
+protected:
+    // Puts the finished temporary file in place of the archive (an atomic rename).
+    virtual bool replaceArchive(const QString &tempPath, const QString &archivePath);
+    // Forces written data to disk before the rename.
+    virtual bool flushToDisk(int fd);
+
+private:
+    bool ensureExists();
+    qint64 fileSize(bool *ok);
+    bool fail(const QString &why);
+
+    QString m_folder;
+    QString m_error;
+};

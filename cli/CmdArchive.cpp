@@ -1,0 +1,131 @@
+// count, list, show, add, update, delete: the archive from the terminal.
+#include "archive/ArchiveMessages.h"
+#include "archive/ArchiveStore.h"
+#include "archive/PositionLabel.h"
+#include "cli/CliIo.h"
+#include "cli/CliRegistry.h"
+#include "cli/FieldAssignments.h"
+
+namespace {
+
+QString u8(const char *s) { return QString::fromUtf8(s); }
+
+int unreadable(ArchiveStore &store) {
+    return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
+                           .arg(store.archivePath(), store.errorString()));
+}
+
+void warnPartial(ArchiveStore &store) {
+    const qint64 tail = store.partialTailBytes();
+    if (tail > 0)
+        CliIo::err(QStringLiteral("Attenzione: l'archivio termina con una scheda incompleta di %1 "
+                                  "byte, che non viene letta.")
+                       .arg(tail));
+}
+
+int count(const QStringList &args) {
+    if (!args.isEmpty()) return CliIo::usage(QStringLiteral("count non vuole argomenti"));
+    ArchiveStore store;
+    const int n = store.recordCount();
+    if (n < 0) return unreadable(store);
+    warnPartial(store);
+    CliIo::out(QString::number(n));
+    return 0;
+}
+
+int list(const QStringList &args) {
+    if (!args.isEmpty()) return CliIo::usage(QStringLiteral("list non vuole argomenti"));
+    ArchiveStore store;
+    if (store.recordCount() < 0) return unreadable(store);
+    QString buffer;
+    const bool ok = store.forEachRecord([&](int n, const ContactRecord &r) {
+        QString line = QString::number(n);
+        for (int f = 0; f < ContactRecord::FieldCount; ++f)
+            line += u'\t' + r.value(ContactRecord::Field(f));
+        buffer += line + u'\n';
+        if (buffer.size() > 1 << 16) {
+            buffer.chop(1);
+            CliIo::out(buffer);
+            buffer.clear();
+        }
+        return true;
+    });
+    if (!buffer.isEmpty()) {
+        buffer.chop(1);
+        CliIo::out(buffer);
+    }
+    if (!ok) return unreadable(store);
+    warnPartial(store);
+    return 0;
+}
+
+int show(const QStringList &args) {
+    if (args.size() != 1) return CliIo::usage(QStringLiteral("show vuole il numero della scheda"));
+    const int n = FieldAssignments::recordNumber(args.first());
+    if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
+    ArchiveStore store;
+    const int total = store.recordCount();
+    if (total < 0) return unreadable(store);
+    ContactRecord r;
+    if (n > total || !store.readRecord(n, r))
+        return CliIo::fail(QStringLiteral("La scheda n. %1 non è presente in archivio.").arg(n));
+    for (int f = 0; f < ContactRecord::FieldCount; ++f)
+        CliIo::out(ContactRecord::fieldName(ContactRecord::Field(f)) + u'=' +
+                   r.value(ContactRecord::Field(f)));
+    return 0;
+}
+
+int add(const QStringList &args) {
+    QList<std::pair<ContactRecord::Field, QString>> fields;
+    QString bad;
+    if (!FieldAssignments::parse(args, fields, bad))
+        return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
+    ContactRecord r;
+    for (const auto &[f, v] : fields) r.setValue(f, v);
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    ArchiveStore store;
+    const int n = store.appendRecord(r);
+    if (n == 0) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    CliIo::out(QString::number(n));
+    return 0;
+}
+
+int update(const QStringList &args) {
+    if (args.isEmpty()) return CliIo::usage(QStringLiteral("update vuole il numero della scheda"));
+    const int n = FieldAssignments::recordNumber(args.first());
+    if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
+    QList<std::pair<ContactRecord::Field, QString>> fields;
+    QString bad;
+    if (!FieldAssignments::parse(args.mid(1), fields, bad))
+        return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
+    ArchiveStore store;
+    const int total = store.recordCount();
+    if (total < 0) return unreadable(store);
+    ContactRecord r;
+    if (n > total || !store.readRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
+    for (const auto &[f, v] : fields) r.setValue(f, v);
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    if (!store.writeRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    return 0;
+}
+
+int remove(const QStringList &args) {
+    if (args.size() != 1) return CliIo::usage(QStringLiteral("delete vuole il numero della scheda"));
+    const int n = FieldAssignments::recordNumber(args.first());
+    if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
+    ArchiveStore store;
+    const int total = store.recordCount();
+    if (total < 0) return unreadable(store);
+    if (n > total) return CliIo::fail(u8(ArchiveMessages::kDeleteNotApplicableText));
+    if (!store.deleteRecord(n)) return CliIo::fail(u8(ArchiveMessages::kDeleteErrorText));
+    return 0;
+}
+
+const CliRegistry::Entry kCount("count", "count", count);
+const CliRegistry::Entry kList("list", "list", list);
+const CliRegistry::Entry kShow("show", "show N", show);
+const CliRegistry::Entry kAdd("add", "add CAMPO=VALORE...", add);
+const CliRegistry::Entry kUpdate("update", "update N CAMPO=VALORE...", update);
+const CliRegistry::Entry kDelete("delete", "delete N", remove);
+
+}  // namespace

@@ -1,0 +1,20 @@
+#include "cli/ConsolePlatform.h"
+
+#include "cli/CliIo.h"
+
+MsgAnswer ConsolePlatform::messageBox(const QString &text, const QString &, MsgIcon icon,
+                                      MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Yes;
+        case MsgButtons::OkCancel:
+            return MsgAnswer::Ok;
+        case MsgButtons::RetryCancel:
+            return MsgAnswer::Cancel;
+        case MsgButtons::Ok:
+            break;
+    }
+    if (!(m_quietInfo && icon == MsgIcon::Information)) CliIo::err(text);
+    return MsgAnswer::Ok;
+}

@@ -1,0 +1,186 @@
+#include "platform/PrinterPage.h"
+
+#include "platform/PrinterList.h"
+#include "platform/QPrinterPageDevice.h"
+
+PrinterPage &PrinterPage::printer() {
+    static PrinterPage page;
+    return page;
+}
+
+PrinterPage::PrinterPage() { m_currentPrinter = PrinterList::defaultPrinter(); }
+
+void PrinterPage::reset() {
+    m_device.reset();
+    m_currentPrinter = PrinterList::defaultPrinter();
+    m_orientation = Portrait;
+    m_scaleMode = Twips;
+    m_scaleLeft = 0;
+    m_currentX = m_currentY = 0;
+    m_foreColor = Qt::black;
+    m_fontTransparent = true;
+    m_font = PageFont();
+    m_drawWidth = 1;
+    m_docOpen = false;
+    m_page = 1;
+    m_error.clear();
+}
+
+bool PrinterPage::selectPrinter(const QString &queueName) {
+    if (!PrinterList::printers().contains(queueName)) return false;
+    finishJob();
+    m_currentPrinter = queueName;
+    m_device = std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queueName));
+    return true;
+}
+
+void PrinterPage::setDevice(std::shared_ptr<PageDevice> device) {
+    if (m_device && m_device != device) finishJob();
+    m_device = std::move(device);
+    m_docOpen = false;
+}
+
+PageDevice *PrinterPage::device() {
+    if (!m_device && !m_currentPrinter.isEmpty())
+        m_device =
+            std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(m_currentPrinter));
+    return m_device.get();
+}
+
+bool PrinterPage::finishJob() {
+    if (!m_device) return true;
+    if (m_docOpen) endDoc();
+    const bool done = m_device->finish();
+    if (!done) m_error = m_device->errorString();
+    return done;
+}
+
+bool PrinterPage::ensureDocument() {
+    if (m_docOpen) return true;
+    PageDevice *d = device();
+    if (!d) {
+        m_error = QStringLiteral("Nessuna stampante installata");
+        return false;
+    }
+    if (!d->beginDocument(m_orientation)) {
+        m_error = d->errorString();
+        return false;
+    }
+    m_docOpen = true;
+    m_page = 1;
+    return true;
+}
+
+double PrinterPage::scaleWidth() {
+    PageDevice *d = device();
+    return d ? d->printableTwips(m_orientation).width() / unitTwips() : 0;
+}
+
+double PrinterPage::scaleHeight() {
+    PageDevice *d = device();
+    return d ? d->printableTwips(m_orientation).height() / unitTwips() : 0;
+}
+
+PageOp PrinterPage::baseOp(PageOp::Kind kind) const {
+    PageOp op;
+    op.kind = kind;
+    op.scaleMode = m_scaleMode;
+    op.scaleLeft = m_scaleLeft;
+    op.font = m_font;
+    op.color = m_foreColor;
+    op.fontTransparent = m_fontTransparent;
+    op.drawWidth = m_drawWidth;
+    op.page = m_page;
+    return op;
+}
+
+double PrinterPage::textWidth(const QString &text) {
+    PageDevice *d = device();
+    return d ? d->textSizeTwips(text, m_font).width() / unitTwips() : 0;
+}
+
+double PrinterPage::textHeight(const QString &text) {
+    PageDevice *d = device();
+    return d ? d->textSizeTwips(text.isEmpty() ? QStringLiteral("Ag") : text, m_font).height() /
+                   unitTwips()
+             : 0;
+}
+
+void PrinterPage::print(const QString &text, bool newLine) {
+    if (!ensureDocument()) return;
+    const double h = textHeight(text);
+    if (m_currentY + h > scaleHeight() && m_currentY > 0) {
+        newPage();
+        if (!m_docOpen) return;
+    }
+    PageOp op = baseOp(PageOp::Text);
+    op.text = text;
+    op.x = m_currentX;
+    op.y = m_currentY;
+    const double w = textWidth(text);
+    op.w = w;
+    op.h = h;
+    op.twips = QRectF(toTwipsX(m_currentX), toTwipsY(m_currentY), w * unitTwips(), h * unitTwips());
+    m_device->draw(op);
+    if (newLine) {
+        m_currentX = 0;
+        m_currentY += h;
+    } else {
+        m_currentX += w;
+    }
+}
+
+QSizeF PrinterPage::imageTwips(const QImage &image) {
+    const double dpmX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 96 / 0.0254;
+    const double dpmY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 96 / 0.0254;
+    return QSizeF(image.width() / (dpmX * 0.0254) * 1440.0, image.height() / (dpmY * 0.0254) * 1440.0);
+}
+
+void PrinterPage::paintPicture(const QImage &image, double x, double y, double w, double h) {
+    if (image.isNull()) return;
+    if (!ensureDocument()) return;
+    PageOp op = baseOp(PageOp::Picture);
+    op.image = image;
+    op.x = x;
+    op.y = y;
+    QSizeF size = imageTwips(image);
+    if (w > 0 && h > 0) size = QSizeF(w * unitTwips(), h * unitTwips());
+    op.w = size.width() / unitTwips();
+    op.h = size.height() / unitTwips();
+    op.twips = QRectF(QPointF(toTwipsX(x), toTwipsY(y)), size);
+    m_device->draw(op);
+}
+
+void PrinterPage::line(double x1, double y1, double x2, double y2, const QColor &color) {
+    if (!ensureDocument()) return;
+    PageOp op = baseOp(PageOp::Line);
+    op.x = x1;
+    op.y = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.color = color;
+    op.twips = QRectF(QPointF(toTwipsX(x1), toTwipsY(y1)), QPointF(toTwipsX(x2), toTwipsY(y2)));
+    m_device->draw(op);
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void PrinterPage::newPage() {
+    if (!ensureDocument()) return;
+    m_device->newPage();
+    ++m_page;
+    m_currentX = 0;
+    m_currentY = 0;
+}
+
+bool PrinterPage::endDoc() {
+    m_currentX = 0;
+    m_currentY = 0;
+    if (!m_docOpen) return ok();
+    m_docOpen = false;
+    if (!m_device->endDocument()) {
+        m_error = m_device->errorString();
+        return false;
+    }
+    return ok();
+}

@@ -1,0 +1,150 @@
+#include "platform/QPrinterPageDevice.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+QPrinterPageDevice QPrinterPageDevice::forQueue(const QString &queueName) {
+    QPrinterPageDevice d;
+    d.m_name = queueName;
+    d.m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    d.m_printer->setPrinterName(queueName);
+    d.m_printer->setPageSize(QPageSize(QPageSize::A4));
+    return d;
+}
+
+QPrinterPageDevice QPrinterPageDevice::forPdf(const QString &filePath) {
+    QPrinterPageDevice d;
+    d.m_name = filePath;
+    d.m_pdf = true;
+    d.m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    d.m_printer->setOutputFormat(QPrinter::PdfFormat);
+    d.m_printer->setOutputFileName(filePath);
+    d.m_printer->setResolution(1440);
+    d.m_printer->setFullPage(true);
+    d.m_printer->setPageSize(QPageSize(QPageSize::A4));
+    d.m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    return d;
+}
+
+QPrinterPageDevice::~QPrinterPageDevice() {
+    if (m_printer) finish();
+}
+
+void QPrinterPageDevice::configure(int orientation) const {
+    m_printer->setPageOrientation(orientation == 2 ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
+}
+
+double QPrinterPageDevice::px(double twips) const {
+    return twips * m_printer->resolution() / 1440.0;
+}
+
+bool QPrinterPageDevice::beginDocument(int orientation) {
+    m_error.clear();
+    if (m_pdf && m_painter && m_painter->isActive()) {
+        // A further document of the same PDF: it starts on a new page.
+        configure(orientation);
+        if (!m_printer->newPage()) {
+            m_error = QStringLiteral("Impossibile aggiungere una pagina al file PDF");
+            return false;
+        }
+        m_pageHasInk = false;
+        return true;
+    }
+    if (!m_pdf && !QPrinterInfo::availablePrinterNames().contains(m_name)) {
+        m_error = QStringLiteral("La stampante \"%1\" non è disponibile").arg(m_name);
+        return false;
+    }
+    configure(orientation);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_error = m_pdf ? QStringLiteral("Impossibile scrivere il file %1").arg(m_name)
+                        : QStringLiteral("Impossibile stampare su \"%1\"").arg(m_name);
+        return false;
+    }
+    m_painter->setRenderHint(QPainter::Antialiasing, true);
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_pageHasInk = false;
+    return true;
+}
+
+void QPrinterPageDevice::draw(const PageOp &op) {
+    if (!m_painter || !m_painter->isActive()) return;
+    QPainter &p = *m_painter;
+    m_pageHasInk = true;
+    switch (op.kind) {
+        case PageOp::Text: {
+            const QFont font(op.font.toQFont(), m_printer.get());
+            p.setFont(font);
+            const QFontMetricsF fm(font, m_printer.get());
+            const QPointF topLeft(px(op.twips.left()), px(op.twips.top()));
+            if (!op.fontTransparent)
+                p.fillRect(QRectF(topLeft, QSizeF(fm.horizontalAdvance(op.text), fm.height())),
+                           Qt::white);
+            p.setPen(op.color);
+            p.drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), op.text);
+            break;
+        }
+        case PageOp::Picture: {
+            const QRectF target(px(op.twips.left()), px(op.twips.top()), px(op.twips.width()),
+                                px(op.twips.height()));
+            p.drawImage(target, op.image);
+            break;
+        }
+        case PageOp::Line: {
+            QPen pen(op.color);
+            pen.setWidthF(px(op.drawWidth * 1440.0 / 600.0));
+            pen.setCapStyle(Qt::FlatCap);
+            p.setPen(pen);
+            p.drawLine(QPointF(px(op.twips.left()), px(op.twips.top())),
+                       QPointF(px(op.twips.right()), px(op.twips.bottom())));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void QPrinterPageDevice::newPage() {
+    if (!m_painter || !m_painter->isActive()) return;
+    m_printer->newPage();
+    m_pageHasInk = false;
+}
+
+bool QPrinterPageDevice::endDocument() {
+    if (!m_painter) return true;
+    ++m_documents;
+    if (m_pdf) return true;  // the PDF file is closed at the end of the job
+    const bool ok = m_painter->end();
+    m_painter.reset();
+    if (!ok || m_printer->printerState() == QPrinter::Error) {
+        m_error = QStringLiteral("Impossibile stampare su \"%1\"").arg(m_name);
+        return false;
+    }
+    return true;
+}
+
+bool QPrinterPageDevice::finish() {
+    if (!m_painter) return true;
+    const bool ok = m_painter->end();
+    m_painter.reset();
+    if (!ok) m_error = QStringLiteral("Impossibile completare la stampa su %1").arg(m_name);
+    return ok;
+}
+
+QSizeF QPrinterPageDevice::printableTwips(int orientation) const {
+    configure(orientation);
+    const QRectF r = m_printer->pageRect(QPrinter::DevicePixel);
+    const double res = m_printer->resolution();
+    return QSizeF(r.width() * 1440.0 / res, r.height() * 1440.0 / res);
+}
+
+QSizeF QPrinterPageDevice::textSizeTwips(const QString &text, const PageFont &font) const {
+    const QFont f(font.toQFont(), m_printer.get());
+    const QFontMetricsF fm(f, m_printer.get());
+    const double res = m_printer->resolution();
+    return QSizeF(fm.horizontalAdvance(text) * 1440.0 / res, fm.height() * 1440.0 / res);
+}

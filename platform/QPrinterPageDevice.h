@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "platform/PageDevice.h"
+
+// Draws on a QPrinter: a CUPS print queue by name (each document a job of its own) or a
+// PDF file (every document of the job appended as further pages of the same file).
+class QPrinterPageDevice : public PageDevice {
+public:
+    static QPrinterPageDevice forQueue(const QString &queueName);
+    static QPrinterPageDevice forPdf(const QString &filePath);
+
+    QPrinterPageDevice(QPrinterPageDevice &&) = default;
+    ~QPrinterPageDevice() override;
+
+    bool beginDocument(int orientation) override;
+    void draw(const PageOp &op) override;
+    void newPage() override;
+    bool endDocument() override;
+    bool finish() override;
+    QSizeF printableTwips(int orientation) const override;
+    QSizeF textSizeTwips(const QString &text, const PageFont &font) const override;
+    QString name() const override { return m_name; }
+    QString errorString() const override { return m_error; }
+
+    bool isPdf() const { return m_pdf; }
+    int documentsPrinted() const { return m_documents; }
+
+private:
+    QPrinterPageDevice() = default;
+    void configure(int orientation) const;
+    double px(double twips) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QString m_name;
+    bool m_pdf = false;
+    bool m_pageHasInk = false;
+    int m_documents = 0;
+    QString m_error;
+};
