@@ -1,4 +1,5 @@
 // count, list, show, add, update, delete: the archive from the terminal.
+#include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/PositionLabel.h"
@@ -8,11 +9,18 @@
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
 
 int unreadable(ArchiveStore &store) {
     return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
                            .arg(store.archivePath(), store.errorString()));
+}
+
+// A change that failed: another program writing the archive, or the window's own error.
+int changeFailed(const ArchiveStore &store, const char *errorText) {
+    return CliIo::fail(u8(store.busy() ? ArchiveLock::kBusyText : errorText));
 }
 
 void warnPartial(ArchiveStore &store) {
@@ -82,10 +90,11 @@ int add(const QStringList &args) {
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ContactRecord r;
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
+        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
     ArchiveStore store;
     const int n = store.appendRecord(r);
-    if (n == 0) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    if (n == 0) return changeFailed(store, ArchiveMessages::kSaveErrorText);
     CliIo::out(QString::number(n));
     return 0;
 }
@@ -99,25 +108,38 @@ int update(const QStringList &args) {
     if (!FieldAssignments::parse(args.mid(1), fields, bad))
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ArchiveStore store;
+    // Read and written back under one lock, so that a change made meanwhile by another
+    // program is not overwritten with the old fields.
+    ArchiveLock lock(store.archivePath());
+    if (!lock.acquire())
+        return CliIo::fail(
+            u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kSaveErrorText));
     const int total = store.recordCount();
     if (total < 0) return unreadable(store);
     ContactRecord r;
-    if (n > total || !store.readRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
+    if (n > total || !store.readRecord(n, r))
+        return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
-    if (!store.writeRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
+        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    if (!store.writeRecord(n, r)) return changeFailed(store, ArchiveMessages::kSaveErrorText);
     return 0;
 }
 
 int remove(const QStringList &args) {
-    if (args.size() != 1) return CliIo::usage(QStringLiteral("delete vuole il numero della scheda"));
+    if (args.size() != 1)
+        return CliIo::usage(QStringLiteral("delete vuole il numero della scheda"));
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
+    ArchiveLock lock(store.archivePath());
+    if (!lock.acquire())
+        return CliIo::fail(
+            u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kDeleteErrorText));
     const int total = store.recordCount();
     if (total < 0) return unreadable(store);
     if (n > total) return CliIo::fail(u8(ArchiveMessages::kDeleteNotApplicableText));
-    if (!store.deleteRecord(n)) return CliIo::fail(u8(ArchiveMessages::kDeleteErrorText));
+    if (!store.deleteRecord(n)) return changeFailed(store, ArchiveMessages::kDeleteErrorText);
     return 0;
 }
 
