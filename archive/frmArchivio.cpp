@@ -199,7 +199,7 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
     for (const Logo &l : logos) {
         auto *frame = new QWidget(panel);
         frame->setObjectName(QLatin1String(l.frameName));
-        frame->setGeometry(530, kRowTop + i * 130, 276, 122);
+        frame->setGeometry(548, kRowTop + i * 130, 262, 122);
         frame->setAttribute(Qt::WA_StyledBackground);
         frame->setStyleSheet(
             QStringLiteral("QWidget#%1 { background: #ffffff; border: 1px solid #b4bfcc; "
@@ -225,7 +225,7 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
 
         auto *load = new QPushButton(QStringLiteral("Carica"), frame);
         load->setObjectName(QLatin1String(l.loadName));
-        load->setGeometry(156, 40, 100, 30);
+        load->setGeometry(150, 40, 100, 30);
         load->setCursor(Qt::PointingHandCursor);
         *l.load = load;
 
@@ -234,7 +234,7 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         path->setReadOnly(true);
         path->setMaxLength(255);
         path->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
-        path->setGeometry(10, 90, 256, 24);
+        path->setGeometry(10, 90, 242, 24);
         QPalette pal = path->palette();
         pal.setColor(QPalette::Text, QColor(128, 128, 128));
         path->setPalette(pal);

@@ -1,5 +1,6 @@
 #include "exchange/frmEmail.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -17,6 +18,8 @@ void setBack(QWidget *box, const QColor &c) {
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, c);
     box->setPalette(pal);
+    // A multi-line box paints its text area, its viewport.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(box)) area->viewport()->setPalette(pal);
 }
 
 }  // namespace
