@@ -229,12 +229,19 @@ void frmMenu::runKey(QLabel *key) {
 bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        // A move over a key is its own: it must not reach the panel behind and hide the
+        // highlight again.
+        const bool hover = type == QEvent::MouseMove &&
+                           static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton;
         if (watched == cmdArchivioDati || watched == picArchivioDati) {
             highlight(shpArchivioDati);
+            if (hover) return true;
         } else if (watched == cmdBiglietti || watched == picBiglietti) {
             highlight(shpBiglietti);
+            if (hover) return true;
         } else if (watched == cmdBuste || watched == picProtocollo) {
             highlight(shpBuste);
+            if (hover) return true;
         } else if (watched == this || watched == picContainer() || watched == picBody ||
                    watched == picControlli) {
             hideHighlights();
