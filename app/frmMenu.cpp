@@ -126,13 +126,13 @@ frmMenu::frmMenu(QWidget *parent)
     }
 
     imgVista = pictureLabel(panel, QStringLiteral("imgVista"), QStringLiteral(":/art/vista.svg"), QSize(40, 40));
-    imgVista->move(kPanel.width() - 56, kPanel.height() - 56);
+    imgVista->move(kPanel.width() - 52, kPanel.height() - 48);
     imgVista->setToolTip(QStringLiteral(
         " Software per sistemi Windows 98, Millennium, 2000, XP, Server 2003, Vista "));
 
     picScroll = new QWidget(panel);
     picScroll->setObjectName(QStringLiteral("picScroll"));
-    picScroll->setGeometry(80, 520, Twips::toPx(10200), 18);
+    picScroll->setGeometry(76, 506, Twips::toPx(10200), 18);
     picScroll->setStyleSheet(QStringLiteral("background: #1d3c5e;"));
     picScroll->setAttribute(Qt::WA_StyledBackground);
     picFlash = pictureLabel(picScroll, QStringLiteral("picFlash"), QStringLiteral(":/art/banner.svg"), QSize(1257, 18));
