@@ -166,7 +166,9 @@ int ArchiveStore::appendRecord(const ContactRecord &record) {
     return count + 1;
 }
 
-bool ArchiveStore::flushToDisk(int fd) { return ::fsync(fd) == 0; }
+bool ArchiveStore::flushToDisk(int fd) {
+    return ::fsync(fd) == 0;
+}
 
 bool ArchiveStore::replaceArchive(const QString &tempPath, const QString &archivePath) {
     return std::rename(QFile::encodeName(tempPath).constData(),
@@ -246,8 +248,9 @@ ArchiveStore::Navigation ArchiveStore::navigateTo(Direction direction, int curre
     }
     const int count = recordCount();
     if (count <= 0) {
-        Platform::instance().messageBox(QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
-                                        MsgIcon::Exclamation, MsgButtons::Ok);
+        Platform::instance().messageBox(QString::fromUtf8(kEmptyText),
+                                        QString::fromUtf8(kEmptyTitle), MsgIcon::Exclamation,
+                                        MsgButtons::Ok);
         nav.empty = true;
         return nav;
     }

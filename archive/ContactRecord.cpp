@@ -1,18 +1,18 @@
 #include "archive/ContactRecord.h"
 
-#include "archive/Cp1252Codec.h"
-
 #include <cstdint>
 #include <cstring>
 
+#include "archive/Cp1252Codec.h"
+
 namespace {
 
-constexpr std::array<int, ContactRecord::FieldCount> kWidths = {30, 30, 40, 40, 11, 20, 20,
+constexpr std::array<int, ContactRecord::FieldCount> kWidths = {30, 30, 40, 40, 11,  20,  20,
                                                                 20, 40, 60, 60, 255, 255, 255};
 
 const char *const kNames[ContactRecord::FieldCount] = {
-    "Titolo", "Sottotitolo", "Indirizzo", "Citta", "Iva",    "Tel",    "Fax",
-    "Cel",    "Email",       "Informazioni", "Web", "Logo01", "Logo02", "Logo03"};
+    "Titolo", "Sottotitolo", "Indirizzo",    "Citta", "Iva",    "Tel",    "Fax",
+    "Cel",    "Email",       "Informazioni", "Web",   "Logo01", "Logo02", "Logo03"};
 
 // First index in [b, e) that is not a blank, or e; eight bytes at a time.
 int skipBlanksForward(const char *p, int b, int e) {
@@ -42,7 +42,9 @@ int skipBlanksBackward(const char *p, int b, int e) {
 
 }  // namespace
 
-int ContactRecord::width(Field f) { return kWidths[f]; }
+int ContactRecord::width(Field f) {
+    return kWidths[f];
+}
 
 int ContactRecord::offset(Field f) {
     int off = 0;
@@ -50,7 +52,9 @@ int ContactRecord::offset(Field f) {
     return off;
 }
 
-QString ContactRecord::fieldName(Field f) { return QString::fromLatin1(kNames[f]); }
+QString ContactRecord::fieldName(Field f) {
+    return QString::fromLatin1(kNames[f]);
+}
 
 ContactRecord::Field ContactRecord::fieldFromName(const QString &name) {
     for (int i = 0; i < FieldCount; ++i)

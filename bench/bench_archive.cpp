@@ -12,7 +12,9 @@
 
 namespace {
 
-double ms(QElapsedTimer &t) { return t.nsecsElapsed() / 1e6; }
+double ms(QElapsedTimer &t) {
+    return t.nsecsElapsed() / 1e6;
+}
 
 double best(int runs, const std::function<double()> &f) {
     double b = 1e99;
@@ -79,8 +81,10 @@ int main(int argc, char **argv) {
         return ms(t);
     });
     std::printf("(a) plain read of the file:          %8.1f ms\n", plainRead);
-    std::printf("    every record, raw blocks:         %8.1f ms (%.2fx)\n", rawScan, rawScan / plainRead);
-    std::printf("    every record decoded (readAll):   %8.1f ms (%.2fx)\n", readAll, readAll / plainRead);
+    std::printf("    every record, raw blocks:         %8.1f ms (%.2fx)\n", rawScan,
+                rawScan / plainRead);
+    std::printf("    every record decoded (readAll):   %8.1f ms (%.2fx)\n", readAll,
+                readAll / plainRead);
 
     const QString copyPath = dir.path() + QStringLiteral("/copia.edb");
     auto plainCopy = [&](bool sync) {

@@ -33,7 +33,8 @@ int main(int argc, char *argv[]) {
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--folder"))) {
         QString folder;
         if (args.first() == QLatin1String("--folder")) {
-            if (args.size() < 2) return CliIo::usage(QStringLiteral("--folder richiede una cartella"));
+            if (args.size() < 2)
+                return CliIo::usage(QStringLiteral("--folder richiede una cartella"));
             folder = args.at(1);
             args = args.mid(2);
         } else {

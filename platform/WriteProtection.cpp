@@ -5,8 +5,7 @@
 bool WriteProtection::isProtected(const QString &path) {
     const QFileInfo info(path);
     if (!info.exists()) return false;
-    const QFile::Permissions writeBits =
-        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const QFile::Permissions writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (!(info.permissions() & writeBits)) return true;
     return !info.isWritable();
 }

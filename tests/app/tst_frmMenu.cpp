@@ -13,7 +13,8 @@ namespace {
 // A main window standing in for the archive, card or envelope window.
 class FakeMain : public MainWindowBase {
 public:
-    explicit FakeMain(int *unloads) : MainWindowBase(QImage(), QSize(100, 100)), m_unloads(unloads) {}
+    explicit FakeMain(int *unloads)
+        : MainWindowBase(QImage(), QSize(100, 100)), m_unloads(unloads) {}
 
 protected:
     void formUnload() override { ++*m_unloads; }
@@ -107,11 +108,12 @@ private slots:
         frmMenu menu;
         menu.show();
         auto moveOver = [](QWidget *w) {
-            QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
+            QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &e);
         };
-        QVERIFY(menu.shpArchivioDati->isHidden() && menu.shpBiglietti->isHidden() && menu.shpBuste->isHidden());
+        QVERIFY(menu.shpArchivioDati->isHidden() && menu.shpBiglietti->isHidden() &&
+                menu.shpBuste->isHidden());
         moveOver(menu.cmdArchivioDati);
         QVERIFY(!menu.shpArchivioDati->isHidden());
         QVERIFY(menu.shpBiglietti->isHidden());
@@ -130,7 +132,8 @@ private slots:
         QVERIFY(!menu.shpBuste->isHidden());
         QVERIFY(menu.shpBiglietti->isHidden());
         moveOver(menu.picBody);
-        QVERIFY(menu.shpArchivioDati->isHidden() && menu.shpBiglietti->isHidden() && menu.shpBuste->isHidden());
+        QVERIFY(menu.shpArchivioDati->isHidden() && menu.shpBiglietti->isHidden() &&
+                menu.shpBuste->isHidden());
         moveOver(menu.picProtocollo);
         moveOver(menu.picControlli);
         QVERIFY(menu.shpBuste->isHidden());
@@ -180,8 +183,9 @@ private slots:
         QCOMPARE(menu.keyPlace(label), place + QPoint(20, 20));
         QVERIFY(ran.isEmpty());
         // Released far away from the key: still back in place, then the action.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-300, 900), label->mapToGlobal(QPointF(-300, 900)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-300, 900),
+                            label->mapToGlobal(QPointF(-300, 900)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(label, &release);
         QCOMPARE(menu.keyPlace(label), place);
         QCOMPARE(label->pos(), QPoint(qRound(place.x() / 15.0), qRound(place.y() / 15.0)));
@@ -199,7 +203,8 @@ private slots:
     }
 
     void panelStaysCentred() {
-        QCOMPARE(MainWindowBase::centredOffset(QSize(1000, 800), QSize(760, 580)), QPoint(120, 110));
+        QCOMPARE(MainWindowBase::centredOffset(QSize(1000, 800), QSize(760, 580)),
+                 QPoint(120, 110));
         QCOMPARE(MainWindowBase::centredOffset(QSize(761, 581), QSize(760, 580)), QPoint(0, 0));
         QCOMPARE(MainWindowBase::centredOffset(QSize(600, 500), QSize(760, 580)), QPoint(-80, -40));
         frmMenu menu;

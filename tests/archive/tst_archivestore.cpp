@@ -1,4 +1,5 @@
 #include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -61,8 +62,9 @@ private slots:
 
     void pathRuleHasNoDoubledSeparator() {
         QCOMPARE(ArchiveStore(QStringLiteral("/")).archivePath(), QStringLiteral("/Contatti.edb"));
-        QCOMPARE(ArchiveStore(QStringLiteral("/srv/uffici")).archivePath(QStringLiteral("Archivio.tmp")),
-                 QStringLiteral("/srv/uffici/Archivio.tmp"));
+        QCOMPARE(
+            ArchiveStore(QStringLiteral("/srv/uffici")).archivePath(QStringLiteral("Archivio.tmp")),
+            QStringLiteral("/srv/uffici/Archivio.tmp"));
     }
 
     void appendReadAndRewrite() {
@@ -95,7 +97,8 @@ private slots:
         QFETCH(int, deleted);
         QFETCH(QStringList, left);
         TestEnvironment env;
-        QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"), archiveOf({"A", "B", "C", "D", "E"})));
+        QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"),
+                                            archiveOf({"A", "B", "C", "D", "E"})));
         ArchiveStore store;
         QVERIFY(store.deleteRecord(deleted));
         QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), archiveOf(left));
@@ -124,7 +127,8 @@ private slots:
         TestEnvironment env;
         QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"), archiveOf({"A", "B", "C"})));
         // Left by an interrupted deletion: longer than the new archive, other records.
-        QVERIFY(TestEnvironment::writeBytes(env.file("Archivio.tmp"), archiveOf({"X", "Y", "Z", "W", "V"})));
+        QVERIFY(TestEnvironment::writeBytes(env.file("Archivio.tmp"),
+                                            archiveOf({"X", "Y", "Z", "W", "V"})));
         ArchiveStore store;
         QVERIFY(store.deleteRecord(2));
         QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), archiveOf({"A", "C"}));

@@ -75,7 +75,8 @@ private slots:
     void lineBreaksInAValueCannotAddKeys() {
         TestEnvironment env;
         SettingsFile ini;
-        QVERIFY(ini.write("Mittente", "Titolo", "Rossi\r\n[Stampa Busta]\nOrientamento=Orizzontale"));
+        QVERIFY(
+            ini.write("Mittente", "Titolo", "Rossi\r\n[Stampa Busta]\nOrientamento=Orizzontale"));
         QCOMPARE(ini.read("Stampa Busta", "Orientamento"), QString());
         QVERIFY(ini.read("Mittente", "Titolo").startsWith("Rossi"));
     }
@@ -124,7 +125,8 @@ private slots:
         TestEnvironment env;
         SettingsFile ini;
         for (int i = 0; i < 20; ++i) QVERIFY(ini.write("Mittente", "Titolo", QString::number(i)));
-        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Cartaflex.ini"});
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Cartaflex.ini"});
     }
 };
 
