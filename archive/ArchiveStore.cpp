@@ -13,12 +13,14 @@
 #include "archive/PositionLabel.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WriteProtection.h"
 
 namespace {
 
 constexpr int kLen = ContactRecord::kRecordLength;
 // Whole archives are read and copied in blocks of this many records (about 1 MiB).
 constexpr int kBlockRecords = 920;
+const QString kProtected = QStringLiteral("l'archivio è protetto da scrittura");
 
 // Copies bytes [from, to) of the file at `path` to the end of `out`, in large blocks.
 bool copyRange(const QString &path, qint64 from, qint64 to, QFile &out, QString &why) {
@@ -82,6 +84,8 @@ bool ArchiveStore::ensureExists() {
         if (!info.isFile()) return fail(QStringLiteral("%1 non è un file").arg(path));
         return true;
     }
+    if (WriteProtection::folderProtected(path))
+        return fail(QStringLiteral("la cartella %1 è protetta da scrittura").arg(m_folder));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return fail(f.errorString());
     return true;
@@ -183,6 +187,7 @@ bool ArchiveStore::writeRecord(int n, const ContactRecord &record) {
     const int count = recordCount();
     if (count < 0) return false;
     if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+    if (WriteProtection::isProtected(archivePath())) return fail(kProtected);
     bool ok = false;
     const qint64 size = fileSize(&ok);
     if (!ok) return false;
@@ -202,6 +207,11 @@ int ArchiveStore::appendRecord(const ContactRecord &record) {
     if (!beginChange(lock)) return 0;
     const int count = recordCount();
     if (count < 0) return 0;
+    if (WriteProtection::isProtected(archivePath()) ||
+        (!QFileInfo::exists(archivePath()) && WriteProtection::folderProtected(archivePath()))) {
+        fail(kProtected);
+        return 0;
+    }
     QFile f(archivePath());
     if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         fail(f.errorString());
@@ -239,7 +249,10 @@ bool ArchiveStore::rewrite(const std::function<bool(QFile &tmp, QString &why)> &
     const QString path = archivePath();
     const QString tempPath = archivePath(QString::fromLatin1(kTempName));
 
-    // A read-only archive is refused even where the folder would allow the rename.
+    // A read-only archive is refused even where the folder would allow the rename; the
+    // copy needs a writable folder.
+    if (WriteProtection::isProtected(path) || WriteProtection::folderProtected(path))
+        return fail(kProtected);
     QFile probe(path);
     if (!probe.open(QIODevice::ReadWrite)) return fail(probe.errorString());
     const QFile::Permissions permissions = probe.permissions();
