@@ -39,6 +39,9 @@ QString SettingsFile::read(const QString &section, const QString &key) const {
 }
 
 bool SettingsFile::write(const QString &section, const QString &key, const QString &value) {
+    // A read-only settings file stays as it is, as with the Windows profile calls.
+    if (WriteProtection::isProtected(m_path) || WriteProtection::folderProtected(m_path))
+        return false;
     // Read, changed and written back under the lock, so that two programs writing
     // different keys at once keep both.
     ArchiveLock lock(m_path, kLockWaitMs);
@@ -49,9 +52,6 @@ bool SettingsFile::write(const QString &section, const QString &key, const QStri
     ProfileText text = ProfileText::parse(bytes);
     text.setValue(section, key, value);
     const QByteArray out = text.serialize();
-    // A read-only settings file stays as it is, as with the Windows profile calls.
-    if (WriteProtection::isProtected(m_path) || WriteProtection::folderProtected(m_path))
-        return false;
 
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) return false;
