@@ -34,7 +34,7 @@ QHash<QString, Held> &heldLocks() {
 constexpr int kStaleMs = 30000;
 // A lock file is made and filled in within microseconds; one still without its owner's
 // details after this long belongs to a writer that died in between.
-constexpr qint64 kUnfinishedMs = 2000;
+constexpr qint64 kUnfinishedMs = 1000;
 // The waiting is done in slices, looking for such a lock between them.
 constexpr qint64 kSliceMs = 250;
 

@@ -14,7 +14,7 @@ namespace {
 // A settings file is a few hundred bytes; anything beyond this is not read.
 constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 // Settings are written when a window closes: a busy file is not worth a long wait.
-constexpr int kLockWaitMs = 2000;
+constexpr int kLockWaitMs = 3000;
 
 bool readFile(const QString &path, QByteArray &out) {
     QFileInfo info(path);

@@ -175,13 +175,13 @@ private slots:
     }
 
     // A lock file without its owner's details is what a writer killed while making it
-    // leaves: once it is a couple of seconds old it is removed; a fresh one is waited for.
+    // leaves: once it is a second old it is removed; a fresh one is waited for.
     void unfinishedLockFile_data() {
         QTest::addColumn<int>("ageSeconds");
         QTest::addColumn<int>("minMs");
         QTest::addColumn<int>("maxMs");
         QTest::newRow("old") << 60 << 0 << 1500;
-        QTest::newRow("just made") << 0 << 1200 << 4500;
+        QTest::newRow("just made") << 0 << 700 << 3500;
     }
     void unfinishedLockFile() {
         QFETCH(int, ageSeconds);
