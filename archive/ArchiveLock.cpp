@@ -1,64 +1,68 @@
 #include "archive/ArchiveLock.h"
 
-#include <QDateTime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QMutex>
-#include <algorithm>
-#include <cstdlib>
-#include <memory>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
-// Locks this process holds, by lock file path, with their nesting depth.
+// Locks this process holds, by lock file path: the open lock file and the nesting depth.
+struct Held {
+    int depth = 0;
+    int fd = -1;
+};
+
 QMutex &heldMutex() {
     static QMutex m;
     return m;
 }
-
-struct Held {
-    int depth = 0;
-    std::shared_ptr<QLockFile> file;
-};
 
 QHash<QString, Held> &heldLocks() {
     static QHash<QString, Held> held;
     return held;
 }
 
-// A writer holds the lock for milliseconds; a lock file this old whose owner cannot be
-// checked (written from another computer on a shared folder) is taken as abandoned.
-constexpr int kStaleMs = 30000;
-// A lock file is made and filled in within microseconds; one still without its owner's
-// details after this long belongs to a writer that died in between.
-constexpr qint64 kUnfinishedMs = 1000;
-// The waiting is done in slices, looking for such a lock between them.
-constexpr qint64 kSliceMs = 250;
+// Pause between two attempts while another writer holds the lock.
+constexpr unsigned long kRetryMs = 15;
 
-// Removes the lock file at `path` when it holds no owner (the stale-lock check of
-// QLockFile needs one) and is old enough. The removal runs under a lock of its own, so
-// that two waiters never remove a lock that one of them has just taken.
-bool removeUnfinishedLock(const QString &path) {
-    auto unfinished = [&] {
-        QLockFile probe(path);
-        qint64 pid = 0;
-        QString host, app;
-        if (probe.getLockInfo(&pid, &host, &app)) return false;
-        const QFileInfo info(path);
-        if (!info.exists()) return false;
-        const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
-        return std::abs(age) > kUnfinishedMs;
-    };
-    if (!unfinished()) return false;
-    QLockFile removal(path + QStringLiteral(".rmlock"));
-    removal.setStaleLockTime(int(kUnfinishedMs));
-    if (!removal.tryLock(0)) return false;
-    const bool removed = unfinished() && QFile::remove(path);
-    removal.unlock();
-    return removed;
+enum class Attempt { Taken, Held, Failed };
+
+// One attempt at the lock: the lock file is opened (made when missing) and locked by the
+// system, which lets go of it by itself when its holder ends in any way, a kill included;
+// so no lock outlives its writer and none has to be judged stale. The file is removed on
+// release; an attempt that locked a file removed meanwhile tries again on the new one.
+Attempt attempt(const QByteArray &path, int &fd, QString &error) {
+    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return Attempt::Failed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int why = errno;
+        ::close(fd);
+        fd = -1;
+        if (why == EWOULDBLOCK || why == EINTR) return Attempt::Held;
+        error = QString::fromLocal8Bit(std::strerror(why));
+        return Attempt::Failed;
+    }
+    struct stat mine {};
+    struct stat named {};
+    if (::fstat(fd, &mine) != 0 || ::stat(path.constData(), &named) != 0 ||
+        mine.st_ino != named.st_ino || mine.st_dev != named.st_dev) {
+        ::close(fd);
+        fd = -1;
+        return Attempt::Held;
+    }
+    return Attempt::Taken;
 }
 
 }  // namespace
@@ -87,30 +91,27 @@ bool ArchiveLock::acquire() {
             return true;
         }
     }
-    auto file = std::make_shared<QLockFile>(m_lockPath);
-    file->setStaleLockTime(kStaleMs);
+    const QByteArray path = QFile::encodeName(m_lockPath);
     QDeadlineTimer deadline(m_waitMs);
+    int fd = -1;
     for (;;) {
-        const int slice = deadline.isForever()
-                              ? int(kSliceMs)
-                              : int(std::clamp<qint64>(deadline.remainingTime(), 0, kSliceMs));
-        if (file->tryLock(slice)) break;
-        if (file->error() != QLockFile::LockFailedError) {
+        QString why;
+        const Attempt a = attempt(path, fd, why);
+        if (a == Attempt::Taken) break;
+        if (a == Attempt::Failed) {
             m_error =
-                file->error() == QLockFile::PermissionError
-                    ? QStringLiteral("impossibile creare il file di blocco %1").arg(m_lockPath)
-                    : QStringLiteral("errore sul file di blocco %1").arg(m_lockPath);
+                QStringLiteral("impossibile creare il file di blocco %1: %2").arg(m_lockPath, why);
             return false;
         }
-        if (removeUnfinishedLock(m_lockPath)) continue;
         if (deadline.hasExpired()) {
             m_busy = true;
             m_error = QStringLiteral("archivio in uso da un altro programma");
             return false;
         }
+        QThread::msleep(kRetryMs);
     }
     QMutexLocker guard(&heldMutex());
-    heldLocks().insert(m_lockPath, Held{1, std::move(file)});
+    heldLocks().insert(m_lockPath, Held{1, fd});
     m_held = true;
     return true;
 }
@@ -122,7 +123,9 @@ void ArchiveLock::release() {
     auto it = heldLocks().find(m_lockPath);
     if (it == heldLocks().end()) return;
     if (--it.value().depth > 0) return;
-    const std::shared_ptr<QLockFile> file = it.value().file;
+    const int fd = it.value().fd;
     heldLocks().erase(it);
-    file->unlock();
+    // Removed while still locked, so that a waiter holding the old file sees it is gone.
+    ::unlink(QFile::encodeName(m_lockPath).constData());
+    ::close(fd);
 }

@@ -3,13 +3,15 @@
 #include <QString>
 
 // The writers' lock of a file of the program folder: a lock file beside it
-// ("Contatti.edb.lock" for the archive). Every change of the archive or of the settings
-// file runs while its lock is held, so two programs writing at once take turns and never
-// lose an update. Readers never take it and never wait.
+// ("Contatti.edb.lock" for the archive), locked through the system for as long as a change
+// lasts. Every change of the archive or of the settings file runs while its lock is held,
+// so two programs writing at once take turns and never lose an update. Readers never take
+// it and never wait.
 //
-// A lock left by a program that died (a crash, a kill, a power cut) is recognised as
-// stale from the process it names and taken over. A writer that cannot get the lock within
-// the waiting time gives up without changing anything (`busy()`).
+// The system releases the lock of a program that ends in any way (a crash, a kill), so a
+// lock never outlives its writer: a lock file left behind is no lock and is simply taken.
+// A writer that cannot get the lock within the waiting time gives up without changing
+// anything (`busy()`).
 //
 // The lock is re-entrant within one process: an operation that takes the lock around a
 // read-modify-write may call the store's write operations, which take it again at no cost.
@@ -36,7 +38,7 @@ public:
     bool isHeld() const { return m_held; }
 
     // After a failed acquire: true when another program holds the lock, false when the
-    // lock file could not be made at all (a read-only folder, a full disk).
+    // lock file could not be made at all (a read-only folder).
     bool busy() const { return m_busy; }
     QString errorString() const { return m_error; }
     QString lockFilePath() const { return m_lockPath; }

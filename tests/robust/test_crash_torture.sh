@@ -55,6 +55,9 @@ failures=0
 fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
+  # What the program folder held, for the diagnosis.
+  ls -la --time-style=+%T.%N "$DIR" | sed 's/^/    /'
+  for f in "$DIR"/*.lock*; do [ -f "$f" ] && echo "    $f: $(tr '\n' ' ' <"$f")"; done
 }
 
 # Time of a run that changes nothing: what the program needs to start and stop.
