@@ -70,6 +70,12 @@ QImage sample(CardFormat format) {
 }
 
 QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
+    // Every card of a sheet shows the same picture in the same box: keep the last one, so
+    // that the sheet shares one image (a PDF then holds it once).
+    static qint64 lastKey = -1;
+    static QSizeF lastBox;
+    static QImage lastShown;
+    if (!picture.isNull() && picture.cacheKey() == lastKey && boxTwips == lastBox) return lastShown;
     const double dpi = std::clamp(picture.isNull() ? 96.0 : dpiOf(picture), 96.0, 600.0);
     const QSize px(std::max(1, int(std::lround(boxTwips.width() * dpi / 1440.0))),
                    std::max(1, int(std::lround(boxTwips.height() * dpi / 1440.0))));
@@ -82,6 +88,10 @@ QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
         QPainter p(&shown);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(QPointF(0, 0), own * (dpi / 1440.0)), picture);
+        p.end();
+        lastKey = picture.cacheKey();
+        lastBox = boxTwips;
+        lastShown = shown;
     }
     return shown;
 }
