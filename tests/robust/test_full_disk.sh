@@ -2,8 +2,8 @@
 # The writes of cartaflex-cli on a small file system that is full (a tmpfs of a few
 # hundred kilobytes): each change fails with the program's message, and the archive, the
 # settings file and the existing backup stay byte for byte as they were, with nothing
-# left behind. Run with no room at all, with room for the lock file only, and with room
-# for part of a copy of the archive.
+# left behind. Run with no room at all, with room for one page, and with room for part of
+# a copy of the archive.
 #
 # Usage: test_full_disk.sh BUILD_DIR   (needs the superuser to mount; else skipped)
 set -u
@@ -90,8 +90,8 @@ DELETE="Impossibile eliminare la scheda."
 checked=0
 for free in 0 1 24; do
   fill "$free"
-  # With room for a page more than the lock file, a new record fits.
-  ((free < 2)) && expect_refused "$SAVE" add Titolo=Pieno Tel=0200
+  # With a page of room, a new record fits.
+  ((free == 0)) && expect_refused "$SAVE" add Titolo=Pieno Tel=0200
   expect_refused "$SAVE" update 1 Tel=0211
   expect_refused "$SAVE" update $((RECORDS / 2)) Email=pieno@esempio.it
   expect_refused "$SAVE" update "$RECORDS" Citta=Roma
