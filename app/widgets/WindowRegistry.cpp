@@ -1,9 +1,19 @@
 #include "app/widgets/WindowRegistry.h"
 
+#include "app/frmAbout.h"
+#include "app/frmHelpForm.h"
+#include "app/frmInfo.h"
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+    hub.registerAction(QStringLiteral("help"), [](QWidget *caller, const QString &topic) {
+        frmHelpForm::openTopic(caller, topic);
+    });
+    hub.registerAction(QStringLiteral("info"),
+                       [](QWidget *caller, const QString &) { frmInfo::showModal(caller); });
+    hub.registerAction(QStringLiteral("about"),
+                       [](QWidget *caller, const QString &) { frmAbout::showModal(caller); });
 }
