@@ -90,6 +90,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     lblSitoWeb = link(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),
                       QRect(70, 300, 300, 32));
     for (QLabel *l : {imgEmail, lblEmail, imgWeb, lblSitoWeb}) l->installEventFilter(this);
+    // Writing to the support address needs the e-mail window, which this build lacks.
+    imgEmail->setEnabled(false);
+    lblEmail->setEnabled(false);
 
     cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
@@ -121,7 +124,7 @@ void frmAbout::lblSitoWeb_MouseUp() {
 }
 
 void frmAbout::writeToSupport() {
-    // The e-mail window is wired in when it exists.
+    if (!lblEmail->isEnabled()) return;
 }
 
 void frmAbout::visitWebSite() {
