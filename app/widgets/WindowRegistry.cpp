@@ -5,10 +5,12 @@
 #include "app/frmInfo.h"
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
+#include "archive/frmArchivio.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+    hub.registerMain(Hub::Main::Archive, [] { return new frmArchivio; });
     hub.registerAction(QStringLiteral("help"), [](QWidget *caller, const QString &topic) {
         frmHelpForm::openTopic(caller, topic);
     });
