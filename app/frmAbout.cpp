@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "exchange/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
@@ -90,9 +91,6 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     lblSitoWeb = link(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),
                       QRect(70, 300, 300, 32));
     for (QLabel *l : {imgEmail, lblEmail, imgWeb, lblSitoWeb}) l->installEventFilter(this);
-    // Writing to the support address needs the e-mail window, which this build lacks.
-    imgEmail->setEnabled(false);
-    lblEmail->setEnabled(false);
 
     cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
@@ -124,7 +122,10 @@ void frmAbout::lblSitoWeb_MouseUp() {
 }
 
 void frmAbout::writeToSupport() {
-    if (!lblEmail->isEnabled()) return;
+    frmEmail mail(this);
+    mail.txtIndirizzo->setText(QString::fromLatin1(kSupportAddress));
+    mail.txtOggetto->setText(QString::fromLatin1(kMailSubject));
+    mail.exec();
 }
 
 void frmAbout::visitWebSite() {

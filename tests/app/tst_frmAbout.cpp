@@ -2,6 +2,8 @@
 #include <QtTest>
 
 #include "app/frmAbout.h"
+#include "exchange/MailtoBuilder.h"
+#include "exchange/frmEmail.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -26,6 +28,60 @@ private slots:
             QCOMPARE(art->parentWidget(), w.Frame1);
         QVERIFY(!w.imgStemma->pixmap().isNull());
         QCOMPARE(w.lblEmail->text(), QStringLiteral("assistenza@cartaflex.it"));
+    }
+
+    void emailLinkFillsTheEmailWindow_data() {
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("label") << false;
+        QTest::newRow("picture") << true;
+    }
+    void emailLinkFillsTheEmailWindow() {
+        QFETCH(bool, picture);
+        TestEnvironment env;
+        frmAbout w;
+        w.show();
+        QString address, subject, body;
+        QWidget *parent = nullptr;
+        QTimer::singleShot(50, [&] {
+            auto *mail = qobject_cast<frmEmail *>(QApplication::activeModalWidget());
+            if (!mail) return;
+            address = mail->txtIndirizzo->text();
+            subject = mail->txtOggetto->text();
+            body = mail->txtCorpo->toPlainText();
+            parent = mail->parentWidget();
+            QTest::mouseClick(mail->cmdInvia, Qt::LeftButton);
+        });
+        release(picture ? static_cast<QWidget *>(w.imgEmail) : w.lblEmail);
+        QCOMPARE(address, QStringLiteral("assistenza@cartaflex.it"));
+        QCOMPARE(subject, QStringLiteral("Cartaflex 2.0"));
+        QCOMPARE(body, QString());
+        QCOMPARE(parent, &w);
+        const QString request =
+            MailtoBuilder::build(QStringLiteral("assistenza@cartaflex.it"),
+                                 QStringLiteral("Cartaflex 2.0"), QString(), QString(), QString());
+        QVERIFY(
+            request.startsWith(QStringLiteral("mailto:assistenza@cartaflex.it?Subject=Cartaflex")));
+        QCOMPARE(env.platform().openedUrls, QStringList{request});
+        QCOMPARE(QApplication::activeModalWidget(), &w);
+        QVERIFY(w.isVisible());
+    }
+
+    void emailWithoutAMailProgram() {
+        TestEnvironment env;
+        env.platform().setOpenUrlResult(false);
+        frmAbout w;
+        w.show();
+        QTimer::singleShot(50, [] {
+            auto *mail = qobject_cast<frmEmail *>(QApplication::activeModalWidget());
+            if (!mail) return;
+            QTest::mouseClick(mail->cmdInvia, Qt::LeftButton);
+            mail->reject();
+        });
+        release(w.lblEmail);
+        QCOMPARE(env.platform().messages.size(), 1);
+        QCOMPARE(env.platform().messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(env.platform().messages[0].title, QStringLiteral("Invio e-mail fallito"));
+        QVERIFY(w.isVisible());
     }
 
     void webLinkOpensTheSite_data() {

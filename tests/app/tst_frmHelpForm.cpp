@@ -9,9 +9,11 @@
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
 #include "app/widgets/WindowRegistry.h"
+#include "archive/frmArchivio.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
+#include "vat/frmCalcIva.h"
 
 namespace {
 
@@ -219,6 +221,44 @@ private slots:
         QCOMPARE(parent, &caller);
         QVERIFY(modal);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The help buttons of the other windows, each on its own topic.
+    void helpButtonsOpenTheirTopics_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("frmArchivio") << "frmArchivio"
+                                     << "Archiviazione dati personali";
+        QTest::newRow("frmCalcIva") << "frmCalcIva"
+                                    << "Controllo del numero di partita IVA";
+    }
+    void helpButtonsOpenTheirTopics() {
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        TestEnvironment env;
+        std::unique_ptr<QWidget> w;
+        QAbstractButton *button = nullptr;
+        if (window == QLatin1String("frmArchivio")) {
+            auto *a = new frmArchivio;
+            button = a->cmdGuida;
+            w.reset(a);
+        } else {
+            auto *v = new frmCalcIva;
+            button = v->cmdGuida;
+            w.reset(v);
+        }
+        w->show();
+        QVERIFY(button->isEnabled());
+        QString shown;
+        QWidget *parent = nullptr;
+        whenShown<frmHelpForm>([&](frmHelpForm *help) {
+            shown = help->lblTitolo->text();
+            parent = help->parentWidget();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shown, title);
+        QCOMPARE(parent, w.get());
+        w->hide();
     }
 
     void menuKeysOpenTheirWindows_data() {
