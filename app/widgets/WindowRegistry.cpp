@@ -6,6 +6,7 @@
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
 #include "archive/frmArchivio.h"
+#include "exchange/frmTrovaContatto.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
@@ -18,4 +19,7 @@ void registerWindows() {
                        [](QWidget *caller, const QString &) { frmInfo::showModal(caller); });
     hub.registerAction(QStringLiteral("about"),
                        [](QWidget *caller, const QString &) { frmAbout::showModal(caller); });
+    hub.registerAction(QStringLiteral("search"), [](QWidget *caller, const QString &tag) {
+        frmTrovaContatto::openFor(caller, tag);
+    });
 }
