@@ -2,8 +2,10 @@
 
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
+#include "envelopes/frmLettera.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+    hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
 }
