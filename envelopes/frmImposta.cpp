@@ -33,6 +33,16 @@ QScrollBar *spinBar() {
     bar->setPageStep(1);
     bar->setValue(0);
     bar->setFixedSize(17, 36);
+    // With the low end at the bottom, the arrows (and the arrow keys) must move the value
+    // the way they point: the up arrow adds one, the down arrow takes one away.
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
+        if (action == QAbstractSlider::SliderSingleStepSub ||
+            action == QAbstractSlider::SliderPageStepSub)
+            bar->setSliderPosition(bar->value() + 1);
+        else if (action == QAbstractSlider::SliderSingleStepAdd ||
+                 action == QAbstractSlider::SliderPageStepAdd)
+            bar->setSliderPosition(bar->value() - 1);
+    });
     return bar;
 }
 
