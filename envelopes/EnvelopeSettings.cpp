@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeSettings.h"
 
+#include "archive/ArchiveColours.h"
 #include "archive/ContactRecord.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/OrientationWord.h"
@@ -14,13 +15,15 @@ QString key(const char *name) {
 
 }  // namespace
 
-std::optional<QColor> EnvelopeSettings::colourFromSetting(const QString &value) {
+QColor EnvelopeSettings::colourFromSetting(const QString &value) {
+    return VbColor::toColor(ArchiveColours::parse(ContactRecord::trimBlanks(value)));
+}
+
+bool EnvelopeSettings::isColourNumber(const QString &value) {
     const QString t = ContactRecord::trimBlanks(value);
-    if (t.isEmpty()) return QColor(Qt::black);
-    bool ok = false;
-    const qint32 v = t.toInt(&ok);
-    if (!ok) return std::nullopt;
-    return VbColor::toColor(v);
+    bool ok = t.isEmpty();
+    if (!ok) t.toInt(&ok);
+    return ok;
 }
 
 void EnvelopeSettings::loadSenderLines(EnvelopeContent &content, const SettingsFile &settings) {
@@ -60,14 +63,13 @@ EnvelopeSettings::LoadReport EnvelopeSettings::load(EnvelopeContent &content,
                                                     const SettingsFile &settings,
                                                     const QString &logoPath) {
     LoadReport report;
-    const auto title = colourFromSetting(
-        settings.read(key(SettingsFile::kColours), key(SettingsFile::kTitleColour)));
-    content.titleColour = title.value_or(QColor(Qt::black));
-    report.titleColourOk = title.has_value();
-    const auto subtitle = colourFromSetting(
-        settings.read(key(SettingsFile::kColours), key(SettingsFile::kSubtitleColour)));
-    content.subtitleColour = subtitle.value_or(QColor(Qt::black));
-    report.subtitleColourOk = subtitle.has_value();
+    const QString colours = key(SettingsFile::kColours);
+    const QString title = settings.read(colours, key(SettingsFile::kTitleColour));
+    const QString subtitle = settings.read(colours, key(SettingsFile::kSubtitleColour));
+    content.titleColour = colourFromSetting(title);
+    content.subtitleColour = colourFromSetting(subtitle);
+    report.titleColourOk = isColourNumber(title);
+    report.subtitleColourOk = isColourNumber(subtitle);
 
     loadSenderLines(content, settings);
     report.logoOk = loadLogo(content, logoPath);

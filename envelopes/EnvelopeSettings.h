@@ -26,9 +26,11 @@ public:
     static LoadReport load(EnvelopeContent &content, const SettingsFile &settings,
                            const QString &logoPath);
 
-    // A colour key: an empty value is black; a whole number in the 32-bit range is the
-    // colour 0x00BBGGRR; anything else is nothing (the caller keeps black).
-    static std::optional<QColor> colourFromSetting(const QString &value);
+    // A colour key, read as the archive window reads it (its leading whole number; empty
+    // or not a number is black), so that every window shows the same colour.
+    static QColor colourFromSetting(const QString &value);
+    // Whether a colour key holds a proper whole number (or nothing).
+    static bool isColourNumber(const QString &value);
 
     // The sender lines step: a trimmed-empty value empties the line.
     static void loadSenderLines(EnvelopeContent &content, const SettingsFile &settings);

@@ -2,10 +2,12 @@
 
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
+#include "archive/frmArchivio.h"
 #include "envelopes/frmLettera.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+    hub.registerMain(Hub::Main::Archive, [] { return new frmArchivio; });
     hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
 }
