@@ -1,6 +1,7 @@
 // The card print dialog: printer list, pages box and spinner, the job on the recording
 // device, the PDF entry, and the printers that are not there.
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 #include <memory>
@@ -72,6 +73,8 @@ private slots:
         QCOMPARE(d->spinnerValue(), 1);
         QVERIFY(!d->lblMemory->isVisibleTo(d.get()));
         QVERIFY(env.platform().messages.isEmpty());
+        d->lblInfo->setText(CardFormats::printDialogInfo(CardFormat::Medium));
+        d->grab().save(QDir::temp().filePath(QStringLiteral("frmMyPrinterListening.png")));
     }
 
     void noPrinterAtAll() {
