@@ -20,10 +20,14 @@ namespace {
 
 const QString kFont = QStringLiteral("Arial");
 constexpr qreal kPointSize = 10;
+// The widest picture, in pixels at 96 dpi: the 17 cm between the margins of an A4 page.
+constexpr qreal kMaxPictureWidth = 17.0 / 2.54 * 96;
 
 QTextCharFormat charFormat(bool bold) {
     QTextCharFormat f;
     f.setFontFamilies({kFont});
+    // The OpenDocument writer reads the family from the single-family property.
+    f.setProperty(QTextFormat::FontFamily, kFont);
     f.setFontPointSize(kPointSize);
     f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
@@ -83,8 +87,14 @@ std::unique_ptr<QTextDocument> DataSheetDocument::build(const DataSheetContent &
         doc->addResource(QTextDocument::ImageResource, name, picture);
         QTextImageFormat image;
         image.setName(name.toString());
-        image.setWidth(size.width());
-        image.setHeight(size.height());
+        image.setProperty(QTextFormat::FontFamily, kFont);
+        image.setFontPointSize(kPointSize);
+        // Natural size, shrunk to the width of the text when it is wider.
+        const QSizeF shown = size.width() > kMaxPictureWidth
+                                 ? QSizeF(kMaxPictureWidth, size.height() * kMaxPictureWidth / size.width())
+                                 : QSizeF(size);
+        image.setWidth(shown.width());
+        image.setHeight(shown.height());
         cursor.insertImage(image);
     }
 
@@ -99,7 +109,8 @@ std::unique_ptr<QTextDocument> DataSheetDocument::build(const DataSheetContent &
     QTextTableFormat tableFormat;
     tableFormat.setBorder(0.5);
     tableFormat.setCellPadding(2);
-    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    // The text width of an A4 page with 2 cm margins.
+    tableFormat.setWidth(QTextLength(QTextLength::FixedLength, 17.0 / 2.54 * 72));
     QTextTable *table = cursor.insertTable(DataSheetContent::kRows, 2, tableFormat);
     const QStringList labels = DataSheetContent::labels();
     for (int r = 0; r < DataSheetContent::kRows; ++r) {
@@ -116,18 +127,18 @@ std::unique_ptr<QTextDocument> DataSheetDocument::build(const DataSheetContent &
 }
 
 bool DataSheetDocument::writeOdt(QTextDocument &document, const QString &path, QString *error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    QTextDocumentWriter writer(&file, "ODF");
+    // The writer closes the device it writes to, so the document is built in memory
+    // and then saved in one piece, never leaving half a file in place of an older one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "ODF");
     if (!writer.write(&document)) {
-        file.cancelWriting();
         if (error) *error = QStringLiteral("scrittura del documento non riuscita");
         return false;
     }
-    if (!file.commit()) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() ||
+        !file.commit()) {
         if (error) *error = file.errorString();
         return false;
     }
