@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "FakeOffice.h"
 #include "ZipReader.h"
 #include "archive/ContactRecord.h"
 #include "exchange/DataSheetDocument.h"
@@ -286,29 +287,6 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName_data() {
                              << int(MsgIcon::Exclamation);
 }
 
-namespace {
-
-// A PATH holding only a stand-in LibreOffice, or nothing.
-class OfficePath {
-public:
-    explicit OfficePath(bool office) : m_saved(qgetenv("PATH")) {
-        qputenv("PATH", QFile::encodeName(m_dir.path()));
-        if (office) {
-            QFile f(m_dir.path() + QStringLiteral("/soffice"));
-            f.open(QIODevice::WriteOnly);
-            f.write("#!/bin/sh\nexit 0\n");
-            f.close();
-            f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
-    }
-    ~OfficePath() { qputenv("PATH", m_saved); }
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_saved;
-};
-
-}  // namespace
 
 void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
     QFETCH(bool, office);
@@ -318,7 +296,7 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
     QFETCH(QString, title);
     QFETCH(int, icon);
     TestEnvironment env;
-    OfficePath path(office);
+    FakeOffice path(office);
     DataSheetContent c = sample();
     c.titolo = name;
     QCOMPARE(int(DataSheetExport::run(c)), outcome);
@@ -332,7 +310,7 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
 
 void TestDataSheetOdt::exportWithoutLogoEmbedsTheEmptyLogo() {
     TestEnvironment env;
-    OfficePath path(true);
+    FakeOffice path(true);
     DataSheetContent c = sample();
     c.logoPath = QStringLiteral("   ");
     QImage blank(1, 1, QImage::Format_RGB32);
