@@ -13,7 +13,8 @@
 namespace {
 
 int exportXlsx(const QStringList &args) {
-    if (args.size() != 1) return CliIo::usage(QStringLiteral("export-xlsx vuole il file da scrivere"));
+    if (args.size() != 1)
+        return CliIo::usage(QStringLiteral("export-xlsx vuole il file da scrivere"));
     ArchiveStore store;
     XlsxExport exporter;
     if (!exporter.write(store, args.first()))
@@ -23,7 +24,8 @@ int exportXlsx(const QStringList &args) {
 }
 
 int exportDoc(const QStringList &args) {
-    if (args.size() != 2) return CliIo::usage(QStringLiteral("export-doc vuole il numero della scheda e il file"));
+    if (args.size() != 2)
+        return CliIo::usage(QStringLiteral("export-doc vuole il numero della scheda e il file"));
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
@@ -41,7 +43,8 @@ int exportDoc(const QStringList &args) {
     QString error;
     if (!scratch.isValid() ||
         !DataSheetExport::writeTo(content, QImage(), args.at(1), scratch.path(), &error))
-        return CliIo::fail(QStringLiteral("Impossibile scrivere la scheda in %1: %2").arg(args.at(1), error));
+        return CliIo::fail(
+            QStringLiteral("Impossibile scrivere la scheda in %1: %2").arg(args.at(1), error));
     return 0;
 }
 

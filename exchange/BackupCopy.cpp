@@ -15,7 +15,9 @@ namespace {
 
 constexpr long long kBlock = 1 << 20;
 
-QByteArray native(const QString &path) { return QFile::encodeName(path); }
+QByteArray native(const QString &path) {
+    return QFile::encodeName(path);
+}
 
 // Closes the descriptor when the scope ends.
 struct Descriptor {
@@ -73,7 +75,9 @@ QString BackupCopy::describe(int error) {
     }
 }
 
-bool BackupCopy::fail(int error) { return failWith(classify(error), describe(error)); }
+bool BackupCopy::fail(int error) {
+    return failWith(classify(error), describe(error));
+}
 
 bool BackupCopy::failWith(Failure failure, const QString &reason) {
     m_failure = failure;
@@ -110,7 +114,9 @@ long long BackupCopy::writeBlock(int fd, const char *data, long long size) {
     return done;
 }
 
-bool BackupCopy::syncToDisk(int fd) { return ::fsync(fd) == 0; }
+bool BackupCopy::syncToDisk(int fd) {
+    return ::fsync(fd) == 0;
+}
 
 bool BackupCopy::renameOver(const QString &from, const QString &to) {
     return std::rename(native(from).constData(), native(to).constData()) == 0;

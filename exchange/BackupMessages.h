@@ -8,7 +8,8 @@ inline constexpr const char *kOverwriteBackupText =
     "dell'archivio dati personali eseguita in data odierna.\r\n\r\n"
     "Si vuole sovrascrivere la copia esistente?";
 inline constexpr const char *kOverwriteBackupTitle = "File di backup esistente";
-inline constexpr const char *kBackupDoneText = "Creazione del file di backup effettuata con successo.";
+inline constexpr const char *kBackupDoneText =
+    "Creazione del file di backup effettuata con successo.";
 inline constexpr const char *kBackupDoneTitle = "Salvataggio terminato";
 inline constexpr const char *kBackupFailedTitle = "Backup non riuscito";
 inline constexpr const char *kBackupFailedLine = "Impossibile effettuare il backup.";

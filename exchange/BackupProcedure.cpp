@@ -10,7 +10,9 @@
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
 
 }  // namespace
 
@@ -25,7 +27,10 @@ BackupProcedure::BackupProcedure(ArchiveStore &store, std::unique_ptr<BackupCopy
 BackupProcedure::~BackupProcedure() = default;
 
 QString BackupProcedure::backupFileName(const QDate &date) {
-    return QStringLiteral("Backup_Contatti_%1_%2_%3.bkc").arg(date.day()).arg(date.month()).arg(date.year());
+    return QStringLiteral("Backup_Contatti_%1_%2_%3.bkc")
+        .arg(date.day())
+        .arg(date.month())
+        .arg(date.year());
 }
 
 QString BackupProcedure::backupPath(const QString &folder, const QDate &date) {
@@ -39,29 +44,34 @@ QString BackupProcedure::sizeText(Kind kind) {
     const QFileInfo info(m_store.archivePath());
     const qint64 size = info.isFile() ? info.size() : 0;
     if (kind == Kind::Backup)
-        return QStringLiteral("L'archivio dati personali misura %1 byte e contiene %2 schede.\r\n\r\n"
-                              "Per eseguire il backup è necessario selezionare la cartella dove si "
-                              "vuole salvare la copia di sicurezza del file, dopodiché fare clic sul "
-                              "pulsante Effettua backup.")
+        return QStringLiteral(
+                   "L'archivio dati personali misura %1 byte e contiene %2 schede.\r\n\r\n"
+                   "Per eseguire il backup è necessario selezionare la cartella dove si "
+                   "vuole salvare la copia di sicurezza del file, dopodiché fare clic sul "
+                   "pulsante Effettua backup.")
             .arg(size)
             .arg(count);
-    return QStringLiteral("L'archivio dati personali attualmente in uso misura %1 byte e contiene %2 "
-                          "schede.\r\n\r\nPer eseguire il ripristino di una copia di sicurezza "
-                          "precedentemente salvata è necessario selezionare il file di backup con "
-                          "estensione .bkc, dopodiché fare clic sul pulsante Effettua ripristino.")
+    return QStringLiteral(
+               "L'archivio dati personali attualmente in uso misura %1 byte e contiene %2 "
+               "schede.\r\n\r\nPer eseguire il ripristino di una copia di sicurezza "
+               "precedentemente salvata è necessario selezionare il file di backup con "
+               "estensione .bkc, dopodiché fare clic sul pulsante Effettua ripristino.")
         .arg(size)
         .arg(count);
 }
 
-QString BackupProcedure::failureLine(Kind kind, BackupCopy::Failure failure, const QString &reason) {
+QString BackupProcedure::failureLine(Kind kind, BackupCopy::Failure failure,
+                                     const QString &reason) {
     const bool backup = kind == Kind::Backup;
     switch (failure) {
         case BackupCopy::Failure::DriveNotReady:
             return u8(BackupMessages::kDriveNotReady);
         case BackupCopy::Failure::AccessDenied:
-            return u8(backup ? BackupMessages::kBackupAccessDenied : BackupMessages::kRestoreAccessDenied);
+            return u8(backup ? BackupMessages::kBackupAccessDenied
+                             : BackupMessages::kRestoreAccessDenied);
         case BackupCopy::Failure::PathNotFound:
-            return u8(backup ? BackupMessages::kBackupPathNotFound : BackupMessages::kRestorePathNotFound);
+            return u8(backup ? BackupMessages::kBackupPathNotFound
+                             : BackupMessages::kRestorePathNotFound);
         case BackupCopy::Failure::Other:
         case BackupCopy::Failure::None:
             break;
@@ -69,20 +79,22 @@ QString BackupProcedure::failureLine(Kind kind, BackupCopy::Failure failure, con
     return reason;
 }
 
-QString BackupProcedure::failureText(Kind kind, BackupCopy::Failure failure, const QString &reason) {
+QString BackupProcedure::failureText(Kind kind, BackupCopy::Failure failure,
+                                     const QString &reason) {
     return u8(kind == Kind::Backup ? BackupMessages::kBackupFailedLine
                                    : BackupMessages::kRestoreFailedLine) +
            QStringLiteral("\r\n\r\n") + failureLine(kind, failure, reason);
 }
 
 void BackupProcedure::report(Kind kind) {
-    Platform::instance().messageBox(
-        failureText(kind, m_copier->failure(), m_copier->reason()),
-        u8(kind == Kind::Backup ? BackupMessages::kBackupFailedTitle : BackupMessages::kRestoreFailedTitle),
-        MsgIcon::Exclamation, MsgButtons::Ok);
+    Platform::instance().messageBox(failureText(kind, m_copier->failure(), m_copier->reason()),
+                                    u8(kind == Kind::Backup ? BackupMessages::kBackupFailedTitle
+                                                            : BackupMessages::kRestoreFailedTitle),
+                                    MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
-BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source, const QString &target) {
+BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
+                                              const QString &target) {
     const bool backup = kind == Kind::Backup;
     switch (m_copier->probe(target)) {
         case BackupCopy::Presence::Present:

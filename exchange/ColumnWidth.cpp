@@ -10,13 +10,35 @@ constexpr double kMarginPixels = 5.0;
 
 double advance(char16_t c) {
     switch (c) {
-        case u'i': case u'j': case u'l': case u'I': case u'\'': case u'.': case u',':
-        case u':': case u';': case u'!': case u'|':
+        case u'i':
+        case u'j':
+        case u'l':
+        case u'I':
+        case u'\'':
+        case u'.':
+        case u',':
+        case u':':
+        case u';':
+        case u'!':
+        case u'|':
             return 3.0;
-        case u'f': case u't': case u'r': case u' ': case u'(': case u')': case u'[':
-        case u']': case u'-': case u'/':
+        case u'f':
+        case u't':
+        case u'r':
+        case u' ':
+        case u'(':
+        case u')':
+        case u'[':
+        case u']':
+        case u'-':
+        case u'/':
             return 4.5;
-        case u'm': case u'w': case u'M': case u'W': case u'@': case u'%':
+        case u'm':
+        case u'w':
+        case u'M':
+        case u'W':
+        case u'@':
+        case u'%':
             return 11.5;
         default:
             break;

@@ -90,9 +90,10 @@ std::unique_ptr<QTextDocument> DataSheetDocument::build(const DataSheetContent &
         image.setProperty(QTextFormat::FontFamily, kFont);
         image.setFontPointSize(kPointSize);
         // Natural size, shrunk to the width of the text when it is wider.
-        const QSizeF shown = size.width() > kMaxPictureWidth
-                                 ? QSizeF(kMaxPictureWidth, size.height() * kMaxPictureWidth / size.width())
-                                 : QSizeF(size);
+        const QSizeF shown =
+            size.width() > kMaxPictureWidth
+                ? QSizeF(kMaxPictureWidth, size.height() * kMaxPictureWidth / size.width())
+                : QSizeF(size);
         image.setWidth(shown.width());
         image.setHeight(shown.height());
         cursor.insertImage(image);

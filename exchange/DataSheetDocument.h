@@ -19,9 +19,9 @@ public:
 
     // `logoFile` is the picture to embed; it is only read. When it is empty or not a
     // picture, the sheet has no picture.
-    static std::unique_ptr<QTextDocument> build(const DataSheetContent &content,
-                                                const QString &logoFile,
-                                                const QDateTime &when = QDateTime::currentDateTime());
+    static std::unique_ptr<QTextDocument> build(
+        const DataSheetContent &content, const QString &logoFile,
+        const QDateTime &when = QDateTime::currentDateTime());
 
     // "Scheda creata in data 05/03/2024 alle ore 09:07:03" (no full stop).
     static QString closingLine(const QDateTime &when);

@@ -33,7 +33,8 @@ bool DataSheetExport::writeTo(const DataSheetContent &content, const QImage &emp
     return DataSheetDocument::writeOdt(*document, path, error);
 }
 
-DataSheetExport::Outcome DataSheetExport::run(const DataSheetContent &content, const QImage &emptyLogo) {
+DataSheetExport::Outcome DataSheetExport::run(const DataSheetContent &content,
+                                              const QImage &emptyLogo) {
     Platform &platform = Platform::instance();
     if (!OfficeAvailability::isAvailable(OfficeAvailability::Kind::Document)) {
         platform.messageBox(QString::fromUtf8(ExportMessages::kDocumentMissingText),

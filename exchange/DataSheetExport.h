@@ -19,7 +19,8 @@ public:
     // Writes the sheet to `path`, the empty-logo picture going into `scratchFolder` when
     // it is needed. False (with the reason) when the file cannot be written.
     static bool writeTo(const DataSheetContent &content, const QImage &emptyLogo,
-                        const QString &path, const QString &scratchFolder, QString *error = nullptr);
+                        const QString &path, const QString &scratchFolder,
+                        QString *error = nullptr);
 
     // True when the trimmed name is empty.
     static bool nameMissing(const DataSheetContent &content);

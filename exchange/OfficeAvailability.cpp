@@ -8,7 +8,8 @@
 QString OfficeAvailability::mimeType(Kind kind) {
     switch (kind) {
         case Kind::Spreadsheet:
-            return QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
+            return QStringLiteral(
+                "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
         case Kind::Document:
             return QStringLiteral("application/vnd.oasis.opendocument.text");
     }

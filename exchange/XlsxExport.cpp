@@ -15,21 +15,28 @@ namespace {
 
 // Columns A to K and the record field each one shows.
 constexpr std::array<ContactRecord::Field, XlsxExport::kColumns> kFields = {
-    ContactRecord::Titolo, ContactRecord::Sottotitolo, ContactRecord::Indirizzo,
-    ContactRecord::Citta,  ContactRecord::Iva,         ContactRecord::Tel,
-    ContactRecord::Fax,    ContactRecord::Cel,         ContactRecord::Email,
+    ContactRecord::Titolo,       ContactRecord::Sottotitolo, ContactRecord::Indirizzo,
+    ContactRecord::Citta,        ContactRecord::Iva,         ContactRecord::Tel,
+    ContactRecord::Fax,          ContactRecord::Cel,         ContactRecord::Email,
     ContactRecord::Informazioni, ContactRecord::Web};
 
-QString libraryError(lxw_error e) { return QString::fromUtf8(lxw_strerror(e)); }
+QString libraryError(lxw_error e) {
+    return QString::fromUtf8(lxw_strerror(e));
+}
 
 }  // namespace
 
 QStringList XlsxExport::headerTexts() {
-    return {QStringLiteral("Persona o azienda"), QStringLiteral("Specialità"),
-            QStringLiteral("Indirizzo"),         QStringLiteral("Città"),
-            QStringLiteral("Partita IVA"),       QStringLiteral("Telefono"),
-            QStringLiteral("Fax"),               QStringLiteral("Cellulare"),
-            QStringLiteral("E-mail"),            QStringLiteral("Informazioni aggiuntive"),
+    return {QStringLiteral("Persona o azienda"),
+            QStringLiteral("Specialità"),
+            QStringLiteral("Indirizzo"),
+            QStringLiteral("Città"),
+            QStringLiteral("Partita IVA"),
+            QStringLiteral("Telefono"),
+            QStringLiteral("Fax"),
+            QStringLiteral("Cellulare"),
+            QStringLiteral("E-mail"),
+            QStringLiteral("Informazioni aggiuntive"),
             QStringLiteral("Sito Web")};
 }
 
@@ -113,13 +120,13 @@ bool XlsxExport::write(ArchiveStore &store, const QString &path, const Progress 
 
     const lxw_error closed = workbook_close(book);
     if (!readOk || failed != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
-        m_error = !readOk ? store.errorString()
-                          : libraryError(failed != LXW_NO_ERROR ? failed : closed);
+        m_error =
+            !readOk ? store.errorString() : libraryError(failed != LXW_NO_ERROR ? failed : closed);
         QFile::remove(partial);
         return false;
     }
-    QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                       QFile::ReadOther);
+    QFile::setPermissions(
+        partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (std::rename(target.constData(), QFile::encodeName(path).constData()) != 0) {
         m_error = QStringLiteral("impossibile scrivere %1").arg(path);
         QFile::remove(partial);

@@ -32,7 +32,8 @@ frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &c
     imgMano01 = BackupWizardArt::picture(this, "imgMano01", ":/art/mano.svg", QSize(48, 32));
     imgMano02 = BackupWizardArt::picture(this, "imgMano02", ":/art/mano.svg", QSize(48, 32));
     imgMano02->hide();
-    cmdIndietro = BackupWizardArt::pictureButton(this, "cmdIndietro", ":/art/indietro.svg", " Indietro ");
+    cmdIndietro =
+        BackupWizardArt::pictureButton(this, "cmdIndietro", ":/art/indietro.svg", " Indietro ");
     cmdEsci = BackupWizardArt::pictureButton(this, "cmdEsci", ":/art/esci.svg", " Esci ");
 
     // Each hand keeps its place beside its button, shown or not.

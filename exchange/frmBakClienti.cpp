@@ -28,20 +28,24 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Gestione backup archivio dati personali"));
     setModal(true);
 
-    lblInfo01 = BackupWizardArt::text(this, "lblInfo01",
+    lblInfo01 = BackupWizardArt::text(
+        this, "lblInfo01",
         "Benvenuti nella procedura guidata che vi consentirà di effettuare una copia di sicurezza "
         "dell'archivio dati personali corrente o di ripristinare un file di backup creato in "
         "precedenza.");
     lblInfo01->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d3c5e;"));
-    lblInfo02 = BackupWizardArt::text(this, "lblInfo02",
+    lblInfo02 = BackupWizardArt::text(
+        this, "lblInfo02",
         "Per continuare, selezionare una delle seguenti opzioni e premere il pulsante Avanti in "
         "fondo alla schermata.");
     fraOpzioni = new QGroupBox(this);
     fraOpzioni->setObjectName(QStringLiteral("fraOpzioni"));
-    optBakDDT = new QRadioButton(QStringLiteral(" Effettua il backup dell'archivio dati personali corrente. "), fraOpzioni);
+    optBakDDT = new QRadioButton(
+        QStringLiteral(" Effettua il backup dell'archivio dati personali corrente. "), fraOpzioni);
     optBakDDT->setObjectName(QStringLiteral("optBakDDT"));
     optRipDDT = new QRadioButton(
-        QStringLiteral(" Ripristina il file di backup di un archivio dati personali creato precedentemente. "),
+        QStringLiteral(
+            " Ripristina il file di backup di un archivio dati personali creato precedentemente. "),
         fraOpzioni);
     optRipDDT->setObjectName(QStringLiteral("optRipDDT"));
     auto *options = new QVBoxLayout(fraOpzioni);
@@ -72,7 +76,7 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     all->addWidget(fraOpzioni);
     all->addStretch(1);
     all->addLayout(buttons);
-    setFixedSize(520, 300);
+    setFixedSize(610, 300);
 
     connect(optBakDDT, &QRadioButton::clicked, this, &frmBakClienti::optBakDDT_Click);
     connect(optRipDDT, &QRadioButton::clicked, this, &frmBakClienti::optRipDDT_Click);
@@ -81,8 +85,8 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
 }
 
 bool frmBakClienti::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == imgGuida && event->type() == QEvent::MouseButtonRelease && imgGuida->isEnabled() &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (watched == imgGuida && event->type() == QEvent::MouseButtonRelease &&
+        imgGuida->isEnabled() && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         imgGuida_Click();
         return true;
     }
@@ -96,9 +100,13 @@ void frmBakClienti::choose(QRadioButton *chosen, QRadioButton *other) {
     imgDex->show();
 }
 
-void frmBakClienti::optBakDDT_Click() { choose(optBakDDT, optRipDDT); }
+void frmBakClienti::optBakDDT_Click() {
+    choose(optBakDDT, optRipDDT);
+}
 
-void frmBakClienti::optRipDDT_Click() { choose(optRipDDT, optBakDDT); }
+void frmBakClienti::optRipDDT_Click() {
+    choose(optRipDDT, optBakDDT);
+}
 
 void frmBakClienti::cmdAvanti_Click() {
     if (optBakDDT->isChecked())

@@ -9,7 +9,8 @@
 #include "platform/Platform.h"
 
 frmRipClienti01::frmRipClienti01(QWidget *parent)
-    : frmBackupPage(parent, "frmRipClienti01", QStringLiteral("Ripristino backup archivio dati personali"),
+    : frmBackupPage(parent, "frmRipClienti01",
+                    QStringLiteral("Ripristino backup archivio dati personali"),
                     ":/art/filebkc.svg", " Seleziona file di backup ", ":/art/ripristino.svg",
                     " Effettua ripristino ") {
     connect(cmdSelect, &QPushButton::clicked, this, &frmRipClienti01::cmdSelect_Click);

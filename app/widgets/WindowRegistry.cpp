@@ -8,10 +8,8 @@
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
-    hub.registerAction(QStringLiteral("export-xlsx"), [](QWidget *caller, const QString &) {
-        frmToExcel(caller).exec();
-    });
-    hub.registerAction(QStringLiteral("backup"), [](QWidget *caller, const QString &) {
-        BackupWizard::run(caller);
-    });
+    hub.registerAction(QStringLiteral("export-xlsx"),
+                       [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
+    hub.registerAction(QStringLiteral("backup"),
+                       [](QWidget *caller, const QString &) { BackupWizard::run(caller); });
 }

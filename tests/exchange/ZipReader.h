@@ -12,7 +12,8 @@ namespace ZipReader {
 // Found in the usual places, so that tests which narrow PATH can still read their files.
 inline QString program() {
     const QString found = QStandardPaths::findExecutable(
-        QStringLiteral("unzip"), {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/local/bin")});
+        QStringLiteral("unzip"),
+        {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/local/bin")});
     return found.isEmpty() ? QStringLiteral("unzip") : found;
 }
 

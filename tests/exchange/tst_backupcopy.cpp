@@ -14,13 +14,16 @@
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
 
 // A copier whose disk fills up after some bytes, whose flush or rename fails.
 class FailingCopy : public BackupCopy {
 public:
     enum class Step { Write, Sync, Rename };
-    FailingCopy(Step step, int error, long long allowed = 0) : m_step(step), m_error(error), m_allowed(allowed) {}
+    FailingCopy(Step step, int error, long long allowed = 0)
+        : m_step(step), m_error(error), m_allowed(allowed) {}
 
 protected:
     long long writeBlock(int fd, const char *data, long long size) override {
@@ -68,7 +71,8 @@ QString unwritableFolder(const QString &scratch) {
     if (!probe.open(QIODevice::WriteOnly)) return mine;
     probe.remove();
     QFile sys(QStringLiteral("/sys/cartaflex-probe"));
-    if (QFileInfo(QStringLiteral("/sys")).isDir() && !sys.open(QIODevice::WriteOnly)) return QStringLiteral("/sys");
+    if (QFileInfo(QStringLiteral("/sys")).isDir() && !sys.open(QIODevice::WriteOnly))
+        return QStringLiteral("/sys");
     return QString();
 }
 
@@ -125,14 +129,18 @@ void TestBackupCopy::failedCopyLeavesTargetAsItWas_data() {
     QTest::addColumn<qlonglong>("allowed");
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("disk full halfway") << int(FailingCopy::Step::Write) << ENOSPC << 1500000LL
-                                       << int(BackupCopy::Failure::Other) << "Spazio su disco esaurito.";
-    QTest::newRow("disk full at once") << int(FailingCopy::Step::Write) << ENOSPC << 0LL
-                                       << int(BackupCopy::Failure::Other) << "Spazio su disco esaurito.";
+    QTest::newRow("disk full halfway")
+        << int(FailingCopy::Step::Write) << ENOSPC << 1500000LL << int(BackupCopy::Failure::Other)
+        << "Spazio su disco esaurito.";
+    QTest::newRow("disk full at once")
+        << int(FailingCopy::Step::Write) << ENOSPC << 0LL << int(BackupCopy::Failure::Other)
+        << "Spazio su disco esaurito.";
     QTest::newRow("write error") << int(FailingCopy::Step::Write) << EIO << 100LL
-                                 << int(BackupCopy::Failure::Other) << "Errore di lettura o scrittura sul disco.";
+                                 << int(BackupCopy::Failure::Other)
+                                 << "Errore di lettura o scrittura sul disco.";
     QTest::newRow("flush fails") << int(FailingCopy::Step::Sync) << EIO << 0LL
-                                 << int(BackupCopy::Failure::Other) << "Errore di lettura o scrittura sul disco.";
+                                 << int(BackupCopy::Failure::Other)
+                                 << "Errore di lettura o scrittura sul disco.";
     QTest::newRow("target in use") << int(FailingCopy::Step::Rename) << EBUSY << 0LL
                                    << int(BackupCopy::Failure::Other) << "Il file è in uso.";
     QTest::newRow("medium removed") << int(FailingCopy::Step::Rename) << ENODEV << 0LL
@@ -154,7 +162,8 @@ void TestBackupCopy::failedCopyLeavesTargetAsItWas() {
     QCOMPARE(int(c.failure()), failure);
     if (!reason.isEmpty()) QCOMPARE(c.reason(), reason);
     QCOMPARE(TestEnvironment::readBytes(env.file("target")), old);
-    QVERIFY2(hiddenLeftovers(env.folder()).isEmpty(), qPrintable(hiddenLeftovers(env.folder()).join(',')));
+    QVERIFY2(hiddenLeftovers(env.folder()).isEmpty(),
+             qPrintable(hiddenLeftovers(env.folder()).join(',')));
     QCOMPARE(QDir(env.folder()).entryList(QDir::Files).size(), 2);
 }
 
@@ -186,7 +195,8 @@ void TestBackupCopy::probe() {
     QCOMPARE(c.probe(env.file("absent")), BackupCopy::Presence::Missing);
     QCOMPARE(c.probe(env.file("no/such/folder/f")), BackupCopy::Presence::Failed);
     QCOMPARE(c.failure(), BackupCopy::Failure::PathNotFound);
-    QCOMPARE(c.probe(env.file("there/f")), BackupCopy::Presence::Failed);  // a file used as a folder
+    QCOMPARE(c.probe(env.file("there/f")),
+             BackupCopy::Presence::Failed);  // a file used as a folder
     QCOMPARE(c.failure(), BackupCopy::Failure::PathNotFound);
 }
 
@@ -219,7 +229,8 @@ void TestBackupCopy::backupFileName() {
     QFETCH(QDate, date);
     QFETCH(QString, name);
     QCOMPARE(BackupProcedure::backupFileName(date), name);
-    QCOMPARE(BackupProcedure::backupPath(QStringLiteral("/media/usb"), date), QStringLiteral("/media/usb/") + name);
+    QCOMPARE(BackupProcedure::backupPath(QStringLiteral("/media/usb"), date),
+             QStringLiteral("/media/usb/") + name);
     // At the root of the file system: no doubled separator.
     QCOMPARE(BackupProcedure::backupPath(QStringLiteral("/"), date), QStringLiteral("/") + name);
 }
@@ -231,19 +242,22 @@ void TestBackupCopy::sizeTexts() {
     QVERIFY(!QFileInfo::exists(store.archivePath()));
     // A missing archive is created empty and counted as 0 bytes and 0 schede.
     QVERIFY(p.sizeText(BackupProcedure::Kind::Backup)
-                .startsWith(QStringLiteral("L'archivio dati personali misura 0 byte e contiene 0 schede.\r\n\r\n")));
+                .startsWith(QStringLiteral(
+                    "L'archivio dati personali misura 0 byte e contiene 0 schede.\r\n\r\n")));
     QVERIFY(QFileInfo::exists(store.archivePath()));
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), archiveBytes(3) + "xyz"));
-    QCOMPARE(p.sizeText(BackupProcedure::Kind::Backup),
-             QStringLiteral("L'archivio dati personali misura 3411 byte e contiene 3 schede.\r\n\r\n"
-                            "Per eseguire il backup è necessario selezionare la cartella dove si vuole "
-                            "salvare la copia di sicurezza del file, dopodiché fare clic sul pulsante "
-                            "Effettua backup."));
-    QCOMPARE(p.sizeText(BackupProcedure::Kind::Restore),
-             QStringLiteral("L'archivio dati personali attualmente in uso misura 3411 byte e contiene 3 "
-                            "schede.\r\n\r\nPer eseguire il ripristino di una copia di sicurezza "
-                            "precedentemente salvata è necessario selezionare il file di backup con "
-                            "estensione .bkc, dopodiché fare clic sul pulsante Effettua ripristino."));
+    QCOMPARE(
+        p.sizeText(BackupProcedure::Kind::Backup),
+        QStringLiteral("L'archivio dati personali misura 3411 byte e contiene 3 schede.\r\n\r\n"
+                       "Per eseguire il backup è necessario selezionare la cartella dove si vuole "
+                       "salvare la copia di sicurezza del file, dopodiché fare clic sul pulsante "
+                       "Effettua backup."));
+    QCOMPARE(
+        p.sizeText(BackupProcedure::Kind::Restore),
+        QStringLiteral("L'archivio dati personali attualmente in uso misura 3411 byte e contiene 3 "
+                       "schede.\r\n\r\nPer eseguire il ripristino di una copia di sicurezza "
+                       "precedentemente salvata è necessario selezionare il file di backup con "
+                       "estensione .bkc, dopodiché fare clic sul pulsante Effettua ripristino."));
 }
 
 void TestBackupCopy::firstBackupOfTheDayAsksNothing() {
@@ -287,11 +301,14 @@ void TestBackupCopy::secondBackupAsks() {
     env.platform().queueAnswer(MsgAnswer(answer));
     BackupProcedure p(store);
     const auto outcome = p.backup(dest, QDate(2024, 3, 5));
-    QCOMPARE(outcome, replaced ? BackupProcedure::Outcome::Done : BackupProcedure::Outcome::Declined);
+    QCOMPARE(outcome,
+             replaced ? BackupProcedure::Outcome::Done : BackupProcedure::Outcome::Declined);
     const auto &q = env.platform().messages.first();
-    QCOMPARE(q.text, QStringLiteral("ATTENZIONE: nella cartella di destinazione indicata è già presente una copia di "
-                                    "backup dell'archivio dati personali eseguita in data odierna.\r\n\r\n"
-                                    "Si vuole sovrascrivere la copia esistente?"));
+    QCOMPARE(q.text,
+             QStringLiteral(
+                 "ATTENZIONE: nella cartella di destinazione indicata è già presente una copia di "
+                 "backup dell'archivio dati personali eseguita in data odierna.\r\n\r\n"
+                 "Si vuole sovrascrivere la copia esistente?"));
     QCOMPARE(q.title, QStringLiteral("File di backup esistente"));
     QCOMPARE(q.icon, MsgIcon::Question);
     QCOMPARE(q.buttons, MsgButtons::YesNo);
@@ -308,8 +325,9 @@ void TestBackupCopy::backupIntoMissingFolder() {
     QCOMPARE(p.backup(env.file("non/esiste"), QDate(2024, 3, 5)), BackupProcedure::Outcome::Failed);
     QCOMPARE(env.platform().messages.size(), 1);
     const auto &m = env.platform().messages.first();
-    QCOMPARE(m.text, QStringLiteral("Impossibile effettuare il backup.\r\n\r\n"
-                                    "Accertarsi che il percorso della cartella di destinazione sia valido."));
+    QCOMPARE(m.text, QStringLiteral(
+                         "Impossibile effettuare il backup.\r\n\r\n"
+                         "Accertarsi che il percorso della cartella di destinazione sia valido."));
     QCOMPARE(m.title, QStringLiteral("Backup non riuscito"));
     QCOMPARE(m.icon, MsgIcon::Exclamation);
     QCOMPARE(env.platform().busyShown, 0);
@@ -325,8 +343,9 @@ void TestBackupCopy::backupIntoUnwritableFolder() {
     QCOMPARE(p.backup(folder, QDate(2024, 3, 5)), BackupProcedure::Outcome::Failed);
     QCOMPARE(env.platform().messages.size(), 1);
     QCOMPARE(env.platform().messages.first().text,
-             QStringLiteral("Impossibile effettuare il backup.\r\n\r\nAccertarsi che la cartella e il file di "
-                            "destinazione non siano protetti dalla scrittura."));
+             QStringLiteral(
+                 "Impossibile effettuare il backup.\r\n\r\nAccertarsi che la cartella e il file di "
+                 "destinazione non siano protetti dalla scrittura."));
     QCOMPARE(env.platform().busyDepth, 0);
     QFile::setPermissions(env.folder() + QStringLiteral("/sola-lettura"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -336,7 +355,8 @@ void TestBackupCopy::restoreCopiesAnyFileUnexamined() {
     TestEnvironment env;
     ArchiveStore store;
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), archiveBytes(2)));
-    const QByteArray other = QByteArray("Non sono un backup, ma una lista della spesa.\n").repeated(60);
+    const QByteArray other =
+        QByteArray("Non sono un backup, ma una lista della spesa.\n").repeated(60);
     QVERIFY(TestEnvironment::writeBytes(env.file("spesa.txt"), other));
     int resets = 0;
     env.platform().queueAnswer(MsgAnswer::Yes);
@@ -353,10 +373,12 @@ void TestBackupCopy::restoreCopiesAnyFileUnexamined() {
     QCOMPARE(env.platform().messages.size(), 2);
     QCOMPARE(env.platform().messages.at(0).title, QStringLiteral("Conferma ripristino"));
     QCOMPARE(env.platform().messages.at(0).text,
-             QStringLiteral("Attenzione: si sta per sovrascrivere il file di archivio attualmente in uso con "
-                            "la copia di backup selezionata.\r\n\r\nSi vuole proprio sovrascrivere il file "
-                            "esistente?"));
-    QCOMPARE(env.platform().messages.at(1).text, QStringLiteral("File di backup ripristinato con successo."));
+             QStringLiteral(
+                 "Attenzione: si sta per sovrascrivere il file di archivio attualmente in uso con "
+                 "la copia di backup selezionata.\r\n\r\nSi vuole proprio sovrascrivere il file "
+                 "esistente?"));
+    QCOMPARE(env.platform().messages.at(1).text,
+             QStringLiteral("File di backup ripristinato con successo."));
     QCOMPARE(env.platform().messages.at(1).title, QStringLiteral("Ripristino terminato"));
     QCOMPARE(env.platform().messages.at(1).icon, MsgIcon::Information);
 }
@@ -367,7 +389,8 @@ void TestBackupCopy::restoreWhenArchiveWasMissingStillAsks() {
     QVERIFY(TestEnvironment::writeBytes(env.file("b.bkc"), archiveBytes(3)));
     BackupProcedure p(store);
     // Loading the restore page counts the archive, which creates it empty.
-    QVERIFY(p.sizeText(BackupProcedure::Kind::Restore).contains(QStringLiteral("misura 0 byte e contiene 0 schede")));
+    QVERIFY(p.sizeText(BackupProcedure::Kind::Restore)
+                .contains(QStringLiteral("misura 0 byte e contiene 0 schede")));
     env.platform().queueAnswer(MsgAnswer::Yes);
     QCOMPARE(p.restore(env.file("b.bkc")), BackupProcedure::Outcome::Done);
     QCOMPARE(env.platform().messages.first().title, QStringLiteral("Conferma ripristino"));
@@ -383,7 +406,8 @@ void TestBackupCopy::restoreDeclinedChangesNothing() {
     bool reset = false;
     BackupProcedure p(store);
     p.afterRestore = [&] { reset = true; };
-    QCOMPARE(p.restore(env.file("b.bkc")), BackupProcedure::Outcome::Declined);  // no answer queued: No
+    QCOMPARE(p.restore(env.file("b.bkc")),
+             BackupProcedure::Outcome::Declined);  // no answer queued: No
     QCOMPARE(TestEnvironment::readBytes(store.archivePath()), bytes);
     QVERIFY(!reset);
     QCOMPARE(env.platform().messages.size(), 1);
@@ -394,9 +418,12 @@ void TestBackupCopy::failedRestoreLeavesArchiveIntact_data() {
     QTest::addColumn<int>("failStep");  // -1: a real copy
     QTest::addColumn<QString>("secondLine");
     QTest::newRow("backup file gone") << "sparito.bkc" << -1 << "Il file da copiare non esiste.";
-    QTest::newRow("a folder chosen") << "cartella" << -1 << "Il percorso indica una cartella, non un file.";
-    QTest::newRow("disk full") << "b.bkc" << int(FailingCopy::Step::Write) << "Spazio su disco esaurito.";
-    QTest::newRow("archive in use") << "b.bkc" << int(FailingCopy::Step::Rename) << "Il file è in uso.";
+    QTest::newRow("a folder chosen")
+        << "cartella" << -1 << "Il percorso indica una cartella, non un file.";
+    QTest::newRow("disk full") << "b.bkc" << int(FailingCopy::Step::Write)
+                               << "Spazio su disco esaurito.";
+    QTest::newRow("archive in use")
+        << "b.bkc" << int(FailingCopy::Step::Rename) << "Il file è in uso.";
 }
 
 void TestBackupCopy::failedRestoreLeavesArchiveIntact() {

@@ -79,10 +79,11 @@ Body readBody(const QString &odt) {
 DataSheetContent sample() {
     DataSheetContent c;
     c.titolo = QStringLiteral("   Studio Bianchi  ");
-    const char *values[] = {"Commercialista", "Via Po 3",   "Città di Castello", "00012345678",
-                            "06 123",         "06 124",     "333 1",             "a@b.it",
-                            "Chiuso il lunedì", "www.bianchi.it"};
-    for (int i = 0; i < DataSheetContent::kRows; ++i) c.values[i] = QString::fromUtf8(values[i]) + u' ';
+    const char *values[] = {
+        "Commercialista", "Via Po 3", "Città di Castello", "00012345678",   "06 123", "06 124",
+        "333 1",          "a@b.it",   "Chiuso il lunedì",  "www.bianchi.it"};
+    for (int i = 0; i < DataSheetContent::kRows; ++i)
+        c.values[i] = QString::fromUtf8(values[i]) + u' ';
     return c;
 }
 
@@ -145,9 +146,12 @@ void TestDataSheetOdt::paragraphsInLayoutOrder() {
 
     // Alignment: the heading block centred, the paragraphs before the table justified.
     auto doc = DataSheetDocument::build(sample(), logo);
-    QCOMPARE(doc->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(doc->findBlockByNumber(4).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(doc->findBlockByNumber(5).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    QCOMPARE(doc->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignHCenter);
+    QCOMPARE(doc->findBlockByNumber(4).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignHCenter);
+    QCOMPARE(doc->findBlockByNumber(5).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignJustify);
     QVERIFY(doc->findBlockByNumber(0).charFormat().font().bold() ||
             doc->findBlockByNumber(0).begin().fragment().charFormat().font().bold());
 }
@@ -164,7 +168,8 @@ void TestDataSheetOdt::tableHoldsLabelsAndTrimmedValues() {
     QCOMPARE(labels.at(8), QStringLiteral("Informazioni aggiuntive:"));
     for (int r = 0; r < 10; ++r) {
         QCOMPARE(b.cells.at(2 * r), labels.at(r));
-        QCOMPARE(b.cells.at(2 * r + 1), r == 4 ? QString() : ContactRecord::trimBlanks(c.values[r]));
+        QCOMPARE(b.cells.at(2 * r + 1),
+                 r == 4 ? QString() : ContactRecord::trimBlanks(c.values[r]));
     }
     // The name heads the sheet and is not in the table.
     QVERIFY(!b.cells.contains(QStringLiteral("Studio Bianchi")));
@@ -224,14 +229,20 @@ void TestDataSheetOdt::wholeDocumentIsArial10() {
     // Every run of text carries Arial 10 pt.
     QRegularExpression span(QStringLiteral("<text:span text:style-name=\"(c\\d+)\">"));
     QSet<QString> used;
-    for (auto it = span.globalMatch(QString::fromUtf8(xml)); it.hasNext();) used << it.next().captured(1);
+    for (auto it = span.globalMatch(QString::fromUtf8(xml)); it.hasNext();)
+        used << it.next().captured(1);
     QVERIFY(!used.isEmpty());
     for (const QString &style : used) {
-        QRegularExpression def(QStringLiteral("style:name=\"%1\" style:family=\"text\">\\s*<style:text-properties([^/]*)/>").arg(style));
+        QRegularExpression def(
+            QStringLiteral(
+                "style:name=\"%1\" style:family=\"text\">\\s*<style:text-properties([^/]*)/>")
+                .arg(style));
         const auto m = def.match(QString::fromUtf8(xml));
         QVERIFY2(m.hasMatch(), qPrintable(style));
-        QVERIFY2(m.captured(1).contains(QStringLiteral("fo:font-family=\"Arial\"")), qPrintable(m.captured(1)));
-        QVERIFY2(m.captured(1).contains(QStringLiteral("fo:font-size=\"10pt\"")), qPrintable(m.captured(1)));
+        QVERIFY2(m.captured(1).contains(QStringLiteral("fo:font-family=\"Arial\"")),
+                 qPrintable(m.captured(1)));
+        QVERIFY2(m.captured(1).contains(QStringLiteral("fo:font-size=\"10pt\"")),
+                 qPrintable(m.captured(1)));
     }
 }
 
@@ -240,8 +251,9 @@ void TestDataSheetOdt::closingLine_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("morning") << QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))
                              << "Scheda creata in data 05/03/2024 alle ore 09:07:03";
-    QTest::newRow("afternoon, 24-hour clock") << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))
-                                             << "Scheda creata in data 31/12/2023 alle ore 23:59:59";
+    QTest::newRow("afternoon, 24-hour clock")
+        << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))
+        << "Scheda creata in data 31/12/2023 alle ore 23:59:59";
     QTest::newRow("midnight") << QDateTime(QDate(2025, 1, 1), QTime(0, 0, 0))
                               << "Scheda creata in data 01/01/2025 alle ore 00:00:00";
 }
@@ -276,17 +288,18 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("icon");
-    QTest::newRow("no word processor") << false << "Rossi" << int(DataSheetExport::Outcome::NotInstalled)
-                                       << ExportMessages::kDocumentMissingText << ExportMessages::kDocumentMissingTitle
-                                       << int(MsgIcon::Critical);
-    QTest::newRow("name of blanks") << true << "    " << int(DataSheetExport::Outcome::MissingName)
-                                    << ExportMessages::kMissingNameText << ExportMessages::kMissingNameTitle
-                                    << int(MsgIcon::Exclamation);
+    QTest::newRow("no word processor")
+        << false << "Rossi" << int(DataSheetExport::Outcome::NotInstalled)
+        << ExportMessages::kDocumentMissingText << ExportMessages::kDocumentMissingTitle
+        << int(MsgIcon::Critical);
+    QTest::newRow("name of blanks")
+        << true << "    " << int(DataSheetExport::Outcome::MissingName)
+        << ExportMessages::kMissingNameText << ExportMessages::kMissingNameTitle
+        << int(MsgIcon::Exclamation);
     QTest::newRow("no name") << true << "" << int(DataSheetExport::Outcome::MissingName)
-                             << ExportMessages::kMissingNameText << ExportMessages::kMissingNameTitle
-                             << int(MsgIcon::Exclamation);
+                             << ExportMessages::kMissingNameText
+                             << ExportMessages::kMissingNameTitle << int(MsgIcon::Exclamation);
 }
-
 
 void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
     QFETCH(bool, office);

@@ -44,8 +44,8 @@ void TestFrmToExcel::opensInWaitingState() {
     QCOMPARE(w.windowTitle(), QStringLiteral(" Esporta archivio in foglio di MS Excel"));
     QCOMPARE(w.cmdEsporta->text(), QStringLiteral("Esporta"));
     QVERIFY(w.cmdEsporta->isEnabled());
-    QCOMPARE(w.lblInfo01->text(),
-             QStringLiteral("Fare clic sul pulsante in calce per esportare l'archivio in un foglio di Microsoft Excel."));
+    QCOMPARE(w.lblInfo01->text(), QStringLiteral("Fare clic sul pulsante in calce per esportare "
+                                                 "l'archivio in un foglio di Microsoft Excel."));
     for (QWidget *p : progressWidgets(w)) QVERIFY2(p->isHidden(), qPrintable(p->objectName()));
     QCOMPARE(w.txtEsportati->text(), QStringLiteral("0"));
     QCOMPARE(w.lblTotale->text(), QStringLiteral("di 0 record."));
@@ -60,7 +60,8 @@ void TestFrmToExcel::noSpreadsheetProgram() {
     w.cmdEsporta->click();
     QCOMPARE(env.platform().messages.size(), 1);
     const auto &m = env.platform().messages.first();
-    QCOMPARE(m.text, QStringLiteral("L'applicativo Microsoft Excel non è installato su questo computer."));
+    QCOMPARE(m.text,
+             QStringLiteral("L'applicativo Microsoft Excel non è installato su questo computer."));
     QCOMPARE(m.title, QStringLiteral("Impossibile esportare in Microsoft Excel"));
     QCOMPARE(m.icon, MsgIcon::Critical);
     QCOMPARE(m.buttons, MsgButtons::Ok);
@@ -101,7 +102,8 @@ void TestFrmToExcel::exportsArchiveAndOpensNewDocument() {
     QVERIFY(QFileInfo(file).isFile());
     QVERIFY(!file.startsWith(env.folder()));  // nothing is written into the program folder
     QCOMPARE(env.platform().startedPrograms.size(), 1);
-    QCOMPARE(env.platform().startedPrograms.first().mid(1), (QStringList{QStringLiteral("-n"), file}));
+    QCOMPARE(env.platform().startedPrograms.first().mid(1),
+             (QStringList{QStringLiteral("-n"), file}));
     const QByteArray sheet = ZipReader::member(file, QStringLiteral("xl/worksheets/sheet1.xml"));
     QCOMPARE(sheet.count("<row "), records + 1);
     if (records > 0) QVERIFY(sheet.contains("<t>Contatto " + QByteArray::number(records) + "</t>"));

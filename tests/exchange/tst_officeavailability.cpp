@@ -73,8 +73,9 @@ void TestOfficeAvailability::libreOfficeOpensAsNewDocument() {
 void TestOfficeAvailability::registeredApplicationUsesShellOpen_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("mime");
-    QTest::newRow("spreadsheet") << int(OfficeAvailability::Kind::Spreadsheet)
-                                 << "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+    QTest::newRow("spreadsheet")
+        << int(OfficeAvailability::Kind::Spreadsheet)
+        << "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
     QTest::newRow("document") << int(OfficeAvailability::Kind::Document)
                               << "application/vnd.oasis.opendocument.text";
 }
@@ -92,8 +93,9 @@ void TestOfficeAvailability::registeredApplicationUsesShellOpen() {
     QCOMPARE(OfficeAvailability::mimeType(k), mime);
     QCOMPARE(OfficeAvailability::defaultApplication(mime), QStringLiteral("office.desktop"));
     QVERIFY(OfficeAvailability::isAvailable(k));
-    const auto other = k == OfficeAvailability::Kind::Document ? OfficeAvailability::Kind::Spreadsheet
-                                                               : OfficeAvailability::Kind::Document;
+    const auto other = k == OfficeAvailability::Kind::Document
+                           ? OfficeAvailability::Kind::Spreadsheet
+                           : OfficeAvailability::Kind::Document;
     QVERIFY(!OfficeAvailability::isAvailable(other));
     QVERIFY(OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/f")));
     QVERIFY(env.platform().startedPrograms.isEmpty());

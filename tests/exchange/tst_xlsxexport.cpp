@@ -49,14 +49,21 @@ Sheet readSheet(const QString &path) {
         const auto name = st.name();
         if (st.isStartElement()) {
             if (name == u"numFmt")
-                numFmts[st.attributes().value(QLatin1String("numFmtId")).toInt()] = st.attributes().value(QLatin1String("formatCode")).toString();
-            else if (name == u"fonts") inFonts = true;
-            else if (name == u"cellXfs") inCellXfs = true;
-            else if (inFonts && name == u"font") fontBold.append(false);
-            else if (inFonts && name == u"b") fontBold.last() = true;
+                numFmts[st.attributes().value(QLatin1String("numFmtId")).toInt()] =
+                    st.attributes().value(QLatin1String("formatCode")).toString();
+            else if (name == u"fonts")
+                inFonts = true;
+            else if (name == u"cellXfs")
+                inCellXfs = true;
+            else if (inFonts && name == u"font")
+                fontBold.append(false);
+            else if (inFonts && name == u"b")
+                fontBold.last() = true;
             else if (inCellXfs && name == u"xf") {
-                s.styleBold.append(fontBold.value(st.attributes().value(QLatin1String("fontId")).toInt()));
-                s.styleFormat.append(numFmts.value(st.attributes().value(QLatin1String("numFmtId")).toInt()));
+                s.styleBold.append(
+                    fontBold.value(st.attributes().value(QLatin1String("fontId")).toInt()));
+                s.styleFormat.append(
+                    numFmts.value(st.attributes().value(QLatin1String("numFmtId")).toInt()));
             }
         } else if (st.isEndElement()) {
             if (name == u"fonts") inFonts = false;
@@ -69,11 +76,13 @@ Sheet readSheet(const QString &path) {
     while (!r.atEnd()) {
         r.readNext();
         if (r.isStartElement()) {
-            if (r.name() == u"row") s.rows = std::max(s.rows, r.attributes().value(QLatin1String("r")).toInt());
+            if (r.name() == u"row")
+                s.rows = std::max(s.rows, r.attributes().value(QLatin1String("r")).toInt());
             if (r.name() == u"col") {
                 const int min = r.attributes().value(QLatin1String("min")).toInt();
                 const int max = r.attributes().value(QLatin1String("max")).toInt();
-                for (int c = min; c <= max; ++c) s.widths[c] = r.attributes().value(QLatin1String("width")).toDouble();
+                for (int c = min; c <= max; ++c)
+                    s.widths[c] = r.attributes().value(QLatin1String("width")).toDouble();
             }
             if (r.name() == u"c") {
                 ref = r.attributes().value(QLatin1String("r")).toString();
@@ -98,7 +107,9 @@ ContactRecord record(std::initializer_list<std::pair<ContactRecord::Field, const
     return r;
 }
 
-QString col(int c) { return QString(QChar(u'A' + c)); }
+QString col(int c) {
+    return QString(QChar(u'A' + c));
+}
 
 }  // namespace
 
@@ -144,10 +155,13 @@ void TestXlsxExport::headerRowIsBoldText() {
 void TestXlsxExport::rowsFollowArchiveOrder() {
     TestEnvironment env;
     ArchiveStore store;
-    store.appendRecord(record({{ContactRecord::Titolo, "Primo"}, {ContactRecord::Web, "www.uno.it"},
+    store.appendRecord(record({{ContactRecord::Titolo, "Primo"},
+                               {ContactRecord::Web, "www.uno.it"},
                                {ContactRecord::Logo03, "/home/logo.jpg"}}));
-    store.appendRecord(record({{ContactRecord::Titolo, "Secondo"}, {ContactRecord::Citta, "Città di Castello"}}));
-    store.appendRecord(record({{ContactRecord::Titolo, "Terzo"}, {ContactRecord::Informazioni, "€ 5 & <più>"}}));
+    store.appendRecord(
+        record({{ContactRecord::Titolo, "Secondo"}, {ContactRecord::Citta, "Città di Castello"}}));
+    store.appendRecord(
+        record({{ContactRecord::Titolo, "Terzo"}, {ContactRecord::Informazioni, "€ 5 & <più>"}}));
     const QString out = env.file(QStringLiteral("a.xlsx"));
     XlsxExport x;
     QList<int> progress;
@@ -170,13 +184,20 @@ void TestXlsxExport::valuesStayTextAsTyped_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("VAT number with leading zeros") << int(ContactRecord::Iva) << "00012345678" << "00012345678";
-    QTest::newRow("telephone number") << int(ContactRecord::Tel) << "0039 06 1234567" << "0039 06 1234567";
-    QTest::newRow("mobile with plus") << int(ContactRecord::Cel) << "+39 333 1234567" << "+39 333 1234567";
-    QTest::newRow("looks like a formula") << int(ContactRecord::Informazioni) << "=SOMMA(A1:A3)" << "=SOMMA(A1:A3)";
-    QTest::newRow("looks like a date") << int(ContactRecord::Fax) << "1/2/2024" << "1/2/2024";
-    QTest::newRow("town of blanks only") << int(ContactRecord::Citta) << "      " << "";
-    QTest::newRow("padded value trimmed") << int(ContactRecord::Indirizzo) << "  Via Roma 1  " << "Via Roma 1";
+    QTest::newRow("VAT number with leading zeros") << int(ContactRecord::Iva) << "00012345678"
+                                                   << "00012345678";
+    QTest::newRow("telephone number") << int(ContactRecord::Tel) << "0039 06 1234567"
+                                      << "0039 06 1234567";
+    QTest::newRow("mobile with plus") << int(ContactRecord::Cel) << "+39 333 1234567"
+                                      << "+39 333 1234567";
+    QTest::newRow("looks like a formula") << int(ContactRecord::Informazioni) << "=SOMMA(A1:A3)"
+                                          << "=SOMMA(A1:A3)";
+    QTest::newRow("looks like a date") << int(ContactRecord::Fax) << "1/2/2024"
+                                       << "1/2/2024";
+    QTest::newRow("town of blanks only") << int(ContactRecord::Citta) << "      "
+                                         << "";
+    QTest::newRow("padded value trimmed") << int(ContactRecord::Indirizzo) << "  Via Roma 1  "
+                                          << "Via Roma 1";
 }
 
 void TestXlsxExport::valuesStayTextAsTyped() {
