@@ -25,7 +25,9 @@ QFrame *highlightShape(QWidget *parent, const QString &name, QRect r) {
     auto *f = new QFrame(parent);
     f->setObjectName(name);
     f->setGeometry(r);
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { border: 2px solid rgb(255,0,0); background: transparent; }").arg(name));
+    f->setStyleSheet(
+        QStringLiteral("QFrame#%1 { border: 2px solid rgb(255,0,0); background: transparent; }")
+            .arg(name));
     f->setAttribute(Qt::WA_TransparentForMouseEvents);
     f->hide();
     return f;
@@ -51,8 +53,8 @@ frmMenu::frmMenu(QWidget *parent)
     title->setGeometry(90, 24, 600, 40);
     title->setStyleSheet(QStringLiteral("font-size: 26px; font-weight: bold; color: #1d3c5e;"));
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto *subtitle = new QLabel(
-        QStringLiteral("Biglietti da visita, buste e archivio dati personali"), panel);
+    auto *subtitle =
+        new QLabel(QStringLiteral("Biglietti da visita, buste e archivio dati personali"), panel);
     subtitle->setGeometry(92, 64, 600, 22);
     subtitle->setStyleSheet(QStringLiteral("font-size: 13px; color: #4a5a6a;"));
     subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -71,13 +73,14 @@ frmMenu::frmMenu(QWidget *parent)
     const Key keys[] = {
         {&cmdArchivioDati, &picArchivioDati, &shpArchivioDati, "cmdArchivioDati", "picArchivioDati",
          "shpArchivioDati", ":/art/archivio.svg", "Archivio dati", 100},
-        {&cmdBiglietti, &picBiglietti, &shpBiglietti, "cmdBiglietti", "picBiglietti", "shpBiglietti",
-         ":/art/biglietti.svg", "Biglietti da visita", 320},
+        {&cmdBiglietti, &picBiglietti, &shpBiglietti, "cmdBiglietti", "picBiglietti",
+         "shpBiglietti", ":/art/biglietti.svg", "Biglietti da visita", 320},
         {&cmdBuste, &picProtocollo, &shpBuste, "cmdBuste", "picProtocollo", "shpBuste",
          ":/art/buste.svg", "Buste", 540},
     };
     for (const Key &k : keys) {
-        *k.shp = highlightShape(panel, QString::fromLatin1(k.shpName), QRect(k.left - 8, 128, 196, 230));
+        *k.shp =
+            highlightShape(panel, QString::fromLatin1(k.shpName), QRect(k.left - 8, 128, 196, 230));
         *k.pic = pictureLabel(panel, QString::fromLatin1(k.picName), QString::fromLatin1(k.art),
                               QSize(128, 104));
         (*k.pic)->move(k.left + 26, 150);
@@ -89,7 +92,8 @@ frmMenu::frmMenu(QWidget *parent)
         (*k.cmd)->setStyleSheet(QStringLiteral(
             "QPushButton { font-size: 14px; font-weight: bold; color: #1d3c5e; background: #ffffff;"
             " border: 1px solid #8a97a6; border-radius: 6px; }"
-            "QPushButton:pressed { background: #dfe6ee; } QPushButton:disabled { color: #a0a8b0; }"));
+            "QPushButton:pressed { background: #dfe6ee; } QPushButton:disabled { color: #a0a8b0; "
+            "}"));
         (*k.pic)->installEventFilter(this);
         (*k.cmd)->installEventFilter(this);
     }
@@ -108,16 +112,20 @@ frmMenu::frmMenu(QWidget *parent)
     picControlli = new QWidget(panel);
     picControlli->setObjectName(QStringLiteral("picControlli"));
     picControlli->setGeometry(14, 20, 56, 530);
-    picControlli->setStyleSheet(QStringLiteral(
-        "QWidget#picControlli { background: #1d3c5e; border-radius: 6px; }"));
+    picControlli->setStyleSheet(
+        QStringLiteral("QWidget#picControlli { background: #1d3c5e; border-radius: 6px; }"));
     picControlli->setAttribute(Qt::WA_StyledBackground);
     picControlli->setMouseTracking(true);
-    imgGuida = pictureLabel(picControlli, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"), QSize(32, 32));
+    imgGuida = pictureLabel(picControlli, QStringLiteral("imgGuida"),
+                            QStringLiteral(":/art/guida.svg"), QSize(32, 32));
     imgGuida->setToolTip(QStringLiteral(" Guida "));
-    imgReg = pictureLabel(picControlli, QStringLiteral("imgReg"), QStringLiteral(":/art/info.svg"), QSize(32, 32));
+    imgReg = pictureLabel(picControlli, QStringLiteral("imgReg"), QStringLiteral(":/art/info.svg"),
+                          QSize(32, 32));
     imgReg->setToolTip(QStringLiteral(" Informazioni su... "));
-    picRights = pictureLabel(picControlli, QStringLiteral("picRights"), QStringLiteral(":/art/rights.svg"), QSize(32, 32));
-    imgEsci = pictureLabel(picControlli, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"), QSize(32, 32));
+    picRights = pictureLabel(picControlli, QStringLiteral("picRights"),
+                             QStringLiteral(":/art/rights.svg"), QSize(32, 32));
+    imgEsci = pictureLabel(picControlli, QStringLiteral("imgEsci"),
+                           QStringLiteral(":/art/esci.svg"), QSize(32, 32));
     imgEsci->setToolTip(QStringLiteral(" Esci "));
     for (QLabel *key : {imgGuida, imgReg, picRights, imgEsci}) {
         placeKey(key, fixedPlace(key->objectName()));
@@ -125,17 +133,19 @@ frmMenu::frmMenu(QWidget *parent)
         key->setCursor(Qt::PointingHandCursor);
     }
 
-    imgVista = pictureLabel(panel, QStringLiteral("imgVista"), QStringLiteral(":/art/vista.svg"), QSize(40, 40));
-    imgVista->move(kPanel.width() - 56, kPanel.height() - 56);
+    imgVista = pictureLabel(panel, QStringLiteral("imgVista"), QStringLiteral(":/art/vista.svg"),
+                            QSize(40, 40));
+    imgVista->move(kPanel.width() - 52, kPanel.height() - 48);
     imgVista->setToolTip(QStringLiteral(
         " Software per sistemi Windows 98, Millennium, 2000, XP, Server 2003, Vista "));
 
     picScroll = new QWidget(panel);
     picScroll->setObjectName(QStringLiteral("picScroll"));
-    picScroll->setGeometry(80, 520, Twips::toPx(10200), 18);
+    picScroll->setGeometry(76, 506, Twips::toPx(10200), 18);
     picScroll->setStyleSheet(QStringLiteral("background: #1d3c5e;"));
     picScroll->setAttribute(Qt::WA_StyledBackground);
-    picFlash = pictureLabel(picScroll, QStringLiteral("picFlash"), QStringLiteral(":/art/banner.svg"), QSize(1257, 18));
+    picFlash = pictureLabel(picScroll, QStringLiteral("picFlash"),
+                            QStringLiteral(":/art/banner.svg"), QSize(1257, 18));
     picFlash->move(Twips::toPx(m_flashLeft), kFlashTop);
 
     tmrMarquee = new QTimer(this);
@@ -143,7 +153,8 @@ frmMenu::frmMenu(QWidget *parent)
     tmrMarquee->setInterval(20);
     connect(tmrMarquee, &QTimer::timeout, this, &frmMenu::tmrMarquee_Timer);
 
-    for (QWidget *w : {static_cast<QWidget *>(this), panel, static_cast<QWidget *>(picBody), picControlli}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(this), panel, static_cast<QWidget *>(picBody), picControlli}) {
         w->setMouseTracking(true);
         if (w != this) w->installEventFilter(this);
     }
@@ -160,7 +171,9 @@ QPoint frmMenu::fixedPlace(const QString &keyName) {
     return QPoint();
 }
 
-QPoint frmMenu::keyPlace(QLabel *key) const { return m_keyTwips.value(key); }
+QPoint frmMenu::keyPlace(QLabel *key) const {
+    return m_keyTwips.value(key);
+}
 
 void frmMenu::placeKey(QLabel *key, QPoint twips) {
     m_keyTwips[key] = twips;
@@ -181,9 +194,15 @@ void frmMenu::Form_Load() {
     tmrMarquee->start();
 }
 
-void frmMenu::cmdArchivioDati_Click() { Hub::instance().open(Hub::Main::Archive); }
-void frmMenu::cmdBiglietti_Click() { Hub::instance().open(Hub::Main::Cards); }
-void frmMenu::cmdBuste_Click() { Hub::instance().open(Hub::Main::Envelopes); }
+void frmMenu::cmdArchivioDati_Click() {
+    Hub::instance().open(Hub::Main::Archive);
+}
+void frmMenu::cmdBiglietti_Click() {
+    Hub::instance().open(Hub::Main::Cards);
+}
+void frmMenu::cmdBuste_Click() {
+    Hub::instance().open(Hub::Main::Envelopes);
+}
 
 void frmMenu::tmrMarquee_Timer() {
     if (m_flashLeft < -19500) m_flashLeft = 10200;
@@ -229,19 +248,27 @@ void frmMenu::runKey(QLabel *key) {
 bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        // A move over a key is its own: it must not reach the panel behind and hide the
+        // highlight again.
+        const bool hover = type == QEvent::MouseMove &&
+                           static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton;
         if (watched == cmdArchivioDati || watched == picArchivioDati) {
             highlight(shpArchivioDati);
+            if (hover) return true;
         } else if (watched == cmdBiglietti || watched == picBiglietti) {
             highlight(shpBiglietti);
+            if (hover) return true;
         } else if (watched == cmdBuste || watched == picProtocollo) {
             highlight(shpBuste);
+            if (hover) return true;
         } else if (watched == this || watched == picContainer() || watched == picBody ||
                    watched == picControlli) {
             hideHighlights();
         }
     }
     auto *key = qobject_cast<QLabel *>(watched);
-    const bool isKey = key && (key == imgGuida || key == imgReg || key == picRights || key == imgEsci);
+    const bool isKey =
+        key && (key == imgGuida || key == imgReg || key == picRights || key == imgEsci);
     if (isKey && key->isEnabled()) {
         if (type == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {

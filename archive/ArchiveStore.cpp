@@ -11,12 +11,14 @@
 #include "archive/PositionLabel.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WriteProtection.h"
 
 namespace {
 
 constexpr int kLen = ContactRecord::kRecordLength;
 // Whole archives are read and copied in blocks of this many records (about 1 MiB).
 constexpr int kBlockRecords = 920;
+const QString kProtected = QStringLiteral("l'archivio è protetto da scrittura");
 
 }  // namespace
 
@@ -40,6 +42,8 @@ bool ArchiveStore::ensureExists() {
         if (!info.isFile()) return fail(QStringLiteral("%1 non è un file").arg(path));
         return true;
     }
+    if (WriteProtection::folderProtected(path))
+        return fail(QStringLiteral("la cartella %1 è protetta da scrittura").arg(m_folder));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return fail(f.errorString());
     return true;
@@ -126,6 +130,7 @@ bool ArchiveStore::writeRecord(int n, const ContactRecord &record) {
     const int count = recordCount();
     if (count < 0) return false;
     if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+    if (WriteProtection::isProtected(archivePath())) return fail(kProtected);
     QFile f(archivePath());
     if (!f.open(QIODevice::ReadWrite)) return fail(f.errorString());
     const QByteArray bytes = record.encode();
@@ -137,6 +142,11 @@ bool ArchiveStore::writeRecord(int n, const ContactRecord &record) {
 int ArchiveStore::appendRecord(const ContactRecord &record) {
     const int count = recordCount();
     if (count < 0) return 0;
+    if (WriteProtection::isProtected(archivePath()) ||
+        (!QFileInfo::exists(archivePath()) && WriteProtection::folderProtected(archivePath()))) {
+        fail(kProtected);
+        return 0;
+    }
     QFile f(archivePath());
     if (!f.open(QIODevice::ReadWrite)) {
         fail(f.errorString());
@@ -156,7 +166,9 @@ int ArchiveStore::appendRecord(const ContactRecord &record) {
     return count + 1;
 }
 
-bool ArchiveStore::flushToDisk(int fd) { return ::fsync(fd) == 0; }
+bool ArchiveStore::flushToDisk(int fd) {
+    return ::fsync(fd) == 0;
+}
 
 bool ArchiveStore::replaceArchive(const QString &tempPath, const QString &archivePath) {
     return std::rename(QFile::encodeName(tempPath).constData(),
@@ -171,6 +183,8 @@ bool ArchiveStore::deleteRecord(int n) {
     const QString tempPath = archivePath(QString::fromLatin1(kTempName));
 
     // A read-only archive is refused even where the folder would allow the rename.
+    if (WriteProtection::isProtected(path) || WriteProtection::folderProtected(path))
+        return fail(kProtected);
     {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadWrite)) return fail(probe.errorString());
@@ -234,8 +248,9 @@ ArchiveStore::Navigation ArchiveStore::navigateTo(Direction direction, int curre
     }
     const int count = recordCount();
     if (count <= 0) {
-        Platform::instance().messageBox(QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
-                                        MsgIcon::Exclamation, MsgButtons::Ok);
+        Platform::instance().messageBox(QString::fromUtf8(kEmptyText),
+                                        QString::fromUtf8(kEmptyTitle), MsgIcon::Exclamation,
+                                        MsgButtons::Ok);
         nav.empty = true;
         return nav;
     }

@@ -44,8 +44,12 @@ QByteArray Cp1252Codec::encode(const QString &text) {
 }
 
 QString Cp1252Codec::decode(const char *data, qsizetype size) {
-    QString out(size, Qt::Uninitialized);
-    QChar *dst = out.data();
-    for (qsizetype i = 0; i < size; ++i) dst[i] = decodeByte(static_cast<unsigned char>(data[i]));
+    if (size <= 0) return QString();
+    // Latin-1 agrees with the code page everywhere but 0x80 to 0x9F.
+    QString out = QString::fromLatin1(data, size);
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        if (byte >= 0x80 && byte <= 0x9F) out[i] = decodeByte(byte);
+    }
     return out;
 }

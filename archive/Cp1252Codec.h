@@ -11,7 +11,9 @@ class Cp1252Codec {
 public:
     static QByteArray encode(const QString &text);
     static QString decode(const char *data, qsizetype size);
-    static QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
+    static QString decode(const QByteArray &bytes) {
+        return decode(bytes.constData(), bytes.size());
+    }
     static char encodeChar(QChar ch);
     static QChar decodeByte(unsigned char byte);
 };

@@ -6,6 +6,7 @@
 
 #include "archive/ProfileText.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WriteProtection.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ bool SettingsFile::write(const QString &section, const QString &key, const QStri
     text.setValue(section, key, value);
     const QByteArray out = text.serialize();
     // A read-only settings file stays as it is, as with the Windows profile calls.
-    if (QFileInfo::exists(m_path) && !QFileInfo(m_path).isWritable()) return false;
+    if (WriteProtection::isProtected(m_path) || WriteProtection::folderProtected(m_path))
+        return false;
 
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) return false;

@@ -10,7 +10,8 @@ std::map<QString, CliRegistry::Command> &CliRegistry::commands() {
 }
 
 QString CliRegistry::usageText() {
-    QString text = QStringLiteral("uso: cartaflex-cli [--folder CARTELLA] COMANDO [ARGOMENTI...]\n");
+    QString text =
+        QStringLiteral("uso: cartaflex-cli [--folder CARTELLA] COMANDO [ARGOMENTI...]\n");
     for (const auto &[name, cmd] : commands()) text += QStringLiteral("  ") + cmd.usage + u'\n';
     return text;
 }

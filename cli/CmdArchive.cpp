@@ -8,7 +8,9 @@
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
 
 int unreadable(ArchiveStore &store) {
     return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
@@ -82,7 +84,8 @@ int add(const QStringList &args) {
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ContactRecord r;
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
+        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
     ArchiveStore store;
     const int n = store.appendRecord(r);
     if (n == 0) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
@@ -102,15 +105,18 @@ int update(const QStringList &args) {
     const int total = store.recordCount();
     if (total < 0) return unreadable(store);
     ContactRecord r;
-    if (n > total || !store.readRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
+    if (n > total || !store.readRecord(n, r))
+        return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty()) return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
+    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
+        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
     if (!store.writeRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
     return 0;
 }
 
 int remove(const QStringList &args) {
-    if (args.size() != 1) return CliIo::usage(QStringLiteral("delete vuole il numero della scheda"));
+    if (args.size() != 1)
+        return CliIo::usage(QStringLiteral("delete vuole il numero della scheda"));
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;

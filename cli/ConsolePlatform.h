@@ -10,7 +10,8 @@ public:
                          MsgButtons buttons) override;
     void beep() override {}
     void setBusyCursor(bool) override {}
-    QString openFileDialog(const QString &, const QList<FileFilter> &, int, const QString &) override {
+    QString openFileDialog(const QString &, const QList<FileFilter> &, int,
+                           const QString &) override {
         return QString();
     }
     QString saveFileDialog(const QString &, const QList<FileFilter> &, const QString &) override {

@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "cli/CliIo.h"
 #include "cli/CliRegistry.h"
@@ -6,7 +7,21 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
 
+namespace {
+
+// Standard error carries the program's own messages only: Qt's notes about the session
+// (no runtime folder, font fallbacks) are not for the user of a script.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg) {
+        const QByteArray bytes = (message + u'\n').toUtf8();
+        std::fwrite(bytes.constData(), 1, bytes.size(), stderr);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char *argv[]) {
+    qInstallMessageHandler(quietQtMessages);
     // The terminal front end draws nothing on a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -18,7 +33,8 @@ int main(int argc, char *argv[]) {
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--folder"))) {
         QString folder;
         if (args.first() == QLatin1String("--folder")) {
-            if (args.size() < 2) return CliIo::usage(QStringLiteral("--folder richiede una cartella"));
+            if (args.size() < 2)
+                return CliIo::usage(QStringLiteral("--folder richiede una cartella"));
             folder = args.at(1);
             args = args.mid(2);
         } else {

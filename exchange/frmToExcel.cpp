@@ -45,7 +45,7 @@ frmToExcel::frmToExcel(QWidget *parent) : QDialog(parent) {
     setModal(true);
 
     imgExcel = picture(this, "imgExcel", ":/art/excel.svg", QSize(64, 64));
-    imgFoglio = picture(this, "imgFoglio", ":/art/foglio.svg", QSize(64, 48));
+    imgFoglio = picture(this, "imgFoglio", ":/art/excel_foglio.svg", QSize(64, 48));
     imgHourglass = picture(this, "imgHourglass", ":/art/clessidra.svg", QSize(32, 48));
     lblInfo01 = text(this, "lblInfo01",
                      "Fare clic sul pulsante in calce per esportare l'archivio in un foglio di "

@@ -20,4 +20,6 @@ Platform &Platform::instance() {
     return *installed();
 }
 
-void Platform::install(Platform *platform) { installed().reset(platform); }
+void Platform::install(Platform *platform) {
+    installed().reset(platform);
+}

@@ -2,7 +2,9 @@
 
 #include <QPrinterInfo>
 
-QStringList PrinterList::printers() { return QPrinterInfo::availablePrinterNames(); }
+QStringList PrinterList::printers() {
+    return QPrinterInfo::availablePrinterNames();
+}
 
 QString PrinterList::defaultPrinter() {
     const QString name = QPrinterInfo::defaultPrinterName();

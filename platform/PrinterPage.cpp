@@ -8,7 +8,9 @@ PrinterPage &PrinterPage::printer() {
     return page;
 }
 
-PrinterPage::PrinterPage() { m_currentPrinter = PrinterList::defaultPrinter(); }
+PrinterPage::PrinterPage() {
+    m_currentPrinter = PrinterList::defaultPrinter();
+}
 
 void PrinterPage::reset() {
     m_device.reset();
@@ -133,7 +135,8 @@ void PrinterPage::print(const QString &text, bool newLine) {
 QSizeF PrinterPage::imageTwips(const QImage &image) {
     const double dpmX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 96 / 0.0254;
     const double dpmY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 96 / 0.0254;
-    return QSizeF(image.width() / (dpmX * 0.0254) * 1440.0, image.height() / (dpmY * 0.0254) * 1440.0);
+    return QSizeF(image.width() / (dpmX * 0.0254) * 1440.0,
+                  image.height() / (dpmY * 0.0254) * 1440.0);
 }
 
 void PrinterPage::paintPicture(const QImage &image, double x, double y, double w, double h) {

@@ -29,11 +29,15 @@ QString ProgramFolder::path() {
     return data;
 }
 
-void ProgramFolder::setPath(const QString &folder) { overridePath() = folder; }
+void ProgramFolder::setPath(const QString &folder) {
+    overridePath() = folder;
+}
 
 QString ProgramFolder::join(const QString &folder, const QString &fileName) {
     if (folder.endsWith(u'/')) return folder + fileName;
     return folder + u'/' + fileName;
 }
 
-QString ProgramFolder::filePath(const QString &fileName) { return join(path(), fileName); }
+QString ProgramFolder::filePath(const QString &fileName) {
+    return join(path(), fileName);
+}

@@ -69,8 +69,12 @@ QList<PageOp> ofKind(const QList<PageOp> &ops, PageOp::Kind kind) {
 
 }  // namespace
 
-QList<PageOp> RecordingPageDevice::texts() const { return ofKind(operations(), PageOp::Text); }
-QList<PageOp> RecordingPageDevice::lines() const { return ofKind(operations(), PageOp::Line); }
+QList<PageOp> RecordingPageDevice::texts() const {
+    return ofKind(operations(), PageOp::Text);
+}
+QList<PageOp> RecordingPageDevice::lines() const {
+    return ofKind(operations(), PageOp::Line);
+}
 QList<PageOp> RecordingPageDevice::pictures() const {
     return ofKind(operations(), PageOp::Picture);
 }

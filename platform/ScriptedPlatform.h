@@ -39,8 +39,8 @@ public:
     QStringList openedUrls;
     QList<QStringList> startedPrograms;  // program first, then its arguments
     int beeps = 0;
-    int busyDepth = 0;     // hourglass levels still on
-    int busyShown = 0;     // how many times the hourglass was put on
+    int busyDepth = 0;  // hourglass levels still on
+    int busyShown = 0;  // how many times the hourglass was put on
     QString clipboard;
 
     const Message *lastMessage() const { return messages.isEmpty() ? nullptr : &messages.last(); }

@@ -2,14 +2,20 @@
 
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
+#include "archive/frmArchivio.h"
 #include "exchange/frmToExcel.h"
-#include "exchange/widgets/BackupWizard.h"
+#include "exchange/widgets/ArchiveWindowExports.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
+    hub.registerMain(Hub::Main::Archive, [] { return new frmArchivio; });
     hub.registerAction(QStringLiteral("export-xlsx"),
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
-    hub.registerAction(QStringLiteral("backup"),
-                       [](QWidget *caller, const QString &) { BackupWizard::run(caller); });
+    hub.registerAction(QStringLiteral("export-doc"), [](QWidget *caller, const QString &) {
+        ArchiveWindowExports::exportDataSheet(qobject_cast<frmArchivio *>(caller));
+    });
+    hub.registerAction(QStringLiteral("backup"), [](QWidget *caller, const QString &) {
+        ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));
+    });
 }

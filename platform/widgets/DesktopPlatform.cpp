@@ -71,7 +71,9 @@ MsgAnswer DesktopPlatform::messageBox(const QString &text, const QString &title,
     }
 }
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
 
 void DesktopPlatform::setBusyCursor(bool busy) {
     if (busy) {
@@ -87,8 +89,8 @@ QStringList DesktopPlatform::qtFilters(const QList<FileFilter> &filters) {
         QString patterns = f.patterns;
         patterns.replace(u';', u' ');
         if (f.description.contains(u'(')) {
-            out << f.description.left(f.description.indexOf(u'(')).trimmed() + QStringLiteral(" (") +
-                       patterns + u')';
+            out << f.description.left(f.description.indexOf(u'(')).trimmed() +
+                       QStringLiteral(" (") + patterns + u')';
         } else {
             out << f.description + QStringLiteral(" (") + patterns + u')';
         }
@@ -137,4 +139,6 @@ void DesktopPlatform::setClipboardText(const QString &text) {
     QApplication::clipboard()->setText(text);
 }
 
-QString DesktopPlatform::clipboardText() { return QApplication::clipboard()->text(); }
+QString DesktopPlatform::clipboardText() {
+    return QApplication::clipboard()->text();
+}

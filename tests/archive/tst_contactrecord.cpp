@@ -23,23 +23,30 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("blanks around a name") << int(ContactRecord::Titolo) << " Mario "
-                                              << QByteArray("Mario") + QByteArray(25, ' ') << "Mario";
-        QTest::newRow("exact width, no fill")
-            << int(ContactRecord::Iva) << "01234567890" << QByteArray("01234567890") << "01234567890";
-        QTest::newRow("width + 1 loses the last")
-            << int(ContactRecord::Iva) << "012345678901" << QByteArray("01234567890") << "01234567890";
-        QTest::newRow("tab is data") << int(ContactRecord::Tel) << "\t12 " << QByteArray("\t12") + QByteArray(17, ' ')
-                                     << "\t12";
+        QTest::newRow("blanks around a name")
+            << int(ContactRecord::Titolo) << " Mario " << QByteArray("Mario") + QByteArray(25, ' ')
+            << "Mario";
+        QTest::newRow("exact width, no fill") << int(ContactRecord::Iva) << "01234567890"
+                                              << QByteArray("01234567890") << "01234567890";
+        QTest::newRow("width + 1 loses the last") << int(ContactRecord::Iva) << "012345678901"
+                                                  << QByteArray("01234567890") << "01234567890";
+        QTest::newRow("tab is data") << int(ContactRecord::Tel) << "\t12 "
+                                     << QByteArray("\t12") + QByteArray(17, ' ') << "\t12";
         QTest::newRow("accented letters one byte each")
             << int(ContactRecord::Citta) << QString::fromUtf8("Città è")
             << QByteArray("Citt\xE0 \xE8") + QByteArray(33, ' ') << QString::fromUtf8("Città è");
-        QTest::newRow("euro sign") << int(ContactRecord::Informazioni) << QString::fromUtf8("10 €")
-                                   << QByteArray("10 \x80") + QByteArray(56, ' ') << QString::fromUtf8("10 €");
+        QTest::newRow("euro sign")
+            << int(ContactRecord::Informazioni) << QString::fromUtf8("10 €")
+            << QByteArray("10 \x80") + QByteArray(56, ' ') << QString::fromUtf8("10 €");
         QTest::newRow("outside the code page is one ?")
             << int(ContactRecord::Titolo) << QString::fromUtf8("Łódź 😀 x")
-            << QByteArray("?\xF3" "d? ? x") + QByteArray(22, ' ') << QString::fromUtf8("?ód? ? x");
-        QTest::newRow("empty field is all blanks") << int(ContactRecord::Fax) << "" << QByteArray(20, ' ') << "";
+            << QByteArray(
+                   "?\xF3"
+                   "d? ? x") +
+                   QByteArray(22, ' ')
+            << QString::fromUtf8("?ód? ? x");
+        QTest::newRow("empty field is all blanks")
+            << int(ContactRecord::Fax) << "" << QByteArray(20, ' ') << "";
     }
     void encodeTrimsPadsAndCuts() {
         QFETCH(int, field);
@@ -66,7 +73,8 @@ private slots:
         QCOMPARE(bytes.mid(311 + 60, 5), QByteArray("/home"));
         const ContactRecord back = ContactRecord::decode(bytes);
         QCOMPARE(back.value(ContactRecord::Web), web);
-        QCOMPARE(back.value(ContactRecord::Logo01), QStringLiteral("/home/uffici/logo piccolo.png"));
+        QCOMPARE(back.value(ContactRecord::Logo01),
+                 QStringLiteral("/home/uffici/logo piccolo.png"));
         QCOMPARE(back.value(ContactRecord::Logo03), QString(255, u'x'));
     }
 
@@ -77,7 +85,8 @@ private slots:
     }
 
     void fieldNames() {
-        QCOMPARE(ContactRecord::fieldFromName(QStringLiteral("Informazioni")), ContactRecord::Informazioni);
+        QCOMPARE(ContactRecord::fieldFromName(QStringLiteral("Informazioni")),
+                 ContactRecord::Informazioni);
         QCOMPARE(ContactRecord::fieldFromName(QStringLiteral("titolo")), ContactRecord::FieldCount);
         QCOMPARE(ContactRecord::fieldName(ContactRecord::Logo02), QStringLiteral("Logo02"));
     }

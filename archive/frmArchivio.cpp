@@ -1,0 +1,700 @@
+#include "archive/frmArchivio.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "app/widgets/Hub.h"
+#include "archive/ArchiveColours.h"
+#include "archive/ContactEditor.h"
+#include "archive/PositionLabel.h"
+#include "archive/SettingsFile.h"
+#include "archive/WebAddress.h"
+#include "exchange/MailMessages.h"
+#include "exchange/MailtoBuilder.h"
+#include "platform/Artwork.h"
+#include "platform/HourglassCursor.h"
+#include "platform/Platform.h"
+#include "platform/VbColor.h"
+#include "vat/DigitKeys.h"
+#include "vat/frmCalcIva.h"
+
+namespace {
+
+constexpr QSize kPanel(830, 560);
+constexpr int kRowTop = 78;
+constexpr int kRowStep = 36;
+constexpr int kLabelLeft = 24;
+constexpr int kBoxLeft = 190;
+constexpr int kBoxWidth = 270;
+constexpr int kSideLeft = kBoxLeft + kBoxWidth + 8;
+const QColor kFocusColour(255, 255, 192);
+const QColor kWhite(255, 255, 255);
+
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
+
+QPixmap blankPixmap() {
+    QPixmap p(1, 1);
+    p.fill(Qt::white);
+    return p;
+}
+
+QIcon icon(const char *art, int size = 28) {
+    return QIcon(QPixmap::fromImage(
+        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), QSize(size, size))));
+}
+
+QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, QRect geometry,
+                           const QString &tip = QString()) {
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setIcon(icon(art, qMin(geometry.width(), geometry.height()) - 10));
+    b->setIconSize(QSize(geometry.height() - 10, geometry.height() - 10));
+    b->setGeometry(geometry);
+    b->setCursor(Qt::PointingHandCursor);
+    if (!tip.isEmpty()) b->setToolTip(tip);
+    return b;
+}
+
+QColor systemWindowColour() {
+    return QApplication::palette().color(QPalette::Base);
+}
+
+void setBack(QLineEdit *box, const QColor &c) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, c);
+    box->setPalette(pal);
+}
+
+void setFore(QLineEdit *box, const QColor &c) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Text, c);
+    box->setPalette(pal);
+}
+
+}  // namespace
+
+frmArchivio::frmArchivio(QWidget *parent)
+    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
+    setObjectName(QStringLiteral("frmArchivio"));
+    setWindowTitle(QStringLiteral(" Archivio dati personali"));
+    QWidget *panel = picContainer();
+
+    auto *body = new QLabel(panel);
+    body->setObjectName(QStringLiteral("picBody"));
+    body->setGeometry(0, 0, kPanel.width(), kPanel.height());
+    body->setStyleSheet(QStringLiteral(
+        "QLabel#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
+        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+
+    auto *emblem = new QLabel(panel);
+    emblem->setPixmap(
+        QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/archivio.svg"), QSize(56, 46))));
+    emblem->setGeometry(22, 12, 56, 46);
+    auto *heading = new QLabel(QStringLiteral("Archivio dati personali"), panel);
+    heading->setGeometry(88, 14, 420, 30);
+    heading->setStyleSheet(QStringLiteral("font-size: 21px; font-weight: bold; color: #1d3c5e;"));
+    auto *subheading =
+        new QLabel(QStringLiteral("Schede dei contatti per biglietti da visita e buste"), panel);
+    subheading->setGeometry(90, 42, 420, 18);
+    subheading->setStyleSheet(QStringLiteral("font-size: 12px; color: #4a5a6a;"));
+
+    picNuovo = new QLabel(panel);
+    picNuovo->setObjectName(QStringLiteral("picNuovo"));
+    picNuovo->setPixmap(blankPixmap());
+    picNuovo->hide();
+
+    buildEntryBoxes(panel);
+    buildLogoPanels(panel);
+    buildButtons(panel);
+    Form_Load();
+}
+
+std::array<QLineEdit *, 11> frmArchivio::entryBoxes() const {
+    return {txtTitolo, txtSottotitolo, txtIndirizzo, txtCitta,        txtIva, txtTel,
+            txtFax,    txtCel,         txtEmail,     txtInformazioni, txtWeb};
+}
+
+void frmArchivio::buildEntryBoxes(QWidget *panel) {
+    struct Entry {
+        QLineEdit **box;
+        const char *name;
+        ContactRecord::Field field;
+        const char *caption;
+    };
+    const Entry entries[] = {
+        {&txtTitolo, "txtTitolo", ContactRecord::Titolo, "Persona o azienda"},
+        {&txtSottotitolo, "txtSottotitolo", ContactRecord::Sottotitolo, "Specialità"},
+        {&txtIndirizzo, "txtIndirizzo", ContactRecord::Indirizzo, "Indirizzo"},
+        {&txtCitta, "txtCitta", ContactRecord::Citta, "Città"},
+        {&txtIva, "txtIva", ContactRecord::Iva, "Partita IVA"},
+        {&txtTel, "txtTel", ContactRecord::Tel, "Tel."},
+        {&txtFax, "txtFax", ContactRecord::Fax, "Fax"},
+        {&txtCel, "txtCel", ContactRecord::Cel, "Cel."},
+        {&txtEmail, "txtEmail", ContactRecord::Email, "E-mail"},
+        {&txtInformazioni, "txtInformazioni", ContactRecord::Informazioni,
+         "Informazioni aggiuntive"},
+        {&txtWeb, "txtWeb", ContactRecord::Web, "Sito Web"},
+    };
+    int row = 0;
+    QWidget *previous = nullptr;
+    for (const Entry &e : entries) {
+        const int top = kRowTop + row * kRowStep;
+        auto *label = new QLabel(u8(e.caption), panel);
+        label->setObjectName(QStringLiteral("lblEtichetta%1").arg(row));
+        label->setGeometry(kLabelLeft, top, kBoxLeft - kLabelLeft - 8, 28);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setStyleSheet(QStringLiteral("color: #1d3c5e; font-size: 12px;"));
+        lblEtichetta[row] = label;
+
+        auto *box = new QLineEdit(panel);
+        box->setObjectName(QLatin1String(e.name));
+        box->setMaxLength(ContactRecord::width(e.field));
+        box->setGeometry(kBoxLeft, top, kBoxWidth, 28);
+        box->installEventFilter(this);
+        label->setBuddy(box);
+        *e.box = box;
+        if (previous) QWidget::setTabOrder(previous, box);
+        previous = box;
+        ++row;
+    }
+    QFont big = txtTitolo->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    txtTitolo->setFont(big);
+    QFont bold = txtSottotitolo->font();
+    bold.setBold(true);
+    txtSottotitolo->setFont(bold);
+    // txtEmail leaves the focus for plain white; start it the same way.
+    setBack(txtEmail, kWhite);
+}
+
+void frmArchivio::buildLogoPanels(QWidget *panel) {
+    struct Logo {
+        QWidget **frame;
+        QLineEdit **path;
+        QPushButton **load;
+        QLabel **picture;
+        QLabel **caption;
+        const char *frameName;
+        const char *pathName;
+        const char *loadName;
+        const char *pictureName;
+        const char *captionName;
+        const char *captionText;
+    };
+    const Logo logos[] = {
+        {&picPiccolo, &txtLogo01, &cmdPiccolo, &picLogo01, &lblPiccolo, "picPiccolo", "txtLogo01",
+         "cmdPiccolo", "picLogo01", "lblPiccolo", "Logo piccolo"},
+        {&picMedio, &txtLogo02, &cmdMedio, &picLogo02, &lblMedio, "picMedio", "txtLogo02",
+         "cmdMedio", "picLogo02", "lblMedio", "Logo medio"},
+        {&picGrande, &txtLogo03, &cmdGrande, &picLogo03, &lblGrande, "picGrande", "txtLogo03",
+         "cmdGrande", "picLogo03", "lblGrande", "Logo grande"},
+    };
+    int i = 0;
+    for (const Logo &l : logos) {
+        auto *frame = new QWidget(panel);
+        frame->setObjectName(QLatin1String(l.frameName));
+        frame->setGeometry(548, kRowTop + i * 130, 262, 122);
+        frame->setAttribute(Qt::WA_StyledBackground);
+        frame->setStyleSheet(
+            QStringLiteral("QWidget#%1 { background: #ffffff; border: 1px solid #b4bfcc; "
+                           "border-radius: 6px; }")
+                .arg(QLatin1String(l.frameName)));
+        *l.frame = frame;
+
+        auto *caption = new QLabel(u8(l.captionText), frame);
+        caption->setObjectName(QLatin1String(l.captionName));
+        caption->setGeometry(10, 6, 120, 18);
+        caption->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold; border: none;"));
+        *l.caption = caption;
+
+        auto *picture = new QLabel(frame);
+        picture->setObjectName(QLatin1String(l.pictureName));
+        picture->setGeometry(10, 26, 130, 58);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setToolTip(QStringLiteral(" Fare doppio clic per caricare un logo "));
+        picture->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px dashed #b4bfcc;"));
+        picture->setPixmap(picNuovo->pixmap());
+        picture->installEventFilter(this);
+        *l.picture = picture;
+
+        auto *load = new QPushButton(QStringLiteral("Carica"), frame);
+        load->setObjectName(QLatin1String(l.loadName));
+        load->setGeometry(150, 40, 100, 30);
+        load->setCursor(Qt::PointingHandCursor);
+        *l.load = load;
+
+        auto *path = new QLineEdit(frame);
+        path->setObjectName(QLatin1String(l.pathName));
+        path->setReadOnly(true);
+        path->setMaxLength(255);
+        path->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
+        path->setGeometry(10, 90, 242, 24);
+        QPalette pal = path->palette();
+        pal.setColor(QPalette::Text, QColor(128, 128, 128));
+        path->setPalette(pal);
+        *l.path = path;
+        ++i;
+    }
+    connect(cmdPiccolo, &QPushButton::clicked, this, &frmArchivio::cmdPiccolo_Click);
+    connect(cmdMedio, &QPushButton::clicked, this, &frmArchivio::cmdMedio_Click);
+    connect(cmdGrande, &QPushButton::clicked, this, &frmArchivio::cmdGrande_Click);
+}
+
+void frmArchivio::buildButtons(QWidget *panel) {
+    const auto side = [](int row) { return kRowTop + row * kRowStep; };
+    cmdTitolo = pictureButton(panel, "cmdTitolo", "colore.svg", QRect(kSideLeft, side(0), 30, 28),
+                              QStringLiteral(" Seleziona colore font "));
+    cmdSottotitolo =
+        pictureButton(panel, "cmdSottotitolo", "colore.svg", QRect(kSideLeft, side(1), 30, 28),
+                      QStringLiteral(" Seleziona colore font "));
+    cmdCheckIvaVend =
+        pictureButton(panel, "cmdCheckIvaVend", "controlla.svg", QRect(kSideLeft, side(4), 30, 28),
+                      QStringLiteral(" Controlla "));
+    cmdInvia = new QPushButton(QStringLiteral("Invia"), panel);
+    cmdInvia->setObjectName(QStringLiteral("cmdInvia"));
+    cmdInvia->setIcon(icon("posta.svg", 18));
+    cmdInvia->setGeometry(kSideLeft, side(8), 62, 28);
+    cmdInvia->setCursor(Qt::PointingHandCursor);
+
+    imgVail = new QLabel(panel);
+    imgVail->setObjectName(QStringLiteral("imgVail"));
+    imgVail->setPixmap(
+        QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/vai.svg"), QSize(26, 26))));
+    imgVail->setGeometry(kSideLeft + 2, side(10) + 1, 26, 26);
+    imgVail->setToolTip(QStringLiteral(" Vai "));
+    imgVail->setCursor(Qt::PointingHandCursor);
+    imgVail->installEventFilter(this);
+
+    const int barTop = 488;
+    auto *bar = new QWidget(panel);
+    bar->setObjectName(QStringLiteral("barra"));
+    bar->setGeometry(14, barTop - 8, kPanel.width() - 28, 58);
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setStyleSheet(
+        QStringLiteral("QWidget#barra { background: #1d3c5e; border-radius: 6px; }"));
+
+    int x = 26;
+    cmdPrimo = pictureButton(panel, "cmdPrimo", "nav_primo.svg", QRect(x, barTop, 42, 42),
+                             QStringLiteral(" Prima scheda "));
+    cmdIndietro =
+        pictureButton(panel, "cmdIndietro", "nav_indietro.svg", QRect(x += 46, barTop, 42, 42),
+                      QStringLiteral(" Scheda precedente "));
+    lblPosizione = new QLabel(panel);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setGeometry(x += 48, barTop + 5, 64, 32);
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setStyleSheet(QStringLiteral(
+        "background: #ffffff; border: 1px solid #8a97a6; border-radius: 4px; font-size: 15px; "
+        "font-weight: bold; color: #1d3c5e;"));
+    cmdAvanti = pictureButton(panel, "cmdAvanti", "nav_avanti.svg", QRect(x += 70, barTop, 42, 42),
+                              QStringLiteral(" Scheda successiva "));
+    cmdUltimo = pictureButton(panel, "cmdUltimo", "nav_ultimo.svg", QRect(x += 46, barTop, 42, 42),
+                              QStringLiteral(" Ultima scheda "));
+
+    x += 70;
+    cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
+                             QStringLiteral(" Nuova scheda "));
+    cmdSalva = pictureButton(panel, "cmdSalva", "salva.svg", QRect(x += 46, barTop, 42, 42),
+                             QStringLiteral(" Salva scheda "));
+    picVuoto = pictureButton(panel, "picVuoto", "cancella.svg", QRect(x += 46, barTop, 42, 42),
+                             QStringLiteral(" Elimina scheda "));
+
+    x += 70;
+    cmdTrova = pictureButton(panel, "cmdTrova", "trova.svg", QRect(x, barTop, 42, 42),
+                             QStringLiteral(" Trova "));
+    cmdSlide = pictureButton(panel, "cmdSlide", "foglio.svg", QRect(x += 46, barTop, 42, 42),
+                             QStringLiteral(" Esporta l'archivio in un foglio di calcolo "));
+    cmdWord = pictureButton(panel, "cmdWord", "documento.svg", QRect(x += 46, barTop, 42, 42),
+                            QStringLiteral(" Esporta la scheda in un documento "));
+    cmdBackup = pictureButton(panel, "cmdBackup", "backup.svg", QRect(x += 46, barTop, 42, 42),
+                              QStringLiteral(" Backup e ripristino "));
+    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 62, barTop, 42, 42),
+                             QStringLiteral(" Guida "));
+    cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
+                            QStringLiteral(" Esci "));
+
+    connect(cmdPrimo, &QPushButton::clicked, this, &frmArchivio::cmdPrimo_Click);
+    connect(cmdIndietro, &QPushButton::clicked, this, &frmArchivio::cmdIndietro_Click);
+    connect(cmdAvanti, &QPushButton::clicked, this, &frmArchivio::cmdAvanti_Click);
+    connect(cmdUltimo, &QPushButton::clicked, this, &frmArchivio::cmdUltimo_Click);
+    connect(cmdNuovo, &QPushButton::clicked, this, &frmArchivio::cmdNuovo_Click);
+    connect(cmdSalva, &QPushButton::clicked, this, &frmArchivio::cmdSalva_Click);
+    connect(picVuoto, &QPushButton::clicked, this, &frmArchivio::picVuoto_Click);
+    connect(cmdTitolo, &QPushButton::clicked, this, &frmArchivio::cmdTitolo_Click);
+    connect(cmdSottotitolo, &QPushButton::clicked, this, &frmArchivio::cmdSottotitolo_Click);
+    connect(cmdInvia, &QPushButton::clicked, this, &frmArchivio::cmdInvia_Click);
+    connect(cmdCheckIvaVend, &QPushButton::clicked, this, &frmArchivio::cmdCheckIvaVend_Click);
+    connect(cmdTrova, &QPushButton::clicked, this, &frmArchivio::cmdTrova_Click);
+    connect(cmdSlide, &QPushButton::clicked, this, &frmArchivio::cmdSlide_Click);
+    connect(cmdWord, &QPushButton::clicked, this, &frmArchivio::cmdWord_Click);
+    connect(cmdBackup, &QPushButton::clicked, this, &frmArchivio::cmdBackup_Click);
+    connect(cmdGuida, &QPushButton::clicked, this, &frmArchivio::cmdGuida_Click);
+    connect(cmdEsci, &QPushButton::clicked, this, &frmArchivio::cmdEsci_Click);
+}
+
+void frmArchivio::Form_Load() {
+    // Colours: black unless the settings file holds them.
+    const ArchiveColours::Pair colours = ArchiveColours::read(SettingsFile());
+    setTitleColour(colours.title);
+    setSubtitleColour(colours.subtitle);
+
+    const Hub &hub = Hub::instance();
+    cmdTrova->setEnabled(hub.hasAction(QStringLiteral("search")));
+    cmdSlide->setEnabled(hub.hasAction(QStringLiteral("export-xlsx")));
+    cmdWord->setEnabled(hub.hasAction(QStringLiteral("export-doc")));
+    cmdBackup->setEnabled(hub.hasAction(QStringLiteral("backup")));
+    cmdGuida->setEnabled(hub.hasAction(QStringLiteral("help")));
+
+    // The window opens blank: no record is read.
+    lblPosizione->clear();
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+}
+
+void frmArchivio::formUnload() {
+    SettingsFile settings;
+    ArchiveColours::write(settings, {titleColour(), subtitleColour()});
+}
+
+qint32 frmArchivio::titleColour() const {
+    return VbColor::fromColor(txtTitolo->palette().color(QPalette::Text));
+}
+
+qint32 frmArchivio::subtitleColour() const {
+    return VbColor::fromColor(txtSottotitolo->palette().color(QPalette::Text));
+}
+
+void frmArchivio::setTitleColour(qint32 colour) {
+    setFore(txtTitolo, VbColor::toColor(colour));
+}
+
+void frmArchivio::setSubtitleColour(qint32 colour) {
+    setFore(txtSottotitolo, VbColor::toColor(colour));
+}
+
+// ---- pictures -------------------------------------------------------------------------
+
+bool frmArchivio::isBlankPicture(const QLabel *box) {
+    const QPixmap p = box->pixmap();
+    return p.isNull() || p.size() == QSize(1, 1);
+}
+
+void frmArchivio::blankLogo(QLabel *box) {
+    box->setPixmap(picNuovo->pixmap());
+}
+
+bool frmArchivio::loadLogo(QLabel *box, const QString &path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        blankLogo(box);
+        return false;
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    const QSize room = box->contentsRect().size() - QSize(4, 4);
+    if (pixmap.width() > room.width() || pixmap.height() > room.height())
+        pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    box->setPixmap(pixmap);
+    return true;
+}
+
+QList<FileFilter> frmArchivio::logoFilters() {
+    return {
+        {QStringLiteral("Jpg (*.jpg)"), QStringLiteral("*.jpg")},
+        {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp")},
+        {QStringLiteral("Jpeg (*.jpeg)"), QStringLiteral("*.jpeg")},
+        {QStringLiteral("CompuServe Gif (*.gif)"), QStringLiteral("*.gif")},
+        {QStringLiteral("Windows Meta File (*.wmf)"), QStringLiteral("*.wmf")},
+        {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+    };
+}
+
+QString frmArchivio::logoDialogTitle() {
+    return QStringLiteral("Cartaflex - Selezionare un file immagine");
+}
+
+void frmArchivio::loadLogoFromDialog(int index) {
+    const QString path =
+        Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
+    if (path.isEmpty()) return;
+    if (loadLogo(logoBoxes()[index], path))
+        logoPathBoxes()[index]->setText(ContactRecord::trimBlanks(path));
+}
+
+void frmArchivio::cmdPiccolo_Click() {
+    loadLogoFromDialog(0);
+}
+void frmArchivio::cmdMedio_Click() {
+    loadLogoFromDialog(1);
+}
+void frmArchivio::cmdGrande_Click() {
+    loadLogoFromDialog(2);
+}
+
+// ---- records ---------------------------------------------------------------------------
+
+void frmArchivio::showRecord(const ContactRecord &record) {
+    const auto boxes = entryBoxes();
+    for (int f = 0; f < int(boxes.size()); ++f)
+        boxes[f]->setText(record.value(ContactRecord::Field(f)));
+    const auto paths = logoPathBoxes();
+    for (int i = 0; i < 3; ++i)
+        paths[i]->setText(record.value(ContactRecord::Field(ContactRecord::Logo01 + i)));
+    HourglassCursor hourglass;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = ContactRecord::trimBlanks(paths[i]->text());
+        if (!path.isEmpty()) loadLogo(logoBoxes()[i], path);
+    }
+}
+
+ContactRecord frmArchivio::recordFromBoxes() const {
+    ContactRecord r;
+    const auto boxes = entryBoxes();
+    for (int f = 0; f < int(boxes.size()); ++f)
+        r.setValue(ContactRecord::Field(f), ContactRecord::trimBlanks(boxes[f]->text()));
+    const auto paths = logoPathBoxes();
+    for (int i = 0; i < 3; ++i)
+        r.setValue(ContactRecord::Field(ContactRecord::Logo01 + i),
+                   ContactRecord::trimBlanks(paths[i]->text()));
+    return r;
+}
+
+void frmArchivio::browse(ArchiveStore::Direction direction) {
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    ArchiveStore store;
+    const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
+    if (nav.empty) {
+        lblPosizione->clear();
+        cmdNuovo_Click();
+        return;
+    }
+    lblPosizione->setText(PositionLabel::text(nav.number));
+    // A failed read shows the working record as it was.
+    if (nav.readOk) m_working = nav.record;
+    showRecord(m_working);
+}
+
+void frmArchivio::cmdPrimo_Click() {
+    browse(ArchiveStore::Direction::First);
+}
+void frmArchivio::cmdIndietro_Click() {
+    browse(ArchiveStore::Direction::Previous);
+}
+void frmArchivio::cmdAvanti_Click() {
+    browse(ArchiveStore::Direction::Next);
+}
+void frmArchivio::cmdUltimo_Click() {
+    browse(ArchiveStore::Direction::Last);
+}
+
+void frmArchivio::cmdNuovo_Click() {
+    lblPosizione->clear();
+    for (QLineEdit *box : entryBoxes()) box->clear();
+    for (QLineEdit *box : logoPathBoxes()) box->clear();
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    txtTitolo->setFocus();
+}
+
+void frmArchivio::resetToNoRecord() {
+    cmdNuovo_Click();
+    m_working = ContactRecord();
+}
+
+void frmArchivio::cmdSalva_Click() {
+    ArchiveStore store;
+    ContactEditor editor(store);
+    const ContactRecord record = recordFromBoxes();
+    const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record);
+    Platform &platform = Platform::instance();
+    if (out.notice.beep) platform.beep();
+    switch (out.result) {
+        case ContactEditor::SaveResult::MissingName:
+            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            txtTitolo->setFocus();
+            return;
+        case ContactEditor::SaveResult::OutOfRange:
+            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            cmdNuovo_Click();
+            return;
+        case ContactEditor::SaveResult::Failed:
+            // The boxes and the label stay as they were.
+            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            return;
+        case ContactEditor::SaveResult::Added:
+        case ContactEditor::SaveResult::Changed:
+            break;
+    }
+    const auto paths = logoPathBoxes();
+    for (int i = 0; i < 3; ++i)
+        if (ContactRecord::trimBlanks(paths[i]->text()).isEmpty()) blankLogo(logoBoxes()[i]);
+    lblPosizione->setText(out.labelText);
+    m_working = record;
+    platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+}
+
+void frmArchivio::picVuoto_Click() {
+    ArchiveStore store;
+    ContactEditor editor(store);
+    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text());
+    if (result == ContactEditor::DeleteResult::Gone) {
+        cmdNuovo_Click();
+        return;
+    }
+    if (result != ContactEditor::DeleteResult::Deleted) return;
+    browse(ArchiveStore::Direction::Previous);
+    const ContactEditor::Notice done = ContactEditor::deletedNotice();
+    Platform::instance().messageBox(done.text, done.title, done.icon, MsgButtons::Ok);
+}
+
+// ---- colours ---------------------------------------------------------------------------
+
+void frmArchivio::chooseColour(QLineEdit *box) {
+    const std::optional<QColor> chosen = Platform::instance().colorDialog(QColor(Qt::black));
+    if (!chosen || !chosen->isValid()) return;
+    setFore(box, *chosen);
+    box->setFocus();
+}
+
+void frmArchivio::cmdTitolo_Click() {
+    chooseColour(txtTitolo);
+}
+void frmArchivio::cmdSottotitolo_Click() {
+    chooseColour(txtSottotitolo);
+}
+
+// ---- web, e-mail, VAT ------------------------------------------------------------------
+
+void frmArchivio::imgVail_Click() {
+    if (ContactRecord::trimBlanks(txtWeb->text()).isEmpty()) {
+        Platform::instance().messageBox(
+            u8("Impossibile visitare il sito Web in quanto non è stato specificato l'indirizzo."),
+            QStringLiteral("Attenzione: dati incompleti"), MsgIcon::Exclamation, MsgButtons::Ok);
+        txtWeb->setFocus();
+        return;
+    }
+    const QString address = WebAddress::visitText(txtWeb->text());
+    if (address != txtWeb->text()) txtWeb->setText(address);
+    const QString url = WebAddress::shellUrl(address);
+    HourglassCursor hourglass;
+    if (!url.isEmpty()) Platform::instance().openUrl(url);
+}
+
+void frmArchivio::cmdInvia_Click() {
+    Platform &platform = Platform::instance();
+    if (ContactRecord::trimBlanks(txtEmail->text()).isEmpty()) {
+        platform.messageBox(u8(MailMessages::kMissingAddressText),
+                            u8(MailMessages::kMissingAddressTitle), MsgIcon::Information,
+                            MsgButtons::Ok);
+        txtEmail->setFocus();
+        return;
+    }
+    const QString request = MailtoBuilder::forContact(txtTitolo->text(), txtEmail->text());
+    if (!platform.openUrl(request))
+        platform.messageBox(u8(MailMessages::kNoMailProgramText),
+                            u8(MailMessages::kArchiveFailedTitle), MsgIcon::Critical,
+                            MsgButtons::Ok);
+}
+
+void frmArchivio::cmdCheckIvaVend_Click() {
+    frmCalcIva check(this);
+    check.txtIva->setText(ContactRecord::trimBlanks(txtIva->text()));
+    check.exec();
+}
+
+// ---- other windows ---------------------------------------------------------------------
+
+void frmArchivio::cmdTrova_Click() {
+    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("archivio"));
+}
+void frmArchivio::cmdSlide_Click() {
+    Hub::instance().runAction(QStringLiteral("export-xlsx"), this);
+}
+void frmArchivio::cmdWord_Click() {
+    Hub::instance().runAction(QStringLiteral("export-doc"), this);
+}
+void frmArchivio::cmdBackup_Click() {
+    Hub::instance().runAction(QStringLiteral("backup"), this);
+}
+void frmArchivio::cmdGuida_Click() {
+    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("archivio"));
+}
+void frmArchivio::cmdEsci_Click() {
+    close();
+}
+
+// ---- entry boxes -----------------------------------------------------------------------
+
+void frmArchivio::box_GotFocus(QLineEdit *box) {
+    setBack(box, kFocusColour);
+}
+
+void frmArchivio::box_LostFocus(QLineEdit *box) {
+    setBack(box, box == txtEmail ? kWhite : systemWindowColour());
+    if (box == txtWeb) txtWeb_LostFocus();
+}
+
+void frmArchivio::txtWeb_LostFocus() {
+    const QString completed = WebAddress::completed(txtWeb->text());
+    if (completed != txtWeb->text()) txtWeb->setText(completed);
+}
+
+bool frmArchivio::txtIva_KeyPress(QKeyEvent *event) {
+    switch (DigitKeys::classify(event)) {
+        case DigitKeys::Verdict::Digit:
+        case DigitKeys::Verdict::Backspace:
+        case DigitKeys::Verdict::Enter:
+        case DigitKeys::Verdict::NotCharacter:
+            return false;
+        case DigitKeys::Verdict::Refused:
+            break;
+    }
+    Platform::instance().messageBox(
+        QStringLiteral("Inserire il numero di partita IVA digitando solo caratteri numerici."),
+        QStringLiteral("Attenzione: valore non valido"), MsgIcon::Information, MsgButtons::Ok);
+    return true;
+}
+
+bool frmArchivio::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (auto *pic = qobject_cast<QLabel *>(watched)) {
+        if (type == QEvent::MouseButtonDblClick) {
+            if (pic == picLogo01) cmdPiccolo_Click();
+            if (pic == picLogo02) cmdMedio_Click();
+            if (pic == picLogo03) cmdGrande_Click();
+        } else if (pic == imgVail && type == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            imgVail_Click();
+            return true;
+        }
+        return MainWindowBase::eventFilter(watched, event);
+    }
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    const auto boxes = entryBoxes();
+    const auto it = box ? std::find(boxes.begin(), boxes.end(), box) : boxes.end();
+    if (it == boxes.end()) return MainWindowBase::eventFilter(watched, event);
+
+    if (type == QEvent::FocusIn) {
+        box_GotFocus(box);
+    } else if (type == QEvent::FocusOut) {
+        box_LostFocus(box);
+    } else if (type == QEvent::ShortcutOverride && box == txtIva) {
+        // Ctrl+V and Shift+Insert reach the box as key presses and are refused there.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (DigitKeys::classify(key) == DigitKeys::Verdict::Refused) key->accept();
+    } else if (type == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (box == txtIva && txtIva_KeyPress(key)) return true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const auto next = std::next(it) == boxes.end() ? boxes.begin() : std::next(it);
+            (*next)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return MainWindowBase::eventFilter(watched, event);
+}

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The archive commands of cartaflex-cli: results, exit statuses, messages, and files left
+# untouched by refused operations.
+set -u
+BUILD="$1"
+CLI="$BUILD/cartaflex-cli"
+DIR="$(mktemp -d)"
+trap 'chmod -R u+w "$DIR"; rm -rf "$DIR"' EXIT
+failures=0
+passed=0
+
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL: $1"
+    echo "  expected: $2"
+    echo "  actual:   $3"
+    failures=$((failures + 1))
+  fi
+}
+
+run() { "$CLI" --folder "$DIR" "$@"; }
+
+check "count on a missing archive" "0" "$(run count)"
+check "archive created empty" "0" "$(stat -c %s "$DIR/Contatti.edb")"
+
+check "add returns the number" "1" "$(run add Titolo='  Studio Rossi ' Citta='Forlì' Iva=01234567890)"
+check "second add" "2" "$(run add Titolo='Bianchi & C.' Tel='051 123456')"
+check "file size" "2272" "$(stat -c %s "$DIR/Contatti.edb")"
+check "accented letter stored as one byte" "Forl" "$(dd if="$DIR/Contatti.edb" bs=1 skip=100 count=4 2>/dev/null)"
+check "byte of ì" "ec" "$(dd if="$DIR/Contatti.edb" bs=1 skip=104 count=1 2>/dev/null | od -An -tx1 | tr -d ' ')"
+
+check "show" "Titolo=Studio Rossi" "$(run show 1 | head -1)"
+check "show Citta" "Citta=Forlì" "$(run show 1 | sed -n 4p)"
+check "show lines" "14" "$(run show 2 | wc -l)"
+check "list first line" "$(printf '1\tStudio Rossi\t\t\tForlì\t01234567890\t\t\t\t\t\t\t\t\t')" "$(run list | head -1)"
+
+run update 2 Fax='051 654321' Titolo='Bianchi Srl'
+check "update exit" "0" "$?"
+check "update changed only named fields" "Tel=051 123456|Fax=051 654321|Titolo=Bianchi Srl" \
+  "$(run show 2 | grep -E '^(Tel|Fax)=' | paste -sd'|')|$(run show 2 | head -1)"
+
+before="$(md5sum < "$DIR/Contatti.edb")"
+err="$(run add Citta=Roma 2>&1 >/dev/null)"; st=$?
+check "empty Titolo refused" "1" "$st"
+check "empty Titolo message" "Per poter salvare la scheda è necessario specificare il nome della persona o dell'azienda." "$err"
+run add Titolo='   ' 2>/dev/null; check "blank Titolo refused" "1" "$?"
+run update 9 Titolo=X 2>/dev/null; check "update out of range" "1" "$?"
+run delete 3 2>/dev/null; check "delete out of range" "1" "$?"
+run show 3 2>/dev/null; check "show out of range" "1" "$?"
+check "refused operations changed nothing" "$before" "$(md5sum < "$DIR/Contatti.edb")"
+
+run frobnicate 2>/dev/null; check "unknown command" "2" "$?"
+run add Nome=X 2>/dev/null; check "unknown field" "2" "$?"
+run add Titolo 2>/dev/null; check "malformed assignment" "2" "$?"
+run show abc 2>/dev/null; check "bad number" "2" "$?"
+"$CLI" 2>/dev/null; check "no command" "2" "$?"
+check "usage errors changed nothing" "$before" "$(md5sum < "$DIR/Contatti.edb")"
+
+chmod a-w "$DIR/Contatti.edb"
+err="$(run add Titolo=Nuovo 2>&1 >/dev/null)"; st=$?
+check "read-only archive refused" "1" "$st"
+check "read-only message" "Il sistema non permette di salvare i dati." "$(echo "$err" | head -1)"
+run delete 1 2>/dev/null; check "read-only delete refused" "1" "$?"
+check "read-only archive unchanged" "$before" "$(md5sum < "$DIR/Contatti.edb")"
+chmod u+w "$DIR/Contatti.edb"
+
+run delete 1; check "delete" "0" "$?"
+check "one left" "1" "$(run count)"
+check "renumbered" "Titolo=Bianchi Srl" "$(run show 1 | head -1)"
+check "no temporary file" "no" "$([ -e "$DIR/Archivio.tmp" ] && echo yes || echo no)"
+
+printf 'tail' >> "$DIR/Contatti.edb"
+check "partial record not counted" "1" "$(run count 2>/dev/null)"
+check "partial record warned" "1" "$(run count 2>&1 >/dev/null | grep -c '4 byte')"
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
