@@ -10,8 +10,8 @@ DataSheetContent ArchiveWindowExports::contentOf(const frmArchivio &window) {
     DataSheetContent c;
     c.titolo = window.txtTitolo->text();
     const QLineEdit *boxes[DataSheetContent::kRows] = {
-        window.txtSottotitolo, window.txtIndirizzo, window.txtCitta,           window.txtIva,
-        window.txtTel,         window.txtFax,       window.txtCel,             window.txtEmail,
+        window.txtSottotitolo,  window.txtIndirizzo, window.txtCitta, window.txtIva,
+        window.txtTel,          window.txtFax,       window.txtCel,   window.txtEmail,
         window.txtInformazioni, window.txtWeb};
     for (int i = 0; i < DataSheetContent::kRows; ++i) c.values[i] = boxes[i]->text();
     c.logoPath = window.txtLogo03->text();
@@ -21,7 +21,8 @@ DataSheetContent ArchiveWindowExports::contentOf(const frmArchivio &window) {
 void ArchiveWindowExports::exportDataSheet(frmArchivio *window) {
     if (!window) return;
     const QImage emptyLogo = window->picNuovo->pixmap().toImage();
-    if (DataSheetExport::run(contentOf(*window), emptyLogo) == DataSheetExport::Outcome::MissingName)
+    if (DataSheetExport::run(contentOf(*window), emptyLogo) ==
+        DataSheetExport::Outcome::MissingName)
         window->txtTitolo->setFocus();
 }
 

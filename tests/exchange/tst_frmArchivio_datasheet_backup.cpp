@@ -66,7 +66,8 @@ private slots:
         img.fill(Qt::darkGreen);
         QVERIFY(img.save(logo, "JPEG"));
         const QByteArray logoBytes = TestEnvironment::readBytes(logo);
-        ArchiveStore().appendRecord(contact(QStringLiteral("Studio Verdi"), QStringLiteral("06 111"), logo));
+        ArchiveStore().appendRecord(
+            contact(QStringLiteral("Studio Verdi"), QStringLiteral("06 111"), logo));
         openWindow();
         w->cmdAvanti->click();
         QCOMPARE(w->txtTitolo->text(), QStringLiteral("Studio Verdi"));
@@ -77,7 +78,8 @@ private slots:
         QVERIFY(env->platform().messages.isEmpty());
         QCOMPARE(env->platform().startedPrograms.size(), 1);
         const QString odt = env->platform().startedPrograms.first().last();
-        const QString content = QString::fromUtf8(ZipReader::member(odt, QStringLiteral("content.xml")));
+        const QString content =
+            QString::fromUtf8(ZipReader::member(odt, QStringLiteral("content.xml")));
         QVERIFY(content.contains(QStringLiteral(">Studio Verdi &amp; C.<")));
         QVERIFY(content.contains(QStringLiteral(">06 999<")));
         QVERIFY(!content.contains(QStringLiteral("06 111")));
@@ -98,7 +100,8 @@ private slots:
         w->txtTel->setFocus();
         w->cmdWord->click();
         QCOMPARE(env->platform().messages.size(), 1);
-        QCOMPARE(env->platform().messages.first().title, QStringLiteral("Attenzione: parametro mancante"));
+        QCOMPARE(env->platform().messages.first().title,
+                 QStringLiteral("Attenzione: parametro mancante"));
         QCOMPARE(QApplication::focusWidget(), w->txtTitolo);
         QVERIFY(env->platform().startedPrograms.isEmpty());
     }
@@ -119,7 +122,8 @@ private slots:
         store.appendRecord(contact(QStringLiteral("Uno"), QStringLiteral("1")));
         store.appendRecord(contact(QStringLiteral("Due"), QStringLiteral("2")));
         const QString backup = env->file(QStringLiteral("vecchio.bkc"));
-        QVERIFY(TestEnvironment::writeBytes(backup, contact(QStringLiteral("Tre"), QStringLiteral("3")).encode()));
+        QVERIFY(TestEnvironment::writeBytes(
+            backup, contact(QStringLiteral("Tre"), QStringLiteral("3")).encode()));
         openWindow();
         w->cmdUltimo->click();
         QCOMPARE(w->txtTitolo->text(), QStringLiteral("Due"));
@@ -149,10 +153,13 @@ private slots:
         w->cmdBackup->click();
         driver.stop();
         QCOMPARE(step, 2);
-        QCOMPARE(env->platform().messages.last().text, QStringLiteral("File di backup ripristinato con successo."));
-        QCOMPARE(TestEnvironment::readBytes(store.archivePath()), TestEnvironment::readBytes(backup));
+        QCOMPARE(env->platform().messages.last().text,
+                 QStringLiteral("File di backup ripristinato con successo."));
+        QCOMPARE(TestEnvironment::readBytes(store.archivePath()),
+                 TestEnvironment::readBytes(backup));
         QCOMPARE(w->lblPosizione->text(), QString());
-        for (QLineEdit *box : w->entryBoxes()) QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        for (QLineEdit *box : w->entryBoxes())
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         for (QLineEdit *box : w->logoPathBoxes()) QVERIFY(box->text().isEmpty());
         for (QLabel *logo : w->logoBoxes()) QVERIFY(frmArchivio::isBlankPicture(logo));
         // Browsing again reads the restored archive.
