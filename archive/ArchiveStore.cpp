@@ -1,5 +1,6 @@
 #include "archive/ArchiveStore.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "archive/ArchiveLock.h"
 #include "archive/PositionLabel.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
@@ -19,6 +21,46 @@ constexpr int kLen = ContactRecord::kRecordLength;
 // Whole archives are read and copied in blocks of this many records (about 1 MiB).
 constexpr int kBlockRecords = 920;
 const QString kProtected = QStringLiteral("l'archivio è protetto da scrittura");
+
+// Copies bytes [from, to) of the file at `path` to the end of `out`, in large blocks.
+bool copyRange(const QString &path, qint64 from, qint64 to, QFile &out, QString &why) {
+    if (to <= from) return true;
+    QFile src(path);
+    if (!src.open(QIODevice::ReadOnly) || !src.seek(from)) {
+        why = src.errorString();
+        return false;
+    }
+    QByteArray block(qint64(kBlockRecords) * kLen, Qt::Uninitialized);
+    for (qint64 pos = from; pos < to;) {
+        const qint64 want = std::min<qint64>(block.size(), to - pos);
+        const qint64 got = src.read(block.data(), want);
+        if (got != want) {
+            why = QStringLiteral("lettura incompleta di %1").arg(path);
+            return false;
+        }
+        if (out.write(block.constData(), got) != got) {
+            why = out.errorString();
+            return false;
+        }
+        pos += got;
+    }
+    return true;
+}
+
+bool writeAll(QFile &out, const QByteArray &bytes, QString &why) {
+    if (out.write(bytes) == bytes.size()) return true;
+    why = out.errorString();
+    return false;
+}
+
+// Makes a rename inside `folder` durable.
+void syncFolder(const QString &folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 }  // namespace
 
@@ -126,20 +168,43 @@ QList<ContactRecord> ArchiveStore::readAll() {
     return all;
 }
 
+bool ArchiveStore::beginChange(ArchiveLock &lock) {
+    m_busy = false;
+    if (!lock.acquire()) {
+        m_busy = lock.busy();
+        return fail(lock.errorString());
+    }
+    // A copy left by a change that was interrupted is never data: it goes before the
+    // next change starts.
+    const QString stale = archivePath(QString::fromLatin1(kTempName));
+    if (QFileInfo(stale).isFile()) QFile::remove(stale);
+    return true;
+}
+
 bool ArchiveStore::writeRecord(int n, const ContactRecord &record) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return false;
     const int count = recordCount();
     if (count < 0) return false;
     if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
     if (WriteProtection::isProtected(archivePath())) return fail(kProtected);
-    QFile f(archivePath());
-    if (!f.open(QIODevice::ReadWrite)) return fail(f.errorString());
+    bool ok = false;
+    const qint64 size = fileSize(&ok);
+    if (!ok) return false;
     const QByteArray bytes = record.encode();
-    if (!f.seek(qint64(n - 1) * kLen)) return fail(f.errorString());
-    if (f.write(bytes) != kLen || !f.flush()) return fail(f.errorString());
-    return true;
+    const qint64 at = qint64(n - 1) * kLen;
+    return rewrite(
+        [&](QFile &tmp, QString &why) {
+            // Everything as it was, the trailing partial record included, but record n.
+            return copyRange(archivePath(), 0, at, tmp, why) && writeAll(tmp, bytes, why) &&
+                   copyRange(archivePath(), at + kLen, size, tmp, why);
+        },
+        size);
 }
 
 int ArchiveStore::appendRecord(const ContactRecord &record) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return 0;
     const int count = recordCount();
     if (count < 0) return 0;
     if (WriteProtection::isProtected(archivePath()) ||
@@ -148,21 +213,25 @@ int ArchiveStore::appendRecord(const ContactRecord &record) {
         return 0;
     }
     QFile f(archivePath());
-    if (!f.open(QIODevice::ReadWrite)) {
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         fail(f.errorString());
         return 0;
     }
     const QByteArray bytes = record.encode();
     const qint64 at = qint64(count) * kLen;
     const qint64 originalSize = f.size();
-    if (!f.seek(at) || f.write(bytes) != kLen || !f.flush()) {
+    // A partial tail is no record: the new record takes its place.
+    if (originalSize > at && !f.resize(at)) {
         fail(f.errorString());
-        // Leave no partial record of ours behind.
-        f.resize(originalSize);
         return 0;
     }
-    // A partial tail beyond the new record (longer than the record itself) is dropped.
-    if (f.size() > at + kLen) f.resize(at + kLen);
+    // One write of the whole record, then to disk: a failure (a full disk) leaves no
+    // part of it behind.
+    if (!f.seek(at) || f.write(bytes) != kLen || !flushToDisk(f.handle())) {
+        fail(f.errorString());
+        f.resize(at);
+        return 0;
+    }
     return count + 1;
 }
 
@@ -175,24 +244,22 @@ bool ArchiveStore::replaceArchive(const QString &tempPath, const QString &archiv
                        QFile::encodeName(archivePath).constData()) == 0;
 }
 
-bool ArchiveStore::deleteRecord(int n) {
-    const int count = recordCount();
-    if (count < 0) return false;
-    if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+bool ArchiveStore::rewrite(const std::function<bool(QFile &tmp, QString &why)> &produce,
+                           qint64 expectedSize) {
     const QString path = archivePath();
     const QString tempPath = archivePath(QString::fromLatin1(kTempName));
 
-    // A read-only archive is refused even where the folder would allow the rename.
+    // A read-only archive is refused even where the folder would allow the rename; the
+    // copy needs a writable folder.
     if (WriteProtection::isProtected(path) || WriteProtection::folderProtected(path))
         return fail(kProtected);
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadWrite)) return fail(probe.errorString());
-    }
-    QFile src(path);
-    if (!src.open(QIODevice::ReadOnly)) return fail(src.errorString());
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadWrite)) return fail(probe.errorString());
+    const QFile::Permissions permissions = probe.permissions();
+    probe.close();
+
     QFile tmp(tempPath);
-    // Created empty: a stale file of an interrupted deletion never reaches the archive.
+    // Created empty: a stale file of an interrupted change never reaches the archive.
     if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(tmp.errorString());
 
     auto abandon = [&](const QString &why) {
@@ -201,32 +268,45 @@ bool ArchiveStore::deleteRecord(int n) {
         return fail(why);
     };
 
-    QByteArray block(qint64(kBlockRecords) * kLen, Qt::Uninitialized);
-    const qint64 skipFrom = qint64(n - 1) * kLen;
-    const qint64 skipTo = skipFrom + kLen;
-    const qint64 wholeEnd = qint64(count) * kLen;
-    qint64 pos = 0;
-    while (pos < wholeEnd) {
-        const qint64 want = std::min<qint64>(block.size(), wholeEnd - pos);
-        const qint64 got = src.read(block.data(), want);
-        if (got != want) return abandon(QStringLiteral("lettura incompleta dell'archivio"));
-        // Copy the block minus the part that falls inside the deleted record.
-        const qint64 a = std::clamp(skipFrom - pos, qint64(0), got);
-        const qint64 b = std::clamp(skipTo - pos, qint64(0), got);
-        if (a > 0 && tmp.write(block.constData(), a) != a) return abandon(tmp.errorString());
-        if (got > b && tmp.write(block.constData() + b, got - b) != got - b)
-            return abandon(tmp.errorString());
-        pos += got;
-    }
+    QString why;
+    if (!produce(tmp, why)) return abandon(why);
     if (!tmp.flush()) return abandon(tmp.errorString());
     if (!flushToDisk(tmp.handle())) return abandon(QStringLiteral("scrittura su disco fallita"));
-    tmp.setPermissions(src.permissions());
+    tmp.setPermissions(permissions);
     tmp.close();
-    src.close();
-    if (QFileInfo(tempPath).size() != wholeEnd - kLen)
+    if (QFileInfo(tempPath).size() != expectedSize)
         return abandon(QStringLiteral("copia incompleta"));
     if (!replaceArchive(tempPath, path)) return abandon(QStringLiteral("sostituzione fallita"));
+    syncFolder(m_folder);
     return true;
+}
+
+bool ArchiveStore::deleteRecord(int n) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return false;
+    const int count = recordCount();
+    if (count < 0) return false;
+    if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+    const qint64 at = qint64(n - 1) * kLen;
+    const qint64 wholeEnd = qint64(count) * kLen;
+    return rewrite(
+        [&](QFile &tmp, QString &why) {
+            // The whole records but record n; a partial tail is dropped.
+            return copyRange(archivePath(), 0, at, tmp, why) &&
+                   copyRange(archivePath(), at + kLen, wholeEnd, tmp, why);
+        },
+        wholeEnd - kLen);
+}
+
+bool ArchiveStore::replaceWith(const QString &sourceFile) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return false;
+    if (recordCount() < 0) return false;
+    const QFileInfo info(sourceFile);
+    if (!info.isFile()) return fail(QStringLiteral("%1 non è un file").arg(sourceFile));
+    const qint64 size = info.size();
+    return rewrite(
+        [&](QFile &tmp, QString &why) { return copyRange(sourceFile, 0, size, tmp, why); }, size);
 }
 
 ArchiveStore::Navigation ArchiveStore::navigateTo(Direction direction, int current) {

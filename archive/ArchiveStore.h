@@ -14,6 +14,17 @@
 // records only. Rewriting a record in place leaves the tail alone; appending writes the
 // new record right after the last whole record, over the partial tail; deleting writes
 // the whole records only, so the tail is dropped.
+//
+// Every change is all or nothing, whatever happens to the program meanwhile (a crash, a
+// kill, a full disk): a rewritten or deleted record goes through a complete copy of the
+// archive, Archivio.tmp, flushed to disk and renamed over the archive in one step; an
+// appended record is one write at the end, flushed to disk, and undone on failure. A reader
+// therefore always sees the archive of before or the archive of after a change.
+//
+// Writers take the archive's lock (ArchiveLock, "Contatti.edb.lock") for the length of the
+// change; readers never do. A writer that cannot get the lock within a few seconds fails
+// with `busy()` true and changes nothing. A caller that reads a record and writes it back
+// holds an ArchiveLock on `archivePath()` around both steps.
 class ArchiveStore {
 public:
     enum class Direction { First, Previous, Next, Last };
@@ -62,6 +73,13 @@ public:
     // disk and renamed over the archive in one step. On any failure the archive is as it
     // was and no temporary file stays behind. n above the count removes nothing (false).
     bool deleteRecord(int n);
+    // Puts a copy of `sourceFile` (a backup) in place of the archive, in the same single
+    // step; on any failure (unreadable source, full disk) the archive is as it was.
+    bool replaceWith(const QString &sourceFile);
+
+    // True when the last failing change failed because another program was writing the
+    // archive (the caller shows ArchiveLock::kBusyText); nothing was changed.
+    bool busy() const { return m_busy; }
 
     // The browsing rule shared by the three browsing windows: First gives 1, Previous
     // current − 1, Next current + 1, Last the count, clamped to 1 … count. An empty
@@ -86,7 +104,13 @@ private:
     bool ensureExists();
     qint64 fileSize(bool *ok);
     bool fail(const QString &why);
+    bool beginChange(class ArchiveLock &lock);
+    // Writes the archive of after a change into Archivio.tmp through `produce` and puts
+    // it in place of the archive; `expectedSize` guards against a short copy.
+    bool rewrite(const std::function<bool(class QFile &tmp, QString &why)> &produce,
+                 qint64 expectedSize);
 
     QString m_folder;
     QString m_error;
+    bool m_busy = false;
 };

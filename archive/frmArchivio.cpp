@@ -169,6 +169,8 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
     QFont bold = txtSottotitolo->font();
     bold.setBold(true);
     txtSottotitolo->setFont(bold);
+    // Digits reach the VAT box only as key presses, never through an input method.
+    txtIva->setAttribute(Qt::WA_InputMethodEnabled, false);
     // txtEmail leaves the focus for plain white; start it the same way.
     setBack(txtEmail, kWhite);
 }

@@ -1,4 +1,5 @@
 // count, list, show, add, update, delete: the archive from the terminal.
+#include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/PositionLabel.h"
@@ -15,6 +16,11 @@ QString u8(const char *s) {
 int unreadable(ArchiveStore &store) {
     return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
                            .arg(store.archivePath(), store.errorString()));
+}
+
+// A change that failed: another program writing the archive, or the window's own error.
+int changeFailed(const ArchiveStore &store, const char *errorText) {
+    return CliIo::fail(u8(store.busy() ? ArchiveLock::kBusyText : errorText));
 }
 
 void warnPartial(ArchiveStore &store) {
@@ -88,7 +94,7 @@ int add(const QStringList &args) {
         return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
     ArchiveStore store;
     const int n = store.appendRecord(r);
-    if (n == 0) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    if (n == 0) return changeFailed(store, ArchiveMessages::kSaveErrorText);
     CliIo::out(QString::number(n));
     return 0;
 }
@@ -102,6 +108,12 @@ int update(const QStringList &args) {
     if (!FieldAssignments::parse(args.mid(1), fields, bad))
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ArchiveStore store;
+    // Read and written back under one lock, so that a change made meanwhile by another
+    // program is not overwritten with the old fields.
+    ArchiveLock lock(store.archivePath());
+    if (!lock.acquire())
+        return CliIo::fail(
+            u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kSaveErrorText));
     const int total = store.recordCount();
     if (total < 0) return unreadable(store);
     ContactRecord r;
@@ -110,7 +122,7 @@ int update(const QStringList &args) {
     for (const auto &[f, v] : fields) r.setValue(f, v);
     if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
         return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
-    if (!store.writeRecord(n, r)) return CliIo::fail(u8(ArchiveMessages::kSaveErrorText));
+    if (!store.writeRecord(n, r)) return changeFailed(store, ArchiveMessages::kSaveErrorText);
     return 0;
 }
 
@@ -120,10 +132,14 @@ int remove(const QStringList &args) {
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
+    ArchiveLock lock(store.archivePath());
+    if (!lock.acquire())
+        return CliIo::fail(
+            u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kDeleteErrorText));
     const int total = store.recordCount();
     if (total < 0) return unreadable(store);
     if (n > total) return CliIo::fail(u8(ArchiveMessages::kDeleteNotApplicableText));
-    if (!store.deleteRecord(n)) return CliIo::fail(u8(ArchiveMessages::kDeleteErrorText));
+    if (!store.deleteRecord(n)) return changeFailed(store, ArchiveMessages::kDeleteErrorText);
     return 0;
 }
 

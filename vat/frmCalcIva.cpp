@@ -81,6 +81,7 @@ frmCalcIva::frmCalcIva(QWidget *parent) : QDialog(parent) {
     pal.setColor(QPalette::Text, Qt::white);
     txtIva->setPalette(pal);
     txtIva->installEventFilter(this);
+    txtIva->setAttribute(Qt::WA_InputMethodEnabled, false);  // key presses only
     imgCopia =
         picture(this, "imgCopia", "copia.svg", QRect(450, 106, 36, 36), QStringLiteral(" Copia "));
 

@@ -4,12 +4,16 @@
 #include "app/widgets/Hub.h"
 #include "archive/frmArchivio.h"
 #include "exchange/frmToExcel.h"
+#include "exchange/frmTrovaContatto.h"
 #include "exchange/widgets/ArchiveWindowExports.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
     hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
     hub.registerMain(Hub::Main::Archive, [] { return new frmArchivio; });
+    hub.registerAction(QStringLiteral("search"), [](QWidget *caller, const QString &tag) {
+        frmTrovaContatto::openFor(caller, tag);
+    });
     hub.registerAction(QStringLiteral("export-xlsx"),
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
     hub.registerAction(QStringLiteral("export-doc"), [](QWidget *caller, const QString &) {

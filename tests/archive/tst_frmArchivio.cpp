@@ -522,14 +522,25 @@ private slots:
         QCOMPARE(platform().messages.size(), 1);
     }
 
+    void deleteOnAReadOnlyArchive_data() {
+        QTest::addColumn<bool>("file");
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << true << false;
+        QTest::newRow("read-only folder") << false << true;
+        QTest::newRow("both") << true << true;
+    }
     void deleteOnAReadOnlyArchive() {
+        QFETCH(bool, file);
+        QFETCH(bool, folder);
         fill(*env, {"A", "B"});
         openWindow();
         w->cmdUltimo->click();
         const QByteArray before = TestEnvironment::readBytes(env->file("Contatti.edb"));
-        ReadOnly guard(env->folder());
-        ReadOnly fileGuard(env->file("Contatti.edb"));
-        if (!fileGuard.effective()) QSKIP("neither permissions nor chattr stop this user");
+        std::unique_ptr<ReadOnly> fileGuard, folderGuard;
+        if (file) fileGuard = std::make_unique<ReadOnly>(env->file("Contatti.edb"));
+        if (folder) folderGuard = std::make_unique<ReadOnly>(env->folder());
+        if ((fileGuard && !fileGuard->effective()) || (folderGuard && !folderGuard->effective()))
+            QSKIP("neither permissions nor chattr stop this user");
         platform().queueAnswer(MsgAnswer::Yes);
         w->picVuoto->click();
         QCOMPARE(platform().beeps, 1);

@@ -1,0 +1,107 @@
+// search, print-search: the contact search and its printed list from the terminal.
+#include <memory>
+
+#include "archive/ArchiveStore.h"
+#include "cli/CliIo.h"
+#include "cli/CliRegistry.h"
+#include "exchange/ContactSearch.h"
+#include "exchange/SearchCriterion.h"
+#include "exchange/SearchListPrint.h"
+#include "platform/PrinterPage.h"
+#include "platform/QPrinterPageDevice.h"
+
+namespace {
+
+QString criteriaText() {
+    return QStringLiteral("criteri: \"") +
+           SearchCriterion::entryTexts().join(QStringLiteral("\", \"")) + u'"';
+}
+
+// Runs the search named by the first two arguments; false (and the exit status in
+// `status`) when the arguments are wrong or the archive cannot be read.
+bool runSearch(const QStringList &args, ContactSearch::Result &result, int &status) {
+    const auto field = SearchCriterion::fieldFor(args.at(0));
+    if (!field) {
+        status = CliIo::usage(QStringLiteral("criterio sconosciuto: ") + args.at(0) + u'\n' +
+                              criteriaText());
+        return false;
+    }
+    ArchiveStore store;
+    result = ContactSearch::run(store, *field, args.at(1));
+    if (!result.readOk) {
+        status = CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
+                                 .arg(store.archivePath(), store.errorString()));
+        return false;
+    }
+    return true;
+}
+
+int search(const QStringList &args) {
+    if (args.size() != 2)
+        return CliIo::usage(QStringLiteral("search vuole CRITERIO e CHIAVE\n") + criteriaText());
+    ContactSearch::Result result;
+    int status = 0;
+    if (!runSearch(args, result, status)) return status;
+    QString buffer;
+    for (const SearchHit &hit : result.hits) {
+        buffer += hit.line;
+        buffer += u'\n';
+        if (buffer.size() > 1 << 16) {
+            buffer.chop(1);
+            CliIo::out(buffer);
+            buffer.clear();
+        }
+    }
+    buffer += ContactSearch::countCaption(int(result.hits.size()));
+    CliIo::out(buffer);
+    return 0;
+}
+
+int printSearch(const QStringList &args) {
+    QStringList rest = args;
+    QString pdf;
+    QString queue;
+    for (qsizetype i = 0; i < rest.size();) {
+        const QString a = rest.at(i);
+        if ((a == QLatin1String("--pdf") || a == QLatin1String("--printer")) &&
+            i + 1 < rest.size()) {
+            (a == QLatin1String("--pdf") ? pdf : queue) = rest.at(i + 1);
+            rest.remove(i, 2);
+        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--printer")) {
+            return CliIo::usage(a + QStringLiteral(" vuole un argomento"));
+        } else {
+            ++i;
+        }
+    }
+    if (rest.size() != 2 || pdf.isEmpty() == queue.isEmpty())
+        return CliIo::usage(QStringLiteral(
+            "print-search vuole CRITERIO CHIAVE e --pdf FILE oppure --printer NOME"));
+
+    ContactSearch::Result result;
+    int status = 0;
+    if (!runSearch(rest, result, status)) return status;
+
+    PrinterPage &page = PrinterPage::printer();
+    if (!pdf.isEmpty()) {
+        page.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(pdf)));
+    } else if (!page.selectPrinter(queue)) {
+        return CliIo::fail(SearchListPrint::errorText() +
+                           QStringLiteral("\n(stampante non trovata: ") + queue + u')');
+    }
+    QStringList lines;
+    lines.reserve(result.hits.size());
+    for (const SearchHit &hit : result.hits) lines << hit.line;
+    const bool printed =
+        SearchListPrint::run(lines, ContactSearch::countCaption(int(result.hits.size())));
+    const bool finished = page.finishJob();
+    if (!printed) return 1;
+    if (!finished) return CliIo::fail(SearchListPrint::errorText());
+    return 0;
+}
+
+const CliRegistry::Entry kSearch("search", "search CRITERIO CHIAVE", search);
+const CliRegistry::Entry kPrintSearch("print-search",
+                                      "print-search CRITERIO CHIAVE (--pdf FILE | --printer NOME)",
+                                      printSearch);
+
+}  // namespace

@@ -1,0 +1,276 @@
+#include "exchange/frmTrovaContatto.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "archive/ArchiveStore.h"
+#include "exchange/SearchCriterion.h"
+#include "exchange/SearchKey.h"
+#include "exchange/SearchListPrint.h"
+#include "exchange/widgets/SearchHandOff.h"
+#include "platform/HourglassCursor.h"
+#include "platform/VbColor.h"
+
+namespace {
+
+constexpr qint32 kFocusColor = 0x00C0FFFF;  // pale yellow
+constexpr qint32 kPlainColor = 0x00FFFFFF;  // white
+
+// A magnifying glass drawn in code: a ringed lens with a glint and a handle.
+QPixmap lensPicture(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 48.0;
+    p.scale(s, s);
+    QPen handle(QColor(0x5a, 0x3a, 0x1e), 7, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(handle);
+    p.drawLine(QPointF(30, 30), QPointF(43, 43));
+    QRadialGradient glass(QPointF(16, 15), 16);
+    glass.setColorAt(0, QColor(0xe8, 0xf4, 0xff));
+    glass.setColorAt(1, QColor(0x9c, 0xc8, 0xee));
+    p.setBrush(glass);
+    p.setPen(QPen(QColor(0x3a, 0x4a, 0x5c), 3.5));
+    p.drawEllipse(QPointF(19, 19), 14, 14);
+    p.setPen(QPen(QColor(255, 255, 255, 210), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(10, 10, 14, 14), 100 * 16, 70 * 16);
+    return pm;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QRect r) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(r);
+    return l;
+}
+
+}  // namespace
+
+frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(caller) {
+    setObjectName(QStringLiteral("frmTrovaContatto"));
+    setWindowTitle(QStringLiteral(" Trova persona o azienda in archivio"));
+    setModal(true);
+    setFixedSize(640, 430);
+
+    imgLente = new QLabel(this);
+    imgLente->setObjectName(QStringLiteral("imgLente"));
+    imgLente->setGeometry(14, 12, 48, 48);
+    imgLente->setPixmap(lensPicture(48));
+
+    lblInfo = label(this, "lblInfo",
+                    QStringLiteral("Selezionare un criterio di ricerca, specificare una chiave "
+                                   "immettendo una parola o una frase e premere Cerca."),
+                    QRect(74, 12, 550, 40));
+    lblInfo->setWordWrap(true);
+
+    lblCriterio = label(this, "lblCriterio", QStringLiteral("Criterio:"), QRect(14, 72, 70, 24));
+    cboCriterio = new QComboBox(this);
+    cboCriterio->setObjectName(QStringLiteral("cboCriterio"));
+    cboCriterio->setEditable(false);
+    cboCriterio->addItems(SearchCriterion::entryTexts());
+    cboCriterio->setCurrentIndex(-1);
+    cboCriterio->setGeometry(84, 72, 220, 24);
+
+    lblChiave = label(this, "lblChiave", QStringLiteral("Chiave:"), QRect(318, 72, 56, 24));
+    txtChiave = new QLineEdit(this);
+    txtChiave->setObjectName(QStringLiteral("txtChiave"));
+    txtChiave->setGeometry(374, 72, 160, 24);
+
+    cmdCerca = new QPushButton(QStringLiteral("Cerca"), this);
+    cmdCerca->setObjectName(QStringLiteral("cmdCerca"));
+    cmdCerca->setGeometry(544, 70, 82, 28);
+    cmdCerca->setEnabled(false);
+    cmdCerca->setAutoDefault(false);
+
+    lblRisultati =
+        label(this, "lblRisultati", QStringLiteral("Risultati ricerca:"), QRect(14, 108, 200, 20));
+
+    lstRiepilogo = new QListWidget(this);
+    lstRiepilogo->setObjectName(QStringLiteral("lstRiepilogo"));
+    lstRiepilogo->setGeometry(14, 130, 612, 210);
+    QFont courier(QStringLiteral("Courier New"), 9);
+    courier.setStyleHint(QFont::TypeWriter);
+    lstRiepilogo->setFont(courier);
+    lstRiepilogo->setUniformItemSizes(true);
+    lstRiepilogo->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRiepilogo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstRiepilogo->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    lblImporto = label(this, "lblImporto", ContactSearch::countCaption(0), QRect(14, 344, 300, 20));
+    lblImporto->setStyleSheet(QStringLiteral("color: #800000;"));
+    lblImporto->hide();
+    lblDoppioclic =
+        label(this, "lblDoppioclic",
+              QStringLiteral("Per importare i dati, fare doppio clic sulla voce desiderata"),
+              QRect(14, 366, 440, 20));
+    lblDoppioclic->setStyleSheet(QStringLiteral("color: #000080;"));
+    lblDoppioclic->setCursor(Qt::PointingHandCursor);
+    lblDoppioclic->hide();
+    lblMemory = label(this, "lblMemory", QString(), QRect(330, 344, 100, 20));
+    lblMemory->hide();
+
+    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
+    cmdStampa->setGeometry(452, 390, 82, 28);
+    cmdStampa->setAutoDefault(false);
+    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    cmdAnnulla->setGeometry(544, 390, 82, 28);
+    cmdAnnulla->setAutoDefault(false);
+
+    for (QWidget *w : {static_cast<QWidget *>(cboCriterio), static_cast<QWidget *>(txtChiave),
+                       static_cast<QWidget *>(lstRiepilogo)}) {
+        paintBackground(w, false);
+        w->installEventFilter(this);
+    }
+    lstRiepilogo->viewport()->installEventFilter(this);
+    lblDoppioclic->installEventFilter(this);
+
+    connect(cboCriterio, qOverload<int>(&QComboBox::activated), this,
+            &frmTrovaContatto::cboCriterio_Click);
+    connect(cmdCerca, &QPushButton::clicked, this, &frmTrovaContatto::cmdCerca_Click);
+    connect(cmdStampa, &QPushButton::clicked, this, &frmTrovaContatto::cmdStampa_Click);
+    connect(cmdAnnulla, &QPushButton::clicked, this, &frmTrovaContatto::cmdAnnulla_Click);
+    connect(lstRiepilogo, &QListWidget::itemSelectionChanged, this,
+            &frmTrovaContatto::lstRiepilogo_Click);
+    setTabOrder(cboCriterio, txtChiave);
+    setTabOrder(txtChiave, cmdCerca);
+    setTabOrder(cmdCerca, lstRiepilogo);
+    setTabOrder(lstRiepilogo, cmdStampa);
+    setTabOrder(cmdStampa, cmdAnnulla);
+}
+
+void frmTrovaContatto::openFor(QWidget *caller, const QString &originTag) {
+    auto *w = new frmTrovaContatto(caller);
+    w->lblMemory->setText(originTag);
+    w->exec();
+    delete w;
+}
+
+bool frmTrovaContatto::WordsExist(const QString &text, const QString &key, bool matchCase) const {
+    return SearchKey::wordsExist(text, key, matchCase);
+}
+
+bool frmTrovaContatto::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::FocusIn || t == QEvent::FocusOut) {
+        const bool in = t == QEvent::FocusIn;
+        if (watched == cboCriterio)
+            in ? cboCriterio_GotFocus() : cboCriterio_LostFocus();
+        else if (watched == txtChiave)
+            in ? txtChiave_GotFocus() : txtChiave_LostFocus();
+        else if (watched == lstRiepilogo)
+            in ? lstRiepilogo_GotFocus() : lstRiepilogo_LostFocus();
+    } else if (t == QEvent::MouseButtonDblClick && watched == lstRiepilogo->viewport()) {
+        // The list selects the line under the pointer first; the hand-off follows.
+        QMetaObject::invokeMethod(this, &frmTrovaContatto::lstRiepilogo_DblClick,
+                                  Qt::QueuedConnection);
+        return false;
+    } else if (t == QEvent::MouseButtonRelease && watched == lblDoppioclic) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) lblDoppioclic_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmTrovaContatto::paintBackground(QWidget *control, bool focused) {
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Base, VbColor::toColor(focused ? kFocusColor : kPlainColor));
+    control->setPalette(pal);
+}
+
+void frmTrovaContatto::cboCriterio_GotFocus() {
+    paintBackground(cboCriterio, true);
+}
+void frmTrovaContatto::cboCriterio_LostFocus() {
+    paintBackground(cboCriterio, false);
+}
+void frmTrovaContatto::txtChiave_GotFocus() {
+    paintBackground(txtChiave, true);
+}
+void frmTrovaContatto::txtChiave_LostFocus() {
+    paintBackground(txtChiave, false);
+}
+void frmTrovaContatto::lstRiepilogo_GotFocus() {
+    paintBackground(lstRiepilogo, true);
+}
+void frmTrovaContatto::lstRiepilogo_LostFocus() {
+    paintBackground(lstRiepilogo, false);
+}
+
+void frmTrovaContatto::cboCriterio_Click() {
+    if (!ContactRecord::trimBlanks(cboCriterio->currentText()).isEmpty())
+        cmdCerca->setEnabled(true);
+}
+
+void frmTrovaContatto::cmdCerca_Click() {
+    HourglassCursor hourglass;
+    lstRiepilogo->clear();
+    m_hits.clear();
+    ArchiveStore store;
+    const auto field = SearchCriterion::fieldFor(cboCriterio->currentText());
+    if (field) m_hits = ContactSearch::run(store, *field, txtChiave->text()).hits;
+    QStringList lines;
+    lines.reserve(m_hits.size());
+    for (const SearchHit &h : m_hits) lines << h.line;
+    lstRiepilogo->addItems(lines);
+    lblImporto->show();
+    lblImporto->setText(ContactSearch::countCaption(int(lstRiepilogo->count())));
+    FitListExtent();
+}
+
+void frmTrovaContatto::FitListExtent() {
+    // Measure as the list draws: its own font, plus room for a vertical scroll bar.
+    const QFontMetrics fm(lstRiepilogo->font());
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstRiepilogo);
+    int widest = 0;
+    for (int i = 0; i < lstRiepilogo->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(lstRiepilogo->item(i)->text()) + scrollBar);
+    m_listExtent = widest;
+    // Items share one size (the first item's), so its width sets the scrolling range.
+    if (QListWidgetItem *first = lstRiepilogo->item(0))
+        first->setSizeHint(QSize(widest, fm.height() + 2));
+}
+
+void frmTrovaContatto::lstRiepilogo_Click() {
+    if (!lstRiepilogo->selectedItems().isEmpty()) lblDoppioclic->show();
+}
+
+void frmTrovaContatto::lblDoppioclic_Click() {
+    lstRiepilogo_DblClick();
+}
+
+void frmTrovaContatto::lstRiepilogo_DblClick() {
+    const QList<QListWidgetItem *> selected = lstRiepilogo->selectedItems();
+    if (selected.isEmpty()) return;
+    const int row = lstRiepilogo->row(selected.first());
+    if (row < 0 || row >= m_hits.size() || selected.first()->text().isEmpty()) return;
+    {
+        HourglassCursor hourglass;
+        ArchiveStore store;
+        ContactRecord record;
+        const int number = ContactSearch::recordForHit(store, m_hits.at(row), record);
+        if (number > 0)
+            SearchHandOff::deliver(ContactRecord::trimBlanks(lblMemory->text()), record, number,
+                                   m_caller);
+    }
+    accept();
+}
+
+void frmTrovaContatto::cmdAnnulla_Click() {
+    reject();
+}
+
+void frmTrovaContatto::cmdStampa_Click() {
+    QStringList lines;
+    lines.reserve(lstRiepilogo->count());
+    for (int i = 0; i < lstRiepilogo->count(); ++i) lines << lstRiepilogo->item(i)->text();
+    SearchListPrint::run(lines, lblImporto->text());
+}

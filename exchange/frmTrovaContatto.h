@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+#include "exchange/ContactSearch.h"
+
+// The contact search window: a criterion, a key of one or more words, the list of the
+// contacts whose chosen field holds every word, its printout, and the hand-off of the
+// chosen contact to the window that opened the search (told by the tag in lblMemory).
+class frmTrovaContatto : public QDialog {
+    Q_OBJECT
+public:
+    // `caller` is the window that receives the chosen contact.
+    explicit frmTrovaContatto(QWidget *caller = nullptr);
+
+    // Opens a fresh search window modally over `caller` with the origin tag in lblMemory
+    // and returns when it has been closed.
+    static void openFor(QWidget *caller, const QString &originTag);
+
+    QLabel *lblInfo;
+    QLabel *lblCriterio;
+    QComboBox *cboCriterio;
+    QLabel *lblChiave;
+    QLineEdit *txtChiave;
+    QPushButton *cmdCerca;
+    QLabel *lblRisultati;
+    QListWidget *lstRiepilogo;
+    QLabel *lblImporto;
+    QLabel *lblDoppioclic;
+    QLabel *lblMemory;
+    QPushButton *cmdStampa;
+    QPushButton *cmdAnnulla;
+    QLabel *imgLente;
+
+    bool WordsExist(const QString &text, const QString &key, bool matchCase) const;
+
+    // The lines found by the last search with the records they stand for.
+    const QList<SearchHit> &hits() const { return m_hits; }
+    // The horizontal extent given to the list by the last search, in pixels.
+    int listExtent() const { return m_listExtent; }
+    QWidget *caller() const { return m_caller; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cboCriterio_Click();
+    void cmdCerca_Click();
+    void cmdStampa_Click();
+    void cmdAnnulla_Click();
+    void lstRiepilogo_Click();
+    void lstRiepilogo_DblClick();
+    void lblDoppioclic_Click();
+    void cboCriterio_GotFocus();
+    void cboCriterio_LostFocus();
+    void txtChiave_GotFocus();
+    void txtChiave_LostFocus();
+    void lstRiepilogo_GotFocus();
+    void lstRiepilogo_LostFocus();
+
+private:
+    void FitListExtent();
+    static void paintBackground(QWidget *control, bool focused);
+
+    QPointer<QWidget> m_caller;
+    QList<SearchHit> m_hits;
+    int m_listExtent = 0;
+};

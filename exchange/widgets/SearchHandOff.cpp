@@ -1,0 +1,62 @@
+#include "exchange/widgets/SearchHandOff.h"
+
+#include "app/widgets/Hub.h"
+#include "archive/PositionLabel.h"
+#include "archive/frmArchivio.h"
+#include "exchange/OriginTag.h"
+
+namespace {
+
+// The receiving window of type T: the caller itself, or the hub's open main window.
+template <typename T>
+T *receivingWindow(QWidget *receiver) {
+    if (auto *w = qobject_cast<T *>(receiver)) return w;
+    return Hub::instance().currentAs<T>();
+}
+
+QString field(const ContactRecord &r, ContactRecord::Field f) {
+    return ContactRecord::trimBlanks(r.value(f));
+}
+
+// The whole contact into the archive window; it then shows record `number`.
+void toArchive(frmArchivio *w, const ContactRecord &r, int number) {
+    const auto pictures = w->logoBoxes();
+    const auto paths = w->logoPathBoxes();
+    for (QLabel *box : pictures) box->setPixmap(w->picNuovo->pixmap());
+    paths[0]->setText(field(r, ContactRecord::Logo01));
+    paths[1]->setText(field(r, ContactRecord::Logo02));
+    paths[2]->setText(field(r, ContactRecord::Logo03));
+    w->txtTitolo->setText(field(r, ContactRecord::Titolo));
+    w->txtSottotitolo->setText(field(r, ContactRecord::Sottotitolo));
+    w->txtIndirizzo->setText(field(r, ContactRecord::Indirizzo));
+    w->txtCitta->setText(field(r, ContactRecord::Citta));
+    w->txtIva->setText(field(r, ContactRecord::Iva));
+    w->txtTel->setText(field(r, ContactRecord::Tel));
+    w->txtFax->setText(field(r, ContactRecord::Fax));
+    w->txtCel->setText(field(r, ContactRecord::Cel));
+    w->txtEmail->setText(field(r, ContactRecord::Email));
+    w->txtInformazioni->setText(field(r, ContactRecord::Informazioni));
+    w->txtWeb->setText(field(r, ContactRecord::Web));
+    // A missing file or one that is not a picture leaves the blank picture.
+    for (int i = 0; i < 3; ++i) {
+        const QString path = ContactRecord::trimBlanks(paths[i]->text());
+        if (!path.isEmpty()) w->loadLogo(pictures[i], path);
+    }
+    w->lblPosizione->setText(PositionLabel::text(number));
+}
+
+}  // namespace
+
+void SearchHandOff::deliver(const QString &tag, const ContactRecord &record, int number,
+                            QWidget *receiver) {
+    switch (originTagFromText(tag)) {
+        case OriginTag::Archivio:
+            if (auto *w = receivingWindow<frmArchivio>(receiver)) toArchive(w, record, number);
+            break;
+        case OriginTag::Biglietti:
+        case OriginTag::BusteMitt:
+        case OriginTag::BusteDest:
+        case OriginTag::None:
+            break;
+    }
+}
