@@ -80,6 +80,7 @@ bool writeCsv(ArchiveStore &store, const QString &path) {
 
 struct Run {
     double seconds = 0;
+    double cpuSeconds = 0;
     long peakKiB = 0;
     bool ok = false;
 };
@@ -95,13 +96,15 @@ Run inChild(const std::function<bool()> &work) {
     Run r;
     r.seconds = timer.nsecsElapsed() / 1e9;
     r.peakKiB = usage.ru_maxrss;
+    r.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return r;
 }
 
 void report(const char *what, const Run &r, const QString &file) {
-    std::printf("%-22s %s  %7.2f s  peak %7.1f MiB  file %8.1f MiB\n", what,
-                r.ok ? "ok    " : "FAILED", r.seconds, r.peakKiB / 1024.0,
+    std::printf("%-22s %s  %7.2f s (cpu %6.2f s)  peak %7.1f MiB  file %8.1f MiB\n", what,
+                r.ok ? "ok    " : "FAILED", r.seconds, r.cpuSeconds, r.peakKiB / 1024.0,
                 QFileInfo(file).size() / 1048576.0);
 }
 

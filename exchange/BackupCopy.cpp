@@ -122,7 +122,7 @@ bool BackupCopy::renameOver(const QString &from, const QString &to) {
     return std::rename(native(from).constData(), native(to).constData()) == 0;
 }
 
-bool BackupCopy::copy(const QString &source, const QString &target) {
+bool BackupCopy::copy(const QString &source, const QString &target, const QString &tempPath) {
     m_failure = Failure::None;
     m_reason.clear();
 
@@ -151,12 +151,19 @@ bool BackupCopy::copy(const QString &source, const QString &target) {
     }
 
     const QString folder = QFileInfo(target).absolutePath();
-    QByteArray tempName = native(folder + QStringLiteral("/.") + QFileInfo(target).fileName() +
-                                 QStringLiteral(".XXXXXX"));
+    QByteArray tempName;
     Descriptor out;
-    out.fd = ::mkostemp(tempName.data(), O_CLOEXEC);
+    if (tempPath.isEmpty()) {
+        tempName = native(folder + QStringLiteral("/.") + QFileInfo(target).fileName() +
+                          QStringLiteral(".XXXXXX"));
+        out.fd = ::mkostemp(tempName.data(), O_CLOEXEC);
+    } else {
+        // What an interrupted copy left there is started afresh.
+        tempName = native(tempPath);
+        out.fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    }
     if (out.fd < 0) return fail(errno);
-    const QString tempPath = QFile::decodeName(tempName);
+    const QString temporary = QFile::decodeName(tempName);
 
     auto abandon = [&](int error) {
         ::close(out.release());
@@ -186,7 +193,7 @@ bool BackupCopy::copy(const QString &source, const QString &target) {
         return fail(error);
     }
     errno = 0;
-    if (!renameOver(tempPath, target)) {
+    if (!renameOver(temporary, target)) {
         const int error = errno ? errno : EIO;
         ::unlink(tempName.constData());
         return fail(error);

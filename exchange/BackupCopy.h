@@ -29,7 +29,12 @@ public:
     Presence probe(const QString &path);
 
     // Copies `source` over `target`. False on failure, with failure() and reason().
-    bool copy(const QString &source, const QString &target);
+    // The bytes go into a fresh hidden file beside the target, or into `tempPath` when
+    // given (a fixed name that the next change clears, for a caller holding a lock).
+    bool copy(const QString &source, const QString &target, const QString &tempPath = QString());
+
+    // Reports a failure found outside the copy (the archive's lock) the same way.
+    void setFailure(Failure failure, const QString &reason) { failWith(failure, reason); }
 
     Failure failure() const { return m_failure; }
     // A short reason in Italian ("spazio su disco esaurito").

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "archive/ArchiveLock.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/BackupMessages.h"
 #include "platform/HourglassCursor.h"
@@ -118,8 +119,29 @@ BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
     bool copied = false;
     {
         HourglassCursor hourglass;
-        copied = m_copier->copy(source, target);
-        if (copied && !backup && afterRestore) afterRestore();
+        if (backup) {
+            copied = m_copier->copy(source, target);
+        } else {
+            // A restore changes the archive: it holds the writers' lock, and its copy goes
+            // through Archivio.tmp as every change of the archive does, so that whatever an
+            // interrupted restore leaves is cleared by the next change.
+            ArchiveLock lock(target);
+            if (lock.acquire()) {
+                copied = m_copier->copy(
+                    source, target,
+                    m_store.archivePath(QString::fromLatin1(ArchiveStore::kTempName)));
+            } else if (lock.busy()) {
+                m_copier->setFailure(
+                    BackupCopy::Failure::Other,
+                    QString::fromUtf8(ArchiveLock::kBusyText).section(u'\r', 0, 0));
+            } else {
+                const bool writable = QFileInfo(m_store.folder()).isWritable();
+                m_copier->setFailure(
+                    writable ? BackupCopy::Failure::Other : BackupCopy::Failure::AccessDenied,
+                    lock.errorString());
+            }
+            if (copied && afterRestore) afterRestore();
+        }
     }
     if (!copied) {
         report(kind);

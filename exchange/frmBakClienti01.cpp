@@ -6,9 +6,10 @@
 #include "platform/Platform.h"
 
 frmBakClienti01::frmBakClienti01(QWidget *parent)
-    : frmBackupPage(
-          parent, "frmBakClienti01", QStringLiteral("Creazione backup archivio dati personali"),
-          ":/art/cartella.svg", " Seleziona cartella ", ":/art/effettua_backup.svg", " Effettua backup ") {
+    : frmBackupPage(parent, "frmBakClienti01",
+                    QStringLiteral("Creazione backup archivio dati personali"),
+                    ":/art/cartella.svg", " Seleziona cartella ", ":/art/effettua_backup.svg",
+                    " Effettua backup ") {
     connect(cmdSelect, &QPushButton::clicked, this, &frmBakClienti01::cmdSelect_Click);
     connect(cmdEffettua, &QPushButton::clicked, this, &frmBakClienti01::cmdEffettua_Click);
     Form_Load();
