@@ -14,6 +14,7 @@ PrinterPage::PrinterPage() {
 
 void PrinterPage::reset() {
     m_device.reset();
+    m_queueFactory = nullptr;
     m_currentPrinter = PrinterList::defaultPrinter();
     m_orientation = Portrait;
     m_scaleMode = Twips;
@@ -32,8 +33,20 @@ bool PrinterPage::selectPrinter(const QString &queueName) {
     if (!PrinterList::printers().contains(queueName)) return false;
     finishJob();
     m_currentPrinter = queueName;
-    m_device = std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queueName));
+    m_device = makeQueueDevice(queueName);
+    m_docOpen = false;
     return true;
+}
+
+std::shared_ptr<PageDevice> PrinterPage::makeQueueDevice(const QString &queue) const {
+    if (m_queueFactory) return m_queueFactory(queue);
+    return std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queue));
+}
+
+void PrinterPage::useCurrentPrinter() {
+    finishJob();
+    m_device.reset();
+    m_docOpen = false;
 }
 
 void PrinterPage::setDevice(std::shared_ptr<PageDevice> device) {
@@ -43,9 +56,7 @@ void PrinterPage::setDevice(std::shared_ptr<PageDevice> device) {
 }
 
 PageDevice *PrinterPage::device() {
-    if (!m_device && !m_currentPrinter.isEmpty())
-        m_device =
-            std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(m_currentPrinter));
+    if (!m_device && !m_currentPrinter.isEmpty()) m_device = makeQueueDevice(m_currentPrinter);
     return m_device.get();
 }
 
@@ -112,8 +123,11 @@ void PrinterPage::print(const QString &text, bool newLine) {
     if (!ensureDocument()) return;
     const double h = textHeight(text);
     if (m_currentY + h > scaleHeight() && m_currentY > 0) {
+        // The line goes to the top of a new page, at the same x.
+        const double x = m_currentX;
         newPage();
         if (!m_docOpen) return;
+        m_currentX = x;
     }
     PageOp op = baseOp(PageOp::Text);
     op.text = text;

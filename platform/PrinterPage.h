@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/PageDevice.h"
@@ -31,6 +32,15 @@ public:
     PageDevice *device();
     // Ends the job on the device (closes a PDF collecting several documents).
     bool finishJob();
+    // Ends the job and goes back to the current printer's queue for what follows (after
+    // a job sent to a PDF file with setDevice).
+    void useCurrentPrinter();
+    // True while a document has been started and not yet ended.
+    bool documentOpen() const { return m_docOpen; }
+
+    // How a device for a print queue is made (tests put a recorder behind queue names).
+    using QueueDeviceFactory = std::function<std::shared_ptr<PageDevice>(const QString &queue)>;
+    void setQueueDeviceFactory(QueueDeviceFactory factory) { m_queueFactory = std::move(factory); }
 
     int orientation() const { return m_orientation; }
     void setOrientation(int o) { m_orientation = (o == Landscape) ? Landscape : Portrait; }
@@ -90,8 +100,10 @@ private:
     PrinterPage();
     bool ensureDocument();
     PageOp baseOp(PageOp::Kind kind) const;
+    std::shared_ptr<PageDevice> makeQueueDevice(const QString &queue) const;
 
     std::shared_ptr<PageDevice> m_device;
+    QueueDeviceFactory m_queueFactory;
     QString m_currentPrinter;
     int m_orientation = Portrait;
     int m_scaleMode = Twips;

@@ -58,6 +58,8 @@ bool QPrinterPageDevice::beginDocument(int orientation) {
         return false;
     }
     configure(orientation);
+    // Each document of a queue is a job of its own, with a name of its own.
+    m_printer->setDocName(QStringLiteral("Cartaflex %1").arg(m_documents + 1));
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {
         m_painter.reset();

@@ -1,0 +1,71 @@
+// Time to print one card sheet of each format, with a logo picture, to a PDF file,
+// beside the time of a PDF of one empty page made by the same device.
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+#include "cards/CardContent.h"
+#include "cards/CardPrintJob.h"
+#include "platform/PrinterPage.h"
+#include "platform/QPrinterPageDevice.h"
+
+namespace {
+
+constexpr int kRounds = 10;
+
+QImage logoPicture() {
+    QImage image(400, 450, QImage::Format_RGB32);  // a 300-dpi photo-like logo
+    image.setDotsPerMeterX(int(300 / 0.0254));
+    image.setDotsPerMeterY(int(300 / 0.0254));
+    QPainter p(&image);
+    for (int y = 0; y < image.height(); ++y)
+        p.fillRect(0, y, image.width(), 1, QColor::fromHsv((y * 3) % 360, 160, 220));
+    p.setBrush(Qt::white);
+    p.drawEllipse(60, 60, 280, 280);
+    return image;
+}
+
+double timePdf(const QString &path, const std::function<void(PrinterPage &)> &draw) {
+    PrinterPage &page = PrinterPage::printer();
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < kRounds; ++i) {
+        page.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(path)));
+        draw(page);
+        page.finishJob();
+        page.useCurrentPrinter();
+    }
+    return t.nsecsElapsed() / 1e6 / kRounds;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.pdf"));
+    const QImage logo = logoPicture();
+
+    const double empty = timePdf(path, [](PrinterPage &page) {
+        page.print(QString());
+        page.endDoc();
+    });
+    std::printf("empty page PDF: %.1f ms\n", empty);
+    for (int f = 0; f < CardFormats::kCount; ++f) {
+        const CardFormat format = CardFormats::fromIndex(f);
+        CardContent content = CardContent::designState(format);
+        content.texts[ContactRecord::Titolo] = QStringLiteral("Studio Tecnico Rossi");
+        if (CardFormats::hasLogo(format)) content.logo = logo;
+        const double sheet = timePdf(path, [&](PrinterPage &page) {
+            CardPrintJob job;
+            job.run(page, format, content, 1);
+        });
+        std::printf("%s sheet PDF: %.1f ms (%d cards)\n", qPrintable(CardFormats::tag(format)), sheet,
+                    CardFormats::cardsPerPage(format));
+    }
+    return 0;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+#include "archive/ContactRecord.h"
+#include "cards/CardFormat.h"
+
+// One text field of a card: its box inside the card (twips from the card's top-left
+// corner), its font and alignment.
+struct CardField {
+    ContactRecord::Field field;
+    int left, top, width, height;
+    const char *fontName;
+    double fontSize;  // points
+    bool bold;
+    bool italic;
+    int alignment;  // 0 left, 1 right, 2 centre
+
+    QRect rect() const { return QRect(left, top, width, height); }
+};
+
+// A straight line, in twips.
+struct CardLine {
+    int x1, y1, x2, y2;
+    bool operator==(const CardLine &o) const = default;
+};
+
+// The sheet layout of one card format: the grid of cells on the A4 page, the cut
+// guides, and every field, logo and rule of a card. The same table places the printed
+// sheet and the composer's preview, so screen and paper cannot drift apart.
+class CardLayout {
+public:
+    static const CardLayout &of(CardFormat format);
+
+    CardFormat format() const { return m_format; }
+    // The layout form's name ("frmPrnAcquirente", "frmPrnCard02", …).
+    QString formName() const { return QString::fromLatin1(m_formName); }
+    int columns() const { return m_columns; }
+    int rows() const { return m_rows; }
+    int cards() const { return m_columns * m_rows; }
+    int cellWidth() const { return m_cellWidth; }
+    int cellHeight() const { return m_cellHeight; }
+    QRect grid() const {
+        return QRect(m_gridLeft, m_gridTop, m_columns * m_cellWidth, m_rows * m_cellHeight);
+    }
+    int gridRight() const { return m_gridLeft + m_columns * m_cellWidth; }
+    int gridBottom() const { return m_gridTop + m_rows * m_cellHeight; }
+    const QList<int> &verticalDividers() const { return m_vertical; }
+    const QList<int> &horizontalDividers() const { return m_horizontal; }
+    // The cut guides: the four sides of the grid, then every divider across the grid.
+    QList<CardLine> cutLines() const;
+
+    // Card k (0 … cards − 1) fills column k % columns of row k / columns.
+    QPoint cellOrigin(int card) const;
+    const std::optional<QRect> &logo() const { return m_logo; }
+    const QList<CardField> &fields() const { return m_fields; }
+    // The field of that kind, or nullptr when the format has none.
+    const CardField *field(ContactRecord::Field f) const;
+    // The two rules of card k (under the title, above the last line), inside the card.
+    QList<CardLine> rules(int card) const;
+
+    // The field as the composer's preview places it: the two small previews have the
+    // telephone and mobile boxes 45 twips higher and 240 twips high, and the e-mail box
+    // 90 twips higher; everything else as on paper.
+    CardField previewField(ContactRecord::Field f) const;
+    // The preview card's size in twips.
+    QSize previewSize() const;
+
+    struct Data;
+    explicit CardLayout(const Data &d);
+
+private:
+    CardFormat m_format;
+    const char *m_formName;
+    int m_columns, m_rows, m_cellWidth, m_cellHeight, m_gridLeft, m_gridTop;
+    QList<int> m_vertical, m_horizontal;
+    std::optional<QRect> m_logo;
+    QList<CardField> m_fields;
+    QList<CardLine> m_rules;
+    // Cards whose second rule starts further left, and that rule.
+    QList<int> m_variantCards;
+    CardLine m_variantRule{};
+};

@@ -1,0 +1,154 @@
+// cards: card sheets from the terminal, through the card print job and the form printer.
+#include <memory>
+
+#include "archive/ArchiveStore.h"
+#include "archive/SettingsFile.h"
+#include "cards/CardContent.h"
+#include "cards/CardPicture.h"
+#include "cards/CardPrintJob.h"
+#include "cards/CardPrinterChoice.h"
+#include "cards/CardTextColours.h"
+#include "cards/CardTexts.h"
+#include "cli/CliIo.h"
+#include "cli/CliRegistry.h"
+#include "cli/FieldAssignments.h"
+#include "platform/PrinterPage.h"
+#include "platform/QPrinterPageDevice.h"
+
+namespace {
+
+struct Options {
+    CardFormat format = CardFormat::SmallLogo;
+    int record = 0;
+    int pages = 1;
+    QString logo;
+    bool hasLogo = false;
+    QList<std::pair<ContactRecord::Field, QString>> fields;
+    QString pdf;
+    QString queue;
+};
+
+// Parses the arguments; returns 0 when they are sound, else the usage status.
+int parse(const QStringList &args, Options &o) {
+    if (args.isEmpty())
+        return CliIo::usage(QStringLiteral("cards vuole il formato (card01 … card04)"));
+    const auto format = CardFormats::fromTag(args.first());
+    if (!format) return CliIo::usage(QStringLiteral("formato sconosciuto: ") + args.first());
+    o.format = *format;
+    QStringList assignments;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &a = args[i];
+        auto value = [&](QString &into) {
+            if (i + 1 >= args.size()) return false;
+            into = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == QLatin1String("--record")) {
+            if (!value(v) || (o.record = FieldAssignments::recordNumber(v)) == 0)
+                return CliIo::usage(QStringLiteral("--record vuole un numero di scheda"));
+        } else if (a == QLatin1String("--pages")) {
+            bool ok = false;
+            if (!value(v) || v.isEmpty() || v.size() > 3 || (o.pages = v.toInt(&ok), !ok) ||
+                o.pages < 0 || v.contains(u'+') || v.contains(u'-'))
+                return CliIo::usage(QStringLiteral("--pages vuole un numero da 0 a 999"));
+        } else if (a == QLatin1String("--logo")) {
+            if (!value(o.logo)) return CliIo::usage(QStringLiteral("--logo vuole un file"));
+            o.hasLogo = true;
+        } else if (a == QLatin1String("--pdf")) {
+            if (!value(o.pdf) || o.pdf.isEmpty())
+                return CliIo::usage(QStringLiteral("--pdf vuole un file"));
+        } else if (a == QLatin1String("--printer")) {
+            if (!value(o.queue) || o.queue.isEmpty())
+                return CliIo::usage(QStringLiteral("--printer vuole il nome di una stampante"));
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return CliIo::usage(QStringLiteral("opzione sconosciuta: ") + a);
+        } else {
+            assignments << a;
+        }
+    }
+    if (o.pdf.isEmpty() == o.queue.isEmpty())
+        return CliIo::usage(QStringLiteral("cards vuole --pdf FILE oppure --printer NOME"));
+    QString bad;
+    if (!FieldAssignments::parse(assignments, o.fields, bad))
+        return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
+    for (const auto &[f, text] : o.fields)
+        if (!CardTexts::hasBox(o.format, f))
+            return CliIo::usage(QStringLiteral("il formato %1 non ha il campo %2")
+                                    .arg(CardFormats::tag(o.format), ContactRecord::fieldName(f)));
+    if (o.hasLogo && !CardFormats::hasLogo(o.format))
+        return CliIo::usage(
+            QStringLiteral("il formato %1 non ha il logo").arg(CardFormats::tag(o.format)));
+    return 0;
+}
+
+ContactRecord::Field logoField(CardFormat f) {
+    if (f == CardFormat::Medium) return ContactRecord::Logo02;
+    if (f == CardFormat::Large) return ContactRecord::Logo03;
+    return ContactRecord::Logo01;
+}
+
+int cards(const QStringList &args) {
+    Options o;
+    if (const int status = parse(args, o)) return status;
+
+    CardContent content = CardContent::designState(o.format);
+    const CardTextColours colours = CardTextColours::read(SettingsFile());
+    content.titleColor = colours.title;
+    content.subtitleColor = colours.subtitle;
+
+    if (o.record > 0) {
+        ArchiveStore store;
+        const int count = store.recordCount();
+        if (count < 0)
+            return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
+                                   .arg(store.archivePath(), store.errorString()));
+        if (count == 0) return CliIo::fail(QString::fromUtf8(ArchiveStore::kEmptyText));
+        ContactRecord record;
+        if (o.record > count || !store.readRecord(o.record, record))
+            return CliIo::fail(
+                QString::fromUtf8("La scheda n. %1 non è presente in archivio.").arg(o.record));
+        // As browsing: the logo goes blank, then the record's picture is loaded.
+        if (CardFormats::hasLogo(o.format)) {
+            content.logo = CardPicture::blank();
+            const QString path = ContactRecord::trimBlanks(record.value(logoField(o.format)));
+            if (const auto picture = CardPicture::load(path)) content.logo = *picture;
+        }
+        for (const auto &[f, text] : CardTexts::fromRecord(record, o.format))
+            content.texts[f] = text;
+    }
+    for (const auto &[f, text] : o.fields) content.texts[f] = text;
+    if (o.hasLogo) {
+        const auto picture = CardPicture::load(o.logo);
+        if (!picture)
+            CliIo::err(
+                QStringLiteral("Attenzione: %1 non è un'immagine leggibile; il logo resta bianco.")
+                    .arg(o.logo));
+        content.logo = picture ? *picture : CardPicture::blank();
+    }
+
+    PrinterPage &printer = PrinterPage::printer();
+    CardPrintJob job;
+    bool ok = false;
+    if (!o.pdf.isEmpty()) {
+        printer.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(o.pdf)));
+        ok = job.run(printer, o.format, content, o.pages);
+        ok = printer.finishJob() && ok;
+        printer.useCurrentPrinter();
+    } else {
+        if (!CardPrinterChoice::SelectPrinter(o.queue))
+            return CliIo::fail(CardPrinterChoice::failureText());
+        ok = job.run(printer, o.format, content, o.pages);
+        ok = printer.finishJob() && ok;
+    }
+    if (!ok) return CliIo::fail(CardPrinterChoice::failureText());
+    return 0;
+}
+
+const CliRegistry::Entry kCards(
+    "cards",
+    "cards card01|card02|card03|card04 [--record N] [--pages P] [--logo FILE] [CAMPO=VALORE...] "
+    "(--pdf FILE | --printer NOME)",
+    cards);
+
+}  // namespace

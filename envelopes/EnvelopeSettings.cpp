@@ -1,0 +1,90 @@
+#include "envelopes/EnvelopeSettings.h"
+
+#include "archive/ArchiveColours.h"
+#include "archive/ContactRecord.h"
+#include "archive/SettingsFile.h"
+#include "envelopes/OrientationWord.h"
+#include "envelopes/SenderLogo.h"
+#include "platform/VbColor.h"
+
+namespace {
+
+QString key(const char *name) {
+    return QString::fromLatin1(name);
+}
+
+}  // namespace
+
+QColor EnvelopeSettings::colourFromSetting(const QString &value) {
+    return VbColor::toColor(ArchiveColours::parse(ContactRecord::trimBlanks(value)));
+}
+
+bool EnvelopeSettings::isColourNumber(const QString &value) {
+    const QString t = ContactRecord::trimBlanks(value);
+    bool ok = t.isEmpty();
+    if (!ok) t.toInt(&ok);
+    return ok;
+}
+
+void EnvelopeSettings::loadSenderLines(EnvelopeContent &content, const SettingsFile &settings) {
+    for (int i = 0; i < EnvelopeContent::SenderLineCount; ++i) {
+        const QString v = ContactRecord::trimBlanks(
+            settings.read(key(SettingsFile::kSender),
+                          EnvelopeContent::senderKey(EnvelopeContent::SenderLine(i))));
+        content.sender[i] = v;
+    }
+}
+
+bool EnvelopeSettings::loadLogo(EnvelopeContent &content, const QString &logoPath) {
+    const QImage image = SenderLogo::load(logoPath);
+    if (image.isNull()) return false;
+    content.logo = image;
+    return true;
+}
+
+void EnvelopeSettings::loadMargins(EnvelopeContent &content, const SettingsFile &settings) {
+    const auto take = [&](const char *section, const char *name, QString &target) {
+        const QString v = ContactRecord::trimBlanks(settings.read(key(section), key(name)));
+        if (!v.isEmpty()) target = v;
+    };
+    take(SettingsFile::kSender, kLeftMargin, content.marginSin);
+    take(SettingsFile::kSender, kTopMargin, content.marginSup);
+    take(SettingsFile::kRecipient, kLeftMargin, content.marginSinD);
+    take(SettingsFile::kRecipient, kTopMargin, content.marginSupD);
+}
+
+void EnvelopeSettings::loadOrientation(EnvelopeContent &content, const SettingsFile &settings) {
+    const auto word = OrientationWord::fromSetting(
+        settings.read(key(SettingsFile::kEnvelopePrint), key(SettingsFile::kOrientation)));
+    if (word) content.orientation = *word;
+}
+
+EnvelopeSettings::LoadReport EnvelopeSettings::load(EnvelopeContent &content,
+                                                    const SettingsFile &settings,
+                                                    const QString &logoPath) {
+    LoadReport report;
+    const QString colours = key(SettingsFile::kColours);
+    const QString title = settings.read(colours, key(SettingsFile::kTitleColour));
+    const QString subtitle = settings.read(colours, key(SettingsFile::kSubtitleColour));
+    content.titleColour = colourFromSetting(title);
+    content.subtitleColour = colourFromSetting(subtitle);
+    report.titleColourOk = isColourNumber(title);
+    report.subtitleColourOk = isColourNumber(subtitle);
+
+    loadSenderLines(content, settings);
+    report.logoOk = loadLogo(content, logoPath);
+    loadMargins(content, settings);
+    loadOrientation(content, settings);
+    return report;
+}
+
+bool EnvelopeSettings::saveSenderLines(const EnvelopeContent &content, SettingsFile &settings) {
+    bool ok = true;
+    for (int i = 0; i < EnvelopeContent::SenderLineCount; ++i) {
+        if (!settings.write(key(SettingsFile::kSender),
+                            EnvelopeContent::senderKey(EnvelopeContent::SenderLine(i)),
+                            ContactRecord::trimBlanks(content.sender[i])))
+            ok = false;
+    }
+    return ok;
+}

@@ -1,0 +1,623 @@
+#include "envelopes/frmLettera.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QMouseEvent>
+
+#include "app/widgets/Hub.h"
+#include "archive/ContactRecord.h"
+#include "archive/PositionLabel.h"
+#include "archive/SettingsFile.h"
+#include "envelopes/EnvelopeArt.h"
+#include "envelopes/EnvelopePrinter.h"
+#include "envelopes/EnvelopeSettings.h"
+#include "envelopes/MarginText.h"
+#include "envelopes/SenderLogo.h"
+#include "envelopes/frmImposta.h"
+#include "platform/Artwork.h"
+#include "platform/HourglassCursor.h"
+#include "platform/Platform.h"
+#include "platform/PrinterPage.h"
+
+namespace {
+
+constexpr QSize kPanel(800, 560);
+constexpr QRect kEnvelope(12, 44, 776, 372);
+
+QFont verdana(double points, bool bold) {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel *caption(QWidget *parent, const QString &text, QRect r, const QString &style) {
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(r);
+    l->setStyleSheet(style);
+    return l;
+}
+
+QLabel *picture(QWidget *parent, const QString &name, const QImage &image, QRect r,
+                const QString &hint = QString()) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setPixmap(QPixmap::fromImage(image));
+    l->setAlignment(Qt::AlignCenter);
+    l->setCursor(Qt::PointingHandCursor);
+    if (!hint.isEmpty()) l->setToolTip(hint);
+    return l;
+}
+
+const QString kCaptionStyle = QStringLiteral("font-weight: bold; color: #1d3c5e;");
+
+}  // namespace
+
+frmLettera::frmLettera(QWidget *parent)
+    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
+    setObjectName(QStringLiteral("frmLettera"));
+    setWindowTitle(QStringLiteral(" Compilazione e stampa indirizzi per buste"));
+    QWidget *panel = picContainer();
+
+    auto *body = new QFrame(panel);
+    body->setObjectName(QStringLiteral("picBody"));
+    body->setGeometry(0, 0, kPanel.width(), kPanel.height());
+    body->setStyleSheet(QStringLiteral(
+        "QFrame#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
+        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+
+    caption(
+        panel,
+        QStringLiteral(" Compilare le caselle di mittente e destinatario, impostare i margini e "
+                       "premere Stampa."),
+        QRect(12, 12, 776, 24), QStringLiteral("color: #4a5a6a; font-size: 12px;"));
+
+    auto *outline = new QFrame(panel);
+    outline->setObjectName(QStringLiteral("shpBusta"));
+    outline->setGeometry(kEnvelope);
+    outline->setStyleSheet(QStringLiteral(
+        "QFrame#shpBusta { background: #fffdf6; border: 2px solid #b9a77e; border-radius: 3px; }"));
+    auto *stamp = new QLabel(panel);
+    stamp->setObjectName(QStringLiteral("imgFrancobollo"));
+    stamp->setPixmap(QPixmap::fromImage(EnvelopeArt::render(EnvelopeArt::Stamp, QSize(64, 76))));
+    stamp->setGeometry(kEnvelope.right() - 80, kEnvelope.top() + 12, 64, 76);
+
+    buildSenderBlock(panel);
+    buildRecipientBlock(panel);
+    buildMarginsPanel(panel);
+    buildButtons(panel);
+
+    picNuovo = new QLabel(panel);
+    picNuovo->setObjectName(QStringLiteral("picNuovo"));
+    picNuovo->setPixmap(QPixmap::fromImage(SenderLogo::blankPicture()));
+    picNuovo->hide();
+    lblPath = new QLabel(panel);
+    lblPath->setObjectName(QStringLiteral("lblPath"));
+    lblPath->hide();
+
+    Form_Load();
+}
+
+void frmLettera::buildSenderBlock(QWidget *panel) {
+    const int left = kEnvelope.left() + 14;
+    const int top = kEnvelope.top() + 10;
+    caption(panel, QStringLiteral("Logo e indirizzo mittente:"), QRect(left, top, 220, 22),
+            kCaptionStyle);
+    picTrova01 = picture(panel, QStringLiteral("picTrova01"),
+                         EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
+                         QRect(left + 224, top - 3, 28, 28),
+                         QStringLiteral(" Cerca il mittente in archivio "));
+    picNuovo01 = picture(
+        panel, QStringLiteral("picNuovo01"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
+        QRect(left + 256, top - 3, 28, 28), QStringLiteral(" Svuota il mittente "));
+
+    picLogo[kSender] = picture(panel, QStringLiteral("picLogo"), SenderLogo::designPicture(),
+                               QRect(left, top + 30, SenderLogo::kWidth, SenderLogo::kHeight),
+                               QStringLiteral(" Doppio clic per scegliere il logo "));
+    picLogo[kSender]->setStyleSheet(
+        QStringLiteral("QLabel { background: white; border: 1px solid #c0c8d0; }"));
+
+    struct Box {
+        std::array<QLineEdit *, 4> *array;
+        const char *name;
+        double points;
+        bool bold;
+    };
+    const Box boxes[] = {
+        {&txtTitolo, "txtTitolo", 9.75, true},
+        {&txtSottotitolo, "txtSottotitolo", 8.25, true},
+        {&txtIndirizzo, "txtIndirizzo", 8.25, false},
+        {&txtCitta, "txtCitta", 8.25, false},
+        {&txtIva, "txtIva", 8.25, false},
+        {&txtTel, "txtTel", 8.25, false},
+        {&txtCel, "txtCel", 8.25, false},
+        {&txtEmail, "txtEmail", 8.25, false},
+    };
+    int y = top + 30;
+    for (int i = 0; i < EnvelopeContent::SenderLineCount; ++i) {
+        auto *box =
+            new QLineEdit(EnvelopeContent::senderDesignText(EnvelopeContent::SenderLine(i)), panel);
+        box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_0"));
+        box->setFont(verdana(boxes[i].points, boxes[i].bold));
+        box->setMaxLength(kMaxLength);
+        const int h = i == 0 ? 24 : 21;
+        box->setGeometry(left + SenderLogo::kWidth + 12, y, 290, h);
+        y += h + 2;
+        setBackground(box, normalBackground());
+        setTextColour(box, Qt::black);
+        box->installEventFilter(this);
+        (*boxes[i].array)[kSender] = box;
+    }
+    picLogo[kSender]->installEventFilter(this);
+    picTrova01->installEventFilter(this);
+    picNuovo01->installEventFilter(this);
+}
+
+void frmLettera::buildRecipientBlock(QWidget *panel) {
+    const int left = kEnvelope.left() + 400;
+    const int top = kEnvelope.top() + 196;
+    caption(panel, QStringLiteral("Indirizzo destinatario:"), QRect(left, top, 200, 22),
+            kCaptionStyle);
+    picTrova02 = picture(panel, QStringLiteral("picTrova02"),
+                         EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
+                         QRect(left + 204, top - 3, 28, 28),
+                         QStringLiteral(" Cerca il destinatario in archivio "));
+    picNuovo02 = picture(
+        panel, QStringLiteral("picNuovo02"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
+        QRect(left + 236, top - 3, 28, 28), QStringLiteral(" Svuota il destinatario "));
+    struct Box {
+        std::array<QLineEdit *, 4> *array;
+        const char *name;
+        double points;
+        bool bold;
+        int height;
+    };
+    const Box boxes[] = {
+        {&txtTitolo, "txtTitolo", 12, true, 28},
+        {&txtSottotitolo, "txtSottotitolo", 9.75, true, 24},
+        {&txtIndirizzo, "txtIndirizzo", 8.25, false, 21},
+        {&txtCitta, "txtCitta", 8.25, false, 21},
+    };
+    int y = top + 28;
+    for (int i = 0; i < EnvelopeContent::RecipientLineCount; ++i) {
+        auto *box = new QLineEdit(
+            EnvelopeContent::recipientDesignText(EnvelopeContent::RecipientLine(i)), panel);
+        box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_3"));
+        box->setFont(verdana(boxes[i].points, boxes[i].bold));
+        box->setMaxLength(kMaxLength);
+        box->setGeometry(left, y, 340, boxes[i].height);
+        y += boxes[i].height + 3;
+        setBackground(box, normalBackground());
+        setTextColour(box, Qt::black);
+        box->installEventFilter(this);
+        (*boxes[i].array)[kRecipient] = box;
+    }
+    picTrova02->installEventFilter(this);
+    picNuovo02->installEventFilter(this);
+
+    const struct {
+        QPushButton **button;
+        const char *name;
+        const char *text;
+        const char *hint;
+    } nav[] = {
+        {&cmdPrimo, "cmdPrimo", "|<", " Prima scheda "},
+        {&cmdIndietro, "cmdIndietro", "<", " Scheda precedente "},
+        {&cmdAvanti, "cmdAvanti", ">", " Scheda successiva "},
+        {&cmdUltimo, "cmdUltimo", ">|", " Ultima scheda "},
+    };
+    int x = left;
+    for (const auto &n : nav) {
+        *n.button = new QPushButton(QString::fromLatin1(n.text), panel);
+        (*n.button)->setObjectName(QString::fromLatin1(n.name));
+        (*n.button)->setToolTip(QString::fromLatin1(n.hint));
+        (*n.button)->setGeometry(x, y + 4, 36, 26);
+        x += 40;
+    }
+    lblPosizione = new QLabel(panel);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setGeometry(x + 6, y + 4, 60, 26);
+    lblPosizione->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
+    connect(cmdPrimo, &QPushButton::clicked, this, &frmLettera::cmdPrimo_Click);
+    connect(cmdIndietro, &QPushButton::clicked, this, &frmLettera::cmdIndietro_Click);
+    connect(cmdAvanti, &QPushButton::clicked, this, &frmLettera::cmdAvanti_Click);
+    connect(cmdUltimo, &QPushButton::clicked, this, &frmLettera::cmdUltimo_Click);
+}
+
+void frmLettera::buildMarginsPanel(QWidget *panel) {
+    const int top = kEnvelope.bottom() + 14;
+    auto *frame = new QFrame(panel);
+    frame->setObjectName(QStringLiteral("fraMargini"));
+    frame->setGeometry(12, top, 520, 112);
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#fraMargini { background: #ffffff; border: 1px solid #c0c8d0; "
+                       "border-radius: 4px; }"));
+    const QString plain = QStringLiteral("color: #33414f;");
+    const QString value = QStringLiteral("color: #000080; font-weight: bold;");
+    caption(panel, QStringLiteral("Margini di stampa (cm)"), QRect(24, top + 6, 240, 20),
+            kCaptionStyle);
+    caption(panel, QStringLiteral("Mittente:"), QRect(24, top + 30, 100, 20), plain);
+    caption(panel, QStringLiteral("sinistro"), QRect(120, top + 30, 60, 20), plain);
+    lblValSin = caption(panel, MarginText::zero(), QRect(180, top + 30, 60, 20), value);
+    caption(panel, QStringLiteral("superiore"), QRect(250, top + 30, 70, 20), plain);
+    lblValSup = caption(panel, MarginText::zero(), QRect(320, top + 30, 60, 20), value);
+    caption(panel, QStringLiteral("Destinatario:"), QRect(24, top + 54, 100, 20), plain);
+    caption(panel, QStringLiteral("sinistro"), QRect(120, top + 54, 60, 20), plain);
+    lblValSinD = caption(panel, MarginText::zero(), QRect(180, top + 54, 60, 20), value);
+    caption(panel, QStringLiteral("superiore"), QRect(250, top + 54, 70, 20), plain);
+    lblValSupD = caption(panel, MarginText::zero(), QRect(320, top + 54, 60, 20), value);
+    caption(panel, QStringLiteral("Orientamento:"), QRect(24, top + 78, 100, 20), plain);
+    lblOrientamento =
+        caption(panel, QStringLiteral("Verticale"), QRect(120, top + 78, 120, 20), value);
+    lblValSin->setObjectName(QStringLiteral("lblValSin"));
+    lblValSup->setObjectName(QStringLiteral("lblValSup"));
+    lblValSinD->setObjectName(QStringLiteral("lblValSinD"));
+    lblValSupD->setObjectName(QStringLiteral("lblValSupD"));
+    lblOrientamento->setObjectName(QStringLiteral("lblOrientamento"));
+
+    imgImposta = picture(panel, QStringLiteral("imgImposta"),
+                         EnvelopeArt::render(EnvelopeArt::Margins, QSize(24, 24)),
+                         QRect(396, top + 40, 24, 24));
+    lblImposta = new QLabel(QStringLiteral("Imposta margini di stampa"), panel);
+    lblImposta->setObjectName(QStringLiteral("lblImposta"));
+    lblImposta->setGeometry(424, top + 36, 104, 34);
+    lblImposta->setWordWrap(true);
+    lblImposta->setCursor(Qt::PointingHandCursor);
+    QPalette pal = lblImposta->palette();
+    pal.setColor(QPalette::WindowText, linkColour());
+    lblImposta->setPalette(pal);
+    QFont f = lblImposta->font();
+    f.setUnderline(true);
+    lblImposta->setFont(f);
+    lblImposta->installEventFilter(this);
+    imgImposta->installEventFilter(this);
+}
+
+void frmLettera::buildButtons(QWidget *panel) {
+    const int top = kEnvelope.bottom() + 14;
+    const QString style = QStringLiteral(
+        "QPushButton { font-weight: bold; color: #1d3c5e; background: #ffffff; border: 1px solid "
+        "#8a97a6; border-radius: 5px; } QPushButton:pressed { background: #dfe6ee; } "
+        "QPushButton:disabled { color: #a0a8b0; }");
+    const struct {
+        QPushButton **button;
+        const char *name;
+        const char *text;
+        int row;
+    } buttons[] = {
+        {&cmdStampa, "cmdStampa", "Stampa", 0},
+        {&cmdImp, "cmdImp", "Guida", 1},
+        {&cmdAnnulla, "cmdAnnulla", "Chiudi", 2},
+    };
+    for (const auto &b : buttons) {
+        *b.button = new QPushButton(QString::fromLatin1(b.text), panel);
+        (*b.button)->setObjectName(QString::fromLatin1(b.name));
+        (*b.button)->setGeometry(640, top + b.row * 38, 148, 32);
+        (*b.button)->setStyleSheet(style);
+    }
+    connect(cmdStampa, &QPushButton::clicked, this, &frmLettera::cmdStampa_Click);
+    connect(cmdImp, &QPushButton::clicked, this, &frmLettera::cmdImp_Click);
+    connect(cmdAnnulla, &QPushButton::clicked, this, &frmLettera::cmdAnnulla_Click);
+}
+
+void frmLettera::Form_Load() {
+    Hub &hub = Hub::instance();
+    const bool search = hub.hasAction(QStringLiteral("search"));
+    picTrova01->setEnabled(search);
+    picTrova02->setEnabled(search);
+    cmdImp->setEnabled(hub.hasAction(QStringLiteral("help")));
+
+    EnvelopeContent c = content();
+    EnvelopeSettings::load(c, SettingsFile(), SenderLogo::programFilePath());
+    showContent(c);
+}
+
+void frmLettera::showContent(const EnvelopeContent &c) {
+    setTextColour(txtTitolo[kSender], c.titleColour);
+    setTextColour(txtSottotitolo[kSender], c.subtitleColour);
+    const std::array<QLineEdit *, EnvelopeContent::SenderLineCount> sender{
+        txtTitolo[kSender], txtSottotitolo[kSender], txtIndirizzo[kSender], txtCitta[kSender],
+        txtIva[kSender],    txtTel[kSender],         txtCel[kSender],       txtEmail[kSender]};
+    for (int i = 0; i < EnvelopeContent::SenderLineCount; ++i) sender[i]->setText(c.sender[i]);
+    setPicture(picLogo[kSender], c.logo);
+    lblValSin->setText(c.marginSin);
+    lblValSup->setText(c.marginSup);
+    lblValSinD->setText(c.marginSinD);
+    lblValSupD->setText(c.marginSupD);
+    lblOrientamento->setText(c.orientation);
+}
+
+EnvelopeContent frmLettera::content() const {
+    EnvelopeContent c;
+    c.sender = {txtTitolo[kSender]->text(),    txtSottotitolo[kSender]->text(),
+                txtIndirizzo[kSender]->text(), txtCitta[kSender]->text(),
+                txtIva[kSender]->text(),       txtTel[kSender]->text(),
+                txtCel[kSender]->text(),       txtEmail[kSender]->text()};
+    c.titleColour = txtTitolo[kSender]->palette().color(QPalette::Text);
+    c.subtitleColour = txtSottotitolo[kSender]->palette().color(QPalette::Text);
+    c.logo = pictureOf(picLogo[kSender]);
+    c.recipient = {txtTitolo[kRecipient]->text(), txtSottotitolo[kRecipient]->text(),
+                   txtIndirizzo[kRecipient]->text(), txtCitta[kRecipient]->text()};
+    c.marginSin = lblValSin->text();
+    c.marginSup = lblValSup->text();
+    c.marginSinD = lblValSinD->text();
+    c.marginSupD = lblValSupD->text();
+    c.orientation = lblOrientamento->text();
+    return c;
+}
+
+QImage frmLettera::pictureOf(const QLabel *box) {
+    return box ? box->pixmap().toImage() : QImage();
+}
+
+void frmLettera::setPicture(QLabel *box, const QImage &image) {
+    if (box) box->setPixmap(QPixmap::fromImage(image));
+}
+
+bool frmLettera::loadLogoFile(const QString &path) {
+    const QImage image = SenderLogo::load(path);
+    setPicture(picLogo[kSender], image.isNull() ? pictureOf(picNuovo) : image);
+    return !image.isNull();
+}
+
+void frmLettera::formUnload() {
+    SenderLogo::save(pictureOf(picLogo[kSender]), SenderLogo::programFilePath());
+    SettingsFile settings;
+    EnvelopeSettings::saveSenderLines(content(), settings);
+}
+
+void frmLettera::setBackground(QLineEdit *box, const QColor &colour) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, colour);
+    box->setPalette(pal);
+}
+
+void frmLettera::setTextColour(QLineEdit *box, const QColor &colour) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Text, colour);
+    box->setPalette(pal);
+}
+
+// Printing.
+
+void frmLettera::cmdStampa_Click() {
+    const MsgAnswer answer = Platform::instance().messageBox(
+        QString::fromUtf8(EnvelopePrinter::kConfirmText),
+        QString::fromUtf8(EnvelopePrinter::kConfirmTitle), MsgIcon::Question, MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return;
+    EnvelopePrinter::print(content(), PrinterPage::printer());
+}
+
+void frmLettera::cmdImp_Click() {
+    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("buste"));
+}
+
+void frmLettera::cmdAnnulla_Click() {
+    close();
+}
+
+// Browsing the archive into the recipient block.
+
+void frmLettera::navigate(ArchiveStore::Direction direction) {
+    ArchiveStore store;
+    const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
+    if (nav.empty) {
+        lblPosizione->clear();
+        return;
+    }
+    HourglassCursor hourglass;
+    lblPosizione->setText(PositionLabel::text(nav.number));
+    if (!nav.readOk) return;
+    txtTitolo[kRecipient]->setText(
+        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Titolo)));
+    txtSottotitolo[kRecipient]->setText(
+        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Sottotitolo)));
+    txtIndirizzo[kRecipient]->setText(
+        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Indirizzo)));
+    txtCitta[kRecipient]->setText(
+        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Citta)));
+}
+
+void frmLettera::cmdPrimo_Click() {
+    navigate(ArchiveStore::Direction::First);
+}
+void frmLettera::cmdIndietro_Click() {
+    navigate(ArchiveStore::Direction::Previous);
+}
+void frmLettera::cmdAvanti_Click() {
+    navigate(ArchiveStore::Direction::Next);
+}
+void frmLettera::cmdUltimo_Click() {
+    navigate(ArchiveStore::Direction::Last);
+}
+
+// The picture buttons.
+
+void frmLettera::picTrova01_MouseUp() {
+    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("buste_mitt"));
+}
+
+void frmLettera::picTrova02_MouseUp() {
+    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("buste_dest"));
+}
+
+void frmLettera::picNuovo01_MouseUp() {
+    setPicture(picLogo[kSender], pictureOf(picNuovo));
+    for (auto *array : {&txtTitolo, &txtSottotitolo, &txtIndirizzo, &txtCitta, &txtIva, &txtTel,
+                        &txtCel, &txtEmail})
+        (*array)[kSender]->clear();
+    txtTitolo[kSender]->setFocus();
+}
+
+void frmLettera::picNuovo02_MouseUp() {
+    for (auto *array : {&txtTitolo, &txtSottotitolo, &txtIndirizzo, &txtCitta})
+        (*array)[kRecipient]->clear();
+    txtTitolo[kRecipient]->setFocus();
+}
+
+void frmLettera::picLogo_DblClick(int Index) {
+    const QList<FileFilter> filters{
+        {QStringLiteral("Jpg (*.jpg)"), QStringLiteral("*.jpg")},
+        {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp")},
+        {QStringLiteral("Jpeg (*.jpeg)"), QStringLiteral("*.jpeg")},
+        {QStringLiteral("CompuServe Gif (*.gif)"), QStringLiteral("*.gif")},
+        {QStringLiteral("Windows Meta File (*.wmf)"), QStringLiteral("*.wmf")},
+        {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+    };
+    const QString path = Platform::instance().openFileDialog(
+        QStringLiteral("Cartaflex - Selezionare un file immagine"), filters, 0, QString());
+    if (path.isEmpty() || Index != kSender) return;
+    loadLogoFile(path);
+}
+
+// The margins link.
+
+void frmLettera::lblImposta_MouseDown() {
+    QPalette pal = lblImposta->palette();
+    pal.setColor(QPalette::WindowText, linkPressedColour());
+    lblImposta->setPalette(pal);
+}
+
+void frmLettera::lblImposta_MouseUp() {
+    QPalette pal = lblImposta->palette();
+    pal.setColor(QPalette::WindowText, linkColour());
+    lblImposta->setPalette(pal);
+    openMargins();
+}
+
+void frmLettera::imgImposta_MouseDown() {
+    lblImposta_MouseDown();
+}
+void frmLettera::imgImposta_MouseUp() {
+    lblImposta_MouseUp();
+}
+
+void frmLettera::openMargins() {
+    frmImposta margins(this, this);
+    margins.exec();
+}
+
+// Focus colours of the address boxes.
+
+void frmLettera::txtTitolo_GotFocus(int Index) {
+    setBackground(txtTitolo[Index], focusBackground());
+}
+void frmLettera::txtTitolo_LostFocus(int Index) {
+    setBackground(txtTitolo[Index], normalBackground());
+}
+void frmLettera::txtSottotitolo_GotFocus(int Index) {
+    setBackground(txtSottotitolo[Index], focusBackground());
+}
+void frmLettera::txtSottotitolo_LostFocus(int Index) {
+    setBackground(txtSottotitolo[Index], normalBackground());
+}
+void frmLettera::txtIndirizzo_GotFocus(int Index) {
+    setBackground(txtIndirizzo[Index], focusBackground());
+}
+void frmLettera::txtIndirizzo_LostFocus(int Index) {
+    setBackground(txtIndirizzo[Index], normalBackground());
+}
+void frmLettera::txtCitta_GotFocus(int Index) {
+    setBackground(txtCitta[Index], focusBackground());
+}
+void frmLettera::txtCitta_LostFocus(int Index) {
+    setBackground(txtCitta[Index], normalBackground());
+}
+void frmLettera::txtIva_GotFocus(int Index) {
+    setBackground(txtIva[Index], focusBackground());
+}
+void frmLettera::txtIva_LostFocus(int Index) {
+    setBackground(txtIva[Index], normalBackground());
+}
+void frmLettera::txtTel_GotFocus(int Index) {
+    setBackground(txtTel[Index], focusBackground());
+}
+void frmLettera::txtTel_LostFocus(int Index) {
+    setBackground(txtTel[Index], normalBackground());
+}
+void frmLettera::txtCel_GotFocus(int Index) {
+    setBackground(txtCel[Index], focusBackground());
+}
+void frmLettera::txtCel_LostFocus(int Index) {
+    setBackground(txtCel[Index], normalBackground());
+}
+void frmLettera::txtEmail_GotFocus(int Index) {
+    setBackground(txtEmail[Index], focusBackground());
+}
+void frmLettera::txtEmail_LostFocus(int Index) {
+    setBackground(txtEmail[Index], normalBackground());
+}
+
+bool frmLettera::focusEvent(QObject *watched, bool gotFocus) {
+    using Handler = void (frmLettera::*)(int);
+    const struct {
+        std::array<QLineEdit *, 4> *array;
+        Handler got;
+        Handler lost;
+    } arrays[] = {
+        {&txtTitolo, &frmLettera::txtTitolo_GotFocus, &frmLettera::txtTitolo_LostFocus},
+        {&txtSottotitolo, &frmLettera::txtSottotitolo_GotFocus,
+         &frmLettera::txtSottotitolo_LostFocus},
+        {&txtIndirizzo, &frmLettera::txtIndirizzo_GotFocus, &frmLettera::txtIndirizzo_LostFocus},
+        {&txtCitta, &frmLettera::txtCitta_GotFocus, &frmLettera::txtCitta_LostFocus},
+        {&txtIva, &frmLettera::txtIva_GotFocus, &frmLettera::txtIva_LostFocus},
+        {&txtTel, &frmLettera::txtTel_GotFocus, &frmLettera::txtTel_LostFocus},
+        {&txtCel, &frmLettera::txtCel_GotFocus, &frmLettera::txtCel_LostFocus},
+        {&txtEmail, &frmLettera::txtEmail_GotFocus, &frmLettera::txtEmail_LostFocus},
+    };
+    for (const auto &a : arrays)
+        for (int i = 0; i < 4; ++i)
+            if ((*a.array)[i] && (*a.array)[i] == watched) {
+                (this->*(gotFocus ? a.got : a.lost))(i);
+                return true;
+            }
+    return false;
+}
+
+bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            focusEvent(watched, true);
+            break;
+        case QEvent::FocusOut:
+            focusEvent(watched, false);
+            break;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) break;
+            if (watched == lblImposta)
+                lblImposta_MouseDown();
+            else if (watched == imgImposta)
+                imgImposta_MouseDown();
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            if (me->button() != Qt::LeftButton) break;
+            auto *w = qobject_cast<QWidget *>(watched);
+            if (!w || !w->isEnabled()) break;
+            if (watched == picTrova01)
+                picTrova01_MouseUp();
+            else if (watched == picTrova02)
+                picTrova02_MouseUp();
+            else if (watched == picNuovo01)
+                picNuovo01_MouseUp();
+            else if (watched == picNuovo02)
+                picNuovo02_MouseUp();
+            else if (watched == lblImposta)
+                lblImposta_MouseUp();
+            else if (watched == imgImposta)
+                imgImposta_MouseUp();
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            for (int i = 0; i < 4; ++i)
+                if (picLogo[i] && picLogo[i] == watched) {
+                    picLogo_DblClick(i);
+                    return true;
+                }
+            break;
+        default:
+            break;
+    }
+    return MainWindowBase::eventFilter(watched, event);
+}

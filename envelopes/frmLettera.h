@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/widgets/MainWindowBase.h"
+#include "archive/ArchiveStore.h"
+#include "envelopes/EnvelopeContent.h"
+
+// The envelope composer: the sender block (logo and eight lines, element 0 of each
+// control array) and the recipient block (four lines, element 3), the margins and
+// orientation it prints with, browsing the archive into the recipient block, and the
+// envelope's printing. The sender block is kept between runs in Cartaflex.ini and
+// Logo.bmp. Other windows write straight into its public controls: the margins window
+// into the margin and orientation labels, the search hand-off into either block.
+class frmLettera : public MainWindowBase {
+    Q_OBJECT
+public:
+    static constexpr int kSender = 0;
+    static constexpr int kRecipient = 3;
+    static constexpr int kMaxLength = 250;
+
+    explicit frmLettera(QWidget *parent = nullptr);
+
+    // Controls. Elements that do not exist are nullptr.
+    std::array<QLabel *, 4> picLogo{};
+    std::array<QLineEdit *, 4> txtTitolo{};
+    std::array<QLineEdit *, 4> txtSottotitolo{};
+    std::array<QLineEdit *, 4> txtIndirizzo{};
+    std::array<QLineEdit *, 4> txtCitta{};
+    std::array<QLineEdit *, 4> txtIva{};
+    std::array<QLineEdit *, 4> txtTel{};
+    std::array<QLineEdit *, 4> txtCel{};
+    std::array<QLineEdit *, 4> txtEmail{};
+    QLabel *lblValSin;
+    QLabel *lblValSup;
+    QLabel *lblValSinD;
+    QLabel *lblValSupD;
+    QLabel *lblOrientamento;
+    QLabel *lblPosizione;
+    QLabel *lblPath;
+    QLabel *picNuovo;  // hidden: the empty-logo picture
+    QPushButton *cmdStampa;
+    QPushButton *cmdImp;
+    QPushButton *cmdAnnulla;
+    QPushButton *cmdPrimo;
+    QPushButton *cmdIndietro;
+    QPushButton *cmdAvanti;
+    QPushButton *cmdUltimo;
+    QLabel *picTrova01;
+    QLabel *picTrova02;
+    QLabel *picNuovo01;
+    QLabel *picNuovo02;
+    QLabel *lblImposta;
+    QLabel *imgImposta;
+
+    // The current picture of a logo box (null when it holds none).
+    static QImage pictureOf(const QLabel *box);
+    static void setPicture(QLabel *box, const QImage &image);
+    // Loads a picture file into picLogo(0); a file that is not a picture leaves the
+    // empty-logo picture there. False in that case.
+    bool loadLogoFile(const QString &path);
+
+    // What the envelope is printed from: the controls as they stand.
+    EnvelopeContent content() const;
+
+    // Colours of the text boxes.
+    static QColor normalBackground() { return QColor(224, 224, 224); }
+    static QColor focusBackground() { return QColor(255, 255, 128); }
+    static QColor linkColour() { return QColor(0, 0, 128); }
+    static QColor linkPressedColour() { return QColor(255, 0, 0); }
+
+protected:
+    void formUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cmdStampa_Click();
+    void cmdImp_Click();
+    void cmdAnnulla_Click();
+    void cmdPrimo_Click();
+    void cmdIndietro_Click();
+    void cmdAvanti_Click();
+    void cmdUltimo_Click();
+    void picTrova01_MouseUp();
+    void picTrova02_MouseUp();
+    void picNuovo01_MouseUp();
+    void picNuovo02_MouseUp();
+    void picLogo_DblClick(int Index);
+    void lblImposta_MouseDown();
+    void lblImposta_MouseUp();
+    void imgImposta_MouseDown();
+    void imgImposta_MouseUp();
+    void txtTitolo_GotFocus(int Index);
+    void txtTitolo_LostFocus(int Index);
+    void txtSottotitolo_GotFocus(int Index);
+    void txtSottotitolo_LostFocus(int Index);
+    void txtIndirizzo_GotFocus(int Index);
+    void txtIndirizzo_LostFocus(int Index);
+    void txtCitta_GotFocus(int Index);
+    void txtCitta_LostFocus(int Index);
+    void txtIva_GotFocus(int Index);
+    void txtIva_LostFocus(int Index);
+    void txtTel_GotFocus(int Index);
+    void txtTel_LostFocus(int Index);
+    void txtCel_GotFocus(int Index);
+    void txtCel_LostFocus(int Index);
+    void txtEmail_GotFocus(int Index);
+    void txtEmail_LostFocus(int Index);
+
+private:
+    void Form_Load();
+    void buildSenderBlock(QWidget *panel);
+    void buildRecipientBlock(QWidget *panel);
+    void buildMarginsPanel(QWidget *panel);
+    void buildButtons(QWidget *panel);
+    void showContent(const EnvelopeContent &c);
+    void navigate(ArchiveStore::Direction direction);
+    void openMargins();
+    static void setBackground(QLineEdit *box, const QColor &colour);
+    static void setTextColour(QLineEdit *box, const QColor &colour);
+    // The control array a box belongs to, and its element.
+    bool focusEvent(QObject *watched, bool gotFocus);
+};
