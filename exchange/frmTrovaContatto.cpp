@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -228,15 +230,43 @@ void frmTrovaContatto::cmdCerca_Click() {
 
 void frmTrovaContatto::FitListExtent() {
     // Measure as the list draws: its own font, plus room for a vertical scroll bar.
-    const QFontMetrics fm(lstRiepilogo->font());
+    const QFont font = lstRiepilogo->font();
+    const QFontMetrics fm(font);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstRiepilogo);
+    // In a fixed-pitch font, lines whose characters all come from the font itself are as
+    // wide as they are long: of those only the longest needs measuring. Any other line
+    // (a character drawn from a fallback font) is measured on its own.
+    const bool fixedPitch = QFontInfo(font).fixedPitch();
+    QHash<char16_t, bool> inFont;
+    auto allInFont = [&](const QString &line) {
+        for (QChar c : line) {
+            auto it = inFont.constFind(c.unicode());
+            if (it == inFont.constEnd()) it = inFont.insert(c.unicode(), fm.inFont(c));
+            if (!it.value()) return false;
+        }
+        return true;
+    };
     int widest = 0;
-    for (int i = 0; i < lstRiepilogo->count(); ++i)
-        widest = std::max(widest, fm.horizontalAdvance(lstRiepilogo->item(i)->text()) + scrollBar);
+    int longestPlain = -1;
+    for (int i = 0; i < lstRiepilogo->count(); ++i) {
+        const QString line = lstRiepilogo->item(i)->text();
+        if (fixedPitch && allInFont(line)) {
+            if (longestPlain < 0 || line.size() > lstRiepilogo->item(longestPlain)->text().size())
+                longestPlain = i;
+        } else {
+            widest = std::max(widest, fm.horizontalAdvance(line) + scrollBar);
+        }
+    }
+    if (longestPlain >= 0)
+        widest = std::max(
+            widest, fm.horizontalAdvance(lstRiepilogo->item(longestPlain)->text()) + scrollBar);
     m_listExtent = widest;
-    // Items share one size (the first item's), so its width sets the scrolling range.
-    if (QListWidgetItem *first = lstRiepilogo->item(0))
-        first->setSizeHint(QSize(widest, fm.height() + 2));
+    // Items share one size, which the view takes from the last item: its width sets the
+    // scrolling range. The view forgets the size it had taken before.
+    if (QListWidgetItem *last = lstRiepilogo->item(lstRiepilogo->count() - 1)) {
+        last->setSizeHint(QSize(widest, fm.height() + 2));
+        lstRiepilogo->reset();
+    }
 }
 
 void frmTrovaContatto::lstRiepilogo_Click() {

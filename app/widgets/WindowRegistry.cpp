@@ -1,5 +1,8 @@
 #include "app/widgets/WindowRegistry.h"
 
+#include "app/frmAbout.h"
+#include "app/frmHelpForm.h"
+#include "app/frmInfo.h"
 #include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
 #include "archive/frmArchivio.h"
@@ -14,4 +17,13 @@ void registerWindows() {
     hub.registerAction(QStringLiteral("search"), [](QWidget *caller, const QString &tag) {
         frmTrovaContatto::openFor(caller, tag);
     });
+
+    // Help topics, information and about windows.
+    hub.registerAction(QStringLiteral("help"), [](QWidget *caller, const QString &topic) {
+        frmHelpForm::openTopic(caller, topic);
+    });
+    hub.registerAction(QStringLiteral("info"),
+                       [](QWidget *caller, const QString &) { frmInfo::showModal(caller); });
+    hub.registerAction(QStringLiteral("about"),
+                       [](QWidget *caller, const QString &) { frmAbout::showModal(caller); });
 }

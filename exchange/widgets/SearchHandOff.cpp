@@ -3,6 +3,7 @@
 #include "app/widgets/Hub.h"
 #include "archive/PositionLabel.h"
 #include "archive/frmArchivio.h"
+#include "envelopes/frmLettera.h"
 #include "exchange/OriginTag.h"
 
 namespace {
@@ -45,6 +46,32 @@ void toArchive(frmArchivio *w, const ContactRecord &r, int number) {
     w->lblPosizione->setText(PositionLabel::text(number));
 }
 
+// The sender block of the envelope composer: logo path, logo and eight lines.
+void toSender(frmLettera *w, const ContactRecord &r) {
+    constexpr int e = frmLettera::kSender;
+    frmLettera::setPicture(w->picLogo[e], frmLettera::pictureOf(w->picNuovo));
+    w->lblPath->setText(field(r, ContactRecord::Logo01));
+    w->txtTitolo[e]->setText(field(r, ContactRecord::Titolo));
+    w->txtSottotitolo[e]->setText(field(r, ContactRecord::Sottotitolo));
+    w->txtIndirizzo[e]->setText(field(r, ContactRecord::Indirizzo));
+    w->txtCitta[e]->setText(field(r, ContactRecord::Citta));
+    w->txtIva[e]->setText(field(r, ContactRecord::Iva));
+    w->txtTel[e]->setText(field(r, ContactRecord::Tel));
+    w->txtCel[e]->setText(field(r, ContactRecord::Cel));
+    w->txtEmail[e]->setText(field(r, ContactRecord::Email));
+    const QString path = ContactRecord::trimBlanks(w->lblPath->text());
+    if (!path.isEmpty()) w->loadLogoFile(path);
+}
+
+// The recipient block of the envelope composer: the four address lines only.
+void toRecipient(frmLettera *w, const ContactRecord &r) {
+    constexpr int e = frmLettera::kRecipient;
+    w->txtTitolo[e]->setText(field(r, ContactRecord::Titolo));
+    w->txtSottotitolo[e]->setText(field(r, ContactRecord::Sottotitolo));
+    w->txtIndirizzo[e]->setText(field(r, ContactRecord::Indirizzo));
+    w->txtCitta[e]->setText(field(r, ContactRecord::Citta));
+}
+
 }  // namespace
 
 void SearchHandOff::deliver(const QString &tag, const ContactRecord &record, int number,
@@ -53,9 +80,13 @@ void SearchHandOff::deliver(const QString &tag, const ContactRecord &record, int
         case OriginTag::Archivio:
             if (auto *w = receivingWindow<frmArchivio>(receiver)) toArchive(w, record, number);
             break;
-        case OriginTag::Biglietti:
         case OriginTag::BusteMitt:
+            if (auto *w = receivingWindow<frmLettera>(receiver)) toSender(w, record);
+            break;
         case OriginTag::BusteDest:
+            if (auto *w = receivingWindow<frmLettera>(receiver)) toRecipient(w, record);
+            break;
+        case OriginTag::Biglietti:
         case OriginTag::None:
             break;
     }

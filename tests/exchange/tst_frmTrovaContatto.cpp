@@ -157,13 +157,17 @@ private slots:
         TestEnvironment env;
         const QString email =
             QStringLiteral("un.indirizzo.molto.lungo.davvero@dominio-esteso.example.it");
-        writeArchive(env, {contact("Breve"), contact("Lungo", "Roma", email)});
+        writeArchive(env, {contact("Breve"), contact("Lungo", "Roma", email),
+                           contact(QString::fromUtf8("Caffè € Œ"), QString::fromUtf8("Forlì"),
+                                   QString::fromUtf8("\u0081\u0081\u0081\u0081\u0081@x.it"))});
         frmTrovaContatto w;
         w.show();
         search(w, QStringLiteral("Persona o azienda"), QString());
         const QFontMetrics fm(w.lstRiepilogo->font());
         const int longest = fm.horizontalAdvance(w.lstRiepilogo->item(1)->text());
         QVERIFY(w.listExtent() > longest);
+        for (int i = 0; i < w.lstRiepilogo->count(); ++i)
+            QVERIFY(w.listExtent() > fm.horizontalAdvance(w.lstRiepilogo->item(i)->text()));
         QVERIFY(w.listExtent() < longest + 60);
         // The scroll bar reaches the end of the longest line.
         QTRY_VERIFY(w.lstRiepilogo->horizontalScrollBar()->maximum() +

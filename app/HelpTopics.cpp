@@ -1,0 +1,271 @@
+#include "app/HelpTopics.h"
+
+namespace {
+
+HelpTopic menuTopic() {
+    return {QStringLiteral("Uno sguardo a Cartaflex"),
+            {
+                QStringLiteral(
+                    "Cartaflex è il programma per realizzare in proprio i biglietti da visita, "
+                    "nei formati piccolo, medio e grande, completi del logo dell'azienda o dello "
+                    "studio, e per stampare gli indirizzi di mittente e destinatario sulle buste "
+                    "da lettera."),
+                QStringLiteral(
+                    "Il cuore del programma è l'archivio dati personali, che raccoglie le schede "
+                    "di persone e aziende: nome, specialità, indirizzo, partita IVA, numeri di "
+                    "telefono, e-mail, sito Web e fino a tre loghi. Ogni scheda dell'archivio "
+                    "può essere importata nei biglietti da visita e nelle buste, senza dover "
+                    "digitare di nuovo i dati."),
+                QStringLiteral(
+                    "Nella finestra dei biglietti da visita si sceglie uno dei quattro formati "
+                    "(piccolo con logo, piccolo senza logo, medio e grande), si compilano le "
+                    "caselle digitando il testo o importando una scheda dall'archivio e si preme "
+                    "Stampa: il programma stampa fogli A4 interi di biglietti tutti uguali, "
+                    "pronti da ritagliare."),
+                QStringLiteral(
+                    "La stampa delle buste riporta il logo e l'indirizzo del mittente insieme "
+                    "all'indirizzo del destinatario. I margini dei due indirizzi e "
+                    "l'orientamento si regolano a piacere, così da adattare la stampa a buste di "
+                    "qualsiasi formato e alla propria stampante; il mittente e il logo vengono "
+                    "ricordati per le volte successive."),
+                QStringLiteral(
+                    "Dall'archivio si può controllare il numero di partita IVA di una scheda: il "
+                    "programma verifica la cifra di controllo e indica l'ufficio che ha "
+                    "rilasciato il numero. Sempre dall'archivio si può scrivere un messaggio di "
+                    "posta elettronica al contatto con il proprio programma di posta e visitarne "
+                    "il sito Web nel browser."),
+                QStringLiteral(
+                    "La scheda visualizzata può essere esportata in un documento di "
+                    "videoscrittura, pronto da stampare o da completare, e l'intero archivio in "
+                    "un foglio di calcolo, una riga per ogni contatto. Il documento si apre nel "
+                    "programma per ufficio installato e spetta all'utente salvarlo."),
+                QStringLiteral(
+                    "La ricerca per chiave parziale trova in pochi istanti un contatto anche in "
+                    "un archivio molto ampio: basta scegliere il campo in cui cercare e digitare "
+                    "una o più parole, anche incomplete e in qualsiasi ordine. I contatti "
+                    "trovati si possono stampare in elenco oppure, con un doppio clic, caricare "
+                    "nell'archivio, nei biglietti da visita o nelle buste."),
+                QStringLiteral(
+                    "Una procedura guidata permette di creare in qualsiasi momento una copia di "
+                    "sicurezza dell'archivio in una cartella a scelta, per esempio su un disco "
+                    "esterno o su una chiavetta USB, e di ripristinarla in caso di necessità."),
+                QStringLiteral(
+                    "Ogni finestra ha la sua guida in linea, che si può anche stampare; la guida "
+                    "completa in formato PDF si apre dal collegamento in fondo a questa finestra. "
+                    "Buon lavoro con Cartaflex!"),
+            }};
+}
+
+HelpTopic archiveTopic() {
+    return {QStringLiteral("Archiviazione dati personali"),
+            {
+                QStringLiteral(
+                    "L'archivio dati personali raccoglie le schede delle persone e delle aziende "
+                    "con cui si lavora, ed è la sola finestra in cui le schede si creano, si "
+                    "modificano e si cancellano: i biglietti da visita, le buste e la ricerca "
+                    "leggono i dati da qui. Per inserire un contatto fare clic su Nuovo, "
+                    "compilare le caselle e fare clic su Salva; un nuovo salvataggio della stessa "
+                    "scheda ne registra le modifiche. Per eliminare la scheda visualizzata usare "
+                    "il pulsante di cancellazione e confermare."),
+                QStringLiteral(
+                    "Ogni scheda contiene il nome della persona o dell'azienda, l'unico dato "
+                    "obbligatorio, la specialità, l'indirizzo, la città, la partita IVA, i numeri "
+                    "di telefono, fax e cellulare, l'indirizzo e-mail, una riga di informazioni "
+                    "aggiuntive e il sito Web. A ogni scheda si possono associare tre loghi, uno "
+                    "per ciascun formato di biglietto con logo: fare clic su Carica, o doppio "
+                    "clic sul riquadro del logo, e scegliere il file dell'immagine. I colori del "
+                    "nome e della specialità, scelti con gli appositi pulsanti, valgono anche per "
+                    "i biglietti da visita. Il tasto Invio porta alla casella successiva."),
+                QStringLiteral(
+                    "Con le frecce si passa alla prima scheda, alla precedente, alla successiva "
+                    "o all'ultima; il numero della scheda visualizzata compare tra le frecce. "
+                    "Per trovare rapidamente un contatto fare clic su Trova, scegliere il "
+                    "criterio e digitare una parte del testo cercato: l'elenco mostra tutte le "
+                    "schede che lo contengono e un doppio clic su una voce la carica nella "
+                    "finestra. Attenzione: le modifiche non salvate vanno perse quando si passa "
+                    "a un'altra scheda."),
+                QStringLiteral(
+                    "Se la scheda riporta un sito Web, il pulsante Vai lo apre nel browser "
+                    "predefinito; quando manca, il prefisso http:// viene aggiunto da solo. Il "
+                    "pulsante Invia prepara nel programma di posta predefinito un nuovo "
+                    "messaggio all'indirizzo e-mail del contatto, con una riga di saluto: lo si "
+                    "completa e lo si spedisce da lì."),
+                QStringLiteral(
+                    "Il pulsante accanto alla casella Partita IVA apre la finestra di controllo "
+                    "con il numero della scheda già inserito: con il pulsante di controllo si "
+                    "verifica se il numero è esatto e quale ufficio lo ha rilasciato. La casella "
+                    "Partita IVA accetta soltanto cifre."),
+            }};
+}
+
+HelpTopic cardsTopic() {
+    return {QStringLiteral("Gestione biglietti da visita"),
+            {
+                QStringLiteral(
+                    "La finestra mostra affiancati i formati di biglietto da visita: piccolo, "
+                    "nelle due varianti con logo e senza logo, medio e grande. Il formato medio "
+                    "e quello grande riportano anche il fax e il sito Web, il grande anche una "
+                    "riga di informazioni aggiuntive."),
+                QStringLiteral(
+                    "Le caselle di ciascun formato si compilano digitando il testo oppure "
+                    "importando i dati di un contatto dall'archivio dati personali. Un clic in "
+                    "una casella seleziona anche il formato a cui appartiene. Per cambiare il "
+                    "logo fare doppio clic sul suo riquadro e scegliere il file dell'immagine."),
+                QStringLiteral(
+                    "Il nome e la specialità compaiono nei colori scelti nella finestra "
+                    "dell'archivio dati personali con i pulsanti di selezione del colore, e con "
+                    "gli stessi colori vengono stampati; se non è stato scelto alcun colore il "
+                    "testo è nero."),
+                QStringLiteral(
+                    "Per importare un contatto fare clic su Trova e cercarlo per nome, città o "
+                    "un altro criterio, oppure scorrere le schede dell'archivio con le frecce: i "
+                    "dati della scheda vengono copiati in tutti i formati, con i prefissi P.IVA, "
+                    "Tel., Fax e Cel., insieme ai loghi registrati nella scheda."),
+                QStringLiteral(
+                    "Per preparare un biglietto partendo da zero fare clic sull'icona del foglio "
+                    "bianco sopra il formato desiderato: le caselle del formato vengono svuotate, "
+                    "il logo viene tolto e si può digitare il nuovo testo."),
+                QStringLiteral(
+                    "Per stampare selezionare il formato, con il suo pulsante di opzione o con "
+                    "un clic sul suo titolo, e premere Stampa. Non occorre compilare tutte le "
+                    "caselle: quelle lasciate vuote non compaiono sul biglietto."),
+                QStringLiteral(
+                    "Ogni pagina stampata è un foglio A4 con 21 biglietti di formato piccolo, 10 "
+                    "di formato medio oppure 8 di formato grande, tutti uguali. Nella finestra di "
+                    "stampa si scelgono la stampante e il numero di pagine."),
+                QStringLiteral(
+                    "Prima di stampare controllare che nessun testo sia più lungo della sua "
+                    "casella: la stampa riproduce ciò che si vede sullo schermo, e un testo "
+                    "troppo lungo verrebbe stampato così com'è, oltre il bordo della casella."),
+            }};
+}
+
+HelpTopic envelopesTopic() {
+    return {QStringLiteral("Compilazione e stampa indirizzi per buste"),
+            {
+                QStringLiteral(
+                    "Questa finestra stampa l'indirizzo del mittente, con il suo logo, e quello "
+                    "del destinatario su buste di qualsiasi formato: basta inserire la busta "
+                    "nella stampante e regolare i margini di stampa."),
+                QStringLiteral(
+                    "Compilare le caselle del mittente e del destinatario, impostare i margini e "
+                    "premere Stampa. Il mittente e il logo vengono conservati alla chiusura della "
+                    "finestra e ricompaiono la volta successiva; per cambiare il logo fare doppio "
+                    "clic sul suo riquadro e scegliere il file dell'immagine. L'icona del foglio "
+                    "bianco accanto a ciascun indirizzo ne svuota le caselle."),
+                QStringLiteral(
+                    "Per importare il mittente dall'archivio dati personali fare clic sull'icona "
+                    "di ricerca del mittente, cercare il contatto e fare doppio clic sulla voce "
+                    "trovata: nome, specialità, indirizzo, città, partita IVA, telefoni, e-mail e "
+                    "logo vengono copiati nell'indirizzo del mittente."),
+                QStringLiteral(
+                    "Il destinatario si importa allo stesso modo con l'icona di ricerca del "
+                    "destinatario, oppure scorrendo le schede dell'archivio con le frecce: "
+                    "vengono copiati nome, specialità, indirizzo e città, mentre il mittente "
+                    "resta com'è."),
+                QStringLiteral(
+                    "Con il collegamento Imposta margini di stampa si regolano il margine "
+                    "sinistro e il margine superiore di ciascuno dei due indirizzi, in "
+                    "centimetri e millimetri, e l'orientamento verticale od orizzontale della "
+                    "busta. Un valore positivo sposta la stampa verso destra e verso il basso, "
+                    "uno negativo verso sinistra e verso l'alto. Conviene fare qualche stampa di "
+                    "prova su un foglio comune prima di usare le buste."),
+            }};
+}
+
+HelpTopic backupTopic() {
+    return {QStringLiteral("Copia di sicurezza dei dati"),
+            {
+                QStringLiteral(
+                    "Tutte le schede sono conservate in un unico file, Contatti.edb, nella "
+                    "cartella del programma. Un guasto del disco, un errore o la cancellazione "
+                    "involontaria di una scheda possono far perdere il lavoro di mesi: per "
+                    "questo è bene fare di tanto in tanto una copia di sicurezza dell'archivio, "
+                    "meglio se su un disco esterno o su una chiavetta USB."),
+                QStringLiteral(
+                    "La procedura guidata si apre dalla finestra dell'archivio dati personali "
+                    "con il pulsante di backup. Nella prima pagina si sceglie se creare una "
+                    "copia di sicurezza o ripristinarne una, poi si preme Avanti."),
+                QStringLiteral(
+                    "Per creare la copia scegliere la cartella di destinazione e fare clic su "
+                    "Effettua backup. Il file di copia porta la data del giorno, per esempio "
+                    "Backup_Contatti_5_3_2024.bkc; se nella cartella esiste già una copia fatta "
+                    "lo stesso giorno, il programma chiede se sostituirla."),
+                QStringLiteral(
+                    "Per ripristinare una copia scegliere il file di backup, con estensione "
+                    ".bkc, e fare clic su Effettua ripristino. Dopo la conferma il file scelto "
+                    "prende il posto dell'archivio in uso: le schede inserite o modificate dopo "
+                    "la data della copia vanno perse."),
+            }};
+}
+
+HelpTopic vatTopic() {
+    return {QStringLiteral("Controllo del numero di partita IVA"),
+            {
+                QStringLiteral(
+                    "Il controllo si raggiunge dalla finestra dell'archivio dati personali: il "
+                    "pulsante accanto alla casella Partita IVA apre questa finestra con il "
+                    "numero della scheda visualizzata già inserito. Si può anche digitare un "
+                    "numero qualsiasi: la casella accetta soltanto cifre, fino a 11."),
+                QStringLiteral(
+                    "Per eseguire il controllo premere il pulsante di controllo oppure il tasto "
+                    "Invio. Il programma comunica se il numero è esatto e, in questo caso, quale "
+                    "ufficio lo ha rilasciato; altrimenti lo segnala come errato. Il controllo "
+                    "non modifica la scheda in archivio."),
+                QStringLiteral(
+                    "L'icona a destra della casella copia il numero negli Appunti, da cui lo si "
+                    "può incollare in qualsiasi altro programma; l'icona del foglio bianco a "
+                    "sinistra svuota la casella per un nuovo controllo."),
+                HelpTopics::vatSectionHeading(),
+                QStringLiteral(
+                    "Il numero di partita IVA viene attribuito a chi avvia un'impresa, un'arte o "
+                    "una professione, con la dichiarazione di inizio attività presentata "
+                    "all'ufficio competente, e resta lo stesso per tutta la durata "
+                    "dell'attività."),
+                QStringLiteral(
+                    "Il numero è composto da 11 cifre: le prime sette sono il numero progressivo "
+                    "del contribuente; le tre successive, dall'ottava alla decima, sono il codice "
+                    "dell'ufficio provinciale che ha rilasciato il numero, per esempio 001 per "
+                    "Torino o 096 per Monza; l'undicesima è la cifra di controllo."),
+                QStringLiteral(
+                    "La cifra di controllo si ricava dalle prime dieci: si sommano le cifre di "
+                    "posto dispari; ogni cifra di posto pari si raddoppia e, se il doppio supera "
+                    "9, se ne sommano le due cifre; anche questi risultati si aggiungono al "
+                    "totale. La cifra di controllo è quanto manca al totale per arrivare alla "
+                    "decina successiva, 0 se il totale è già un multiplo di 10. Un numero con la "
+                    "cifra di controllo giusta ma con un codice d'ufficio inesistente è comunque "
+                    "errato."),
+            }};
+}
+
+}  // namespace
+
+QStringList HelpTopics::keys() {
+    return {QStringLiteral("menu"),  QStringLiteral("archivio"), QStringLiteral("biglietti"),
+            QStringLiteral("buste"), QStringLiteral("backup"),   QStringLiteral("iva")};
+}
+
+std::optional<HelpTopic> HelpTopics::find(const QString &key) {
+    if (key == QLatin1String("menu")) return menuTopic();
+    if (key == QLatin1String("archivio")) return archiveTopic();
+    if (key == QLatin1String("biglietti")) return cardsTopic();
+    if (key == QLatin1String("buste")) return envelopesTopic();
+    if (key == QLatin1String("backup")) return backupTopic();
+    if (key == QLatin1String("iva")) return vatTopic();
+    return std::nullopt;
+}
+
+QString HelpTopics::text(const QStringList &paragraphs) {
+    QString text;
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i == 0)
+            text = paragraphs.at(0);
+        else
+            text = text + QStringLiteral("\r\n\r\n") + paragraphs.at(i);
+    }
+    return text;
+}
+
+QString HelpTopics::vatSectionHeading() {
+    return QStringLiteral("Uno sguardo al numero di partita IVA\r\n") + QString(35, u'-');
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The user guide Guida.pdf: it lives in the program folder, and the copy built with the
+// program sits beside the executable.
+class UserGuide {
+public:
+    static constexpr const char *kFileName = "Guida.pdf";
+
+    // The guide to open: the program folder's copy, else the one beside the executable;
+    // empty when neither exists.
+    static QString path();
+
+    // Hands the guide to the shell, under the hourglass. When it is missing or no program
+    // opens it, tells the user "File della guida non trovato." and returns false.
+    static bool open();
+};

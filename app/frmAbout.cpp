@@ -1,0 +1,157 @@
+#include "app/frmAbout.h"
+
+#include <QMouseEvent>
+
+#include "exchange/frmEmail.h"
+#include "platform/Artwork.h"
+#include "platform/HourglassCursor.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QLabel *picture(QWidget *parent, const QString &name, const QString &art, QSize size) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
+    l->setFixedSize(size);
+    return l;
+}
+
+QPushButton *artButton(QWidget *parent, const QString &name, const QString &art, QSize size) {
+    auto *b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setFlat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(QIcon(QPixmap::fromImage(Artwork::render(art, size))));
+    b->setIconSize(size);
+    b->setFixedSize(size + QSize(8, 8));
+    b->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    return b;
+}
+
+QLabel *link(QWidget *parent, const QString &name, const QString &text, QRect r) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setCursor(Qt::PointingHandCursor);
+    l->setStyleSheet(QStringLiteral("color: #000080; text-decoration: underline;"));
+    return l;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Cartaflex 2.0 - Diritti e assistenza"));
+    setModal(true);
+    setFixedSize(520, 420);
+    setStyleSheet(QStringLiteral("QDialog#frmAbout { background: #f3f6fa; }"));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(16, 12, 488, 220);
+    imgStemma = picture(Frame1, QStringLiteral("imgStemma"),
+                        QStringLiteral(":/art/about_stemma.svg"), QSize(72, 84));
+    imgStemma->move(18, 18);
+    cmdLogo = artButton(Frame1, QStringLiteral("cmdLogo"), QStringLiteral(":/art/info_logo.svg"),
+                        QSize(48, 48));
+    cmdLogo->move(20, 140);
+    cmdFoto = artButton(Frame1, QStringLiteral("cmdFoto"), QStringLiteral(":/art/about_foto.svg"),
+                        QSize(200, 130));
+    cmdFoto->move(272, 14);
+    cmdInfo = artButton(Frame1, QStringLiteral("cmdInfo"), QStringLiteral(":/art/about_info.svg"),
+                        QSize(32, 32));
+    cmdInfo->move(100, 22);
+    lblProdotto = new QLabel(Frame1);
+    lblProdotto->setObjectName(QStringLiteral("lblProdotto"));
+    lblProdotto->setGeometry(140, 20, 132, 120);
+    lblProdotto->setWordWrap(true);
+    lblProdotto->setTextFormat(Qt::PlainText);
+    lblProdotto->setText(
+        QStringLiteral("Cartaflex 2.0\n\nBiglietti da visita, buste e archivio "
+                       "dati personali per il piccolo ufficio."));
+    lblProdotto->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
+    auto *rights = new QLabel(Frame1);
+    rights->setGeometry(84, 150, 390, 60);
+    rights->setWordWrap(true);
+    rights->setText(QStringLiteral(
+        "Tutti i diritti riservati. Per domande, segnalazioni e suggerimenti scrivere "
+        "all'assistenza o visitare il sito del prodotto."));
+
+    imgEmail = picture(this, QStringLiteral("imgEmail"), QStringLiteral(":/art/about_email.svg"),
+                       QSize(32, 32));
+    imgEmail->move(28, 256);
+    imgEmail->setCursor(Qt::PointingHandCursor);
+    lblEmail = link(this, QStringLiteral("lblEmail"), QString::fromLatin1(kSupportAddress),
+                    QRect(70, 256, 300, 32));
+    imgWeb = picture(this, QStringLiteral("imgWeb"), QStringLiteral(":/art/about_web.svg"),
+                     QSize(32, 32));
+    imgWeb->move(28, 300);
+    imgWeb->setCursor(Qt::PointingHandCursor);
+    lblSitoWeb = link(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),
+                      QRect(70, 300, 300, 32));
+    for (QLabel *l : {imgEmail, lblEmail, imgWeb, lblSitoWeb}) l->installEventFilter(this);
+
+    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdChiudi->setGeometry(404, 366, 100, 34);
+    cmdChiudi->setDefault(true);
+    connect(cmdChiudi, &QPushButton::clicked, this, &frmAbout::cmdChiudi_Click);
+}
+
+void frmAbout::showModal(QWidget *caller) {
+    frmAbout window(caller);
+    window.exec();
+}
+
+void frmAbout::cmdChiudi_Click() {
+    done(QDialog::Accepted);
+}
+
+void frmAbout::imgEmail_MouseUp() {
+    writeToSupport();
+}
+void frmAbout::lblEmail_MouseUp() {
+    writeToSupport();
+}
+void frmAbout::imgWeb_MouseUp() {
+    visitWebSite();
+}
+void frmAbout::lblSitoWeb_MouseUp() {
+    visitWebSite();
+}
+
+void frmAbout::writeToSupport() {
+    frmEmail mail(this);
+    mail.txtIndirizzo->setText(QString::fromLatin1(kSupportAddress));
+    mail.txtOggetto->setText(QString::fromLatin1(kMailSubject));
+    mail.exec();
+}
+
+void frmAbout::visitWebSite() {
+    HourglassCursor hourglass;
+    Platform::instance().openUrl(QString::fromLatin1(kWebSite));
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == imgEmail) {
+            imgEmail_MouseUp();
+            return true;
+        }
+        if (watched == lblEmail) {
+            lblEmail_MouseUp();
+            return true;
+        }
+        if (watched == imgWeb) {
+            imgWeb_MouseUp();
+            return true;
+        }
+        if (watched == lblSitoWeb) {
+            lblSitoWeb_MouseUp();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,188 @@
+#include "app/frmHelpForm.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "app/HelpTopicPrint.h"
+#include "app/HelpTopics.h"
+#include "app/UserGuide.h"
+#include "platform/Artwork.h"
+#include "platform/Platform.h"
+#include "platform/PrinterPage.h"
+
+namespace {
+
+QLabel *picture(QWidget *parent, const QString &name, const QString &art, QSize size) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
+    l->setFixedSize(size);
+    return l;
+}
+
+QString withCrLf(QString text) {
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+}  // namespace
+
+frmHelpForm::frmHelpForm(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmHelpForm"));
+    setWindowTitle(QStringLiteral(" Guida in linea"));
+    setModal(true);
+    setFixedSize(600, 480);
+    setStyleSheet(QStringLiteral("QDialog#frmHelpForm { background: #f3f6fa; }"));
+
+    auto *header = new QFrame(this);
+    header->setObjectName(QStringLiteral("picIntestazione"));
+    header->setGeometry(0, 0, 600, 64);
+    header->setStyleSheet(QStringLiteral(
+        "QFrame#picIntestazione { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+        " stop:0 #1d3c5e, stop:1 #2e6db4); }"));
+    cmdLogo = picture(header, QStringLiteral("cmdLogo"), QStringLiteral(":/art/help_logo.svg"),
+                      QSize(48, 48));
+    cmdLogo->move(14, 8);
+    lblTitolo = new QLabel(QStringLiteral(" Argomento"), header);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setGeometry(74, 8, 510, 48);
+    lblTitolo->setStyleSheet(QStringLiteral("color: #ffffff; font-size: 17px; font-weight: bold;"));
+
+    picTesto = new QFrame(this);
+    picTesto->setObjectName(QStringLiteral("picTesto"));
+    picTesto->setGeometry(14, 78, 572, 330);
+    picTesto->setFrameShape(QFrame::StyledPanel);
+    picTesto->setStyleSheet(QStringLiteral(
+        "QFrame#picTesto { background: #ffffff; border: 1px solid #8a97a6; border-radius: 4px; }"));
+    txtTesto = new QPlainTextEdit(picTesto);
+    txtTesto->setObjectName(QStringLiteral("txtTesto"));
+    txtTesto->setGeometry(6, 6, 560, 318);
+    txtTesto->setReadOnly(true);
+    txtTesto->setFrameShape(QFrame::NoFrame);
+    txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTesto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont textFont(QStringLiteral("Verdana"));
+    textFont.setPointSizeF(9);
+    txtTesto->setFont(textFont);
+    txtTesto->setPlainText(QStringLiteral("Guida in linea\r\n"));
+
+    imgPDF = picture(this, QStringLiteral("imgPDF"), QStringLiteral(":/art/help_pdf.svg"),
+                     QSize(32, 32));
+    imgPDF->move(16, 426);
+    imgPDF->setCursor(Qt::PointingHandCursor);
+    lblPDF = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
+    lblPDF->setObjectName(QStringLiteral("lblPDF"));
+    lblPDF->setGeometry(54, 426, 260, 32);
+    lblPDF->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = lblPDF->font();
+    linkFont.setUnderline(true);
+    lblPDF->setFont(linkFont);
+    setLinkColor(linkColor());
+    imgPDF->installEventFilter(this);
+    lblPDF->installEventFilter(this);
+
+    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
+    cmdStampa->setGeometry(376, 424, 100, 34);
+    cmdStampa->setIcon(QIcon(QPixmap::fromImage(
+        Artwork::render(QStringLiteral(":/art/help_stampa.svg"), QSize(20, 20)))));
+    connect(cmdStampa, &QPushButton::clicked, this, &frmHelpForm::cmdStampa_Click);
+    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdChiudi->setGeometry(486, 424, 100, 34);
+    cmdChiudi->setDefault(true);
+    connect(cmdChiudi, &QPushButton::clicked, this, &frmHelpForm::cmdChiudi_Click);
+}
+
+bool frmHelpForm::openTopic(QWidget *caller, const QString &key) {
+    const std::optional<HelpTopic> topic = HelpTopics::find(key);
+    if (!topic) return false;
+    frmHelpForm window(caller);
+    window.setTopic(topic->title, topic->paragraphs);
+    window.exec();
+    return true;
+}
+
+void frmHelpForm::setTopic(const QString &title, const QStringList &paragraphs) {
+    lblTitolo->setText(title);
+    txtTesto->setPlainText(HelpTopics::text(paragraphs));
+    txtTesto->moveCursor(QTextCursor::Start);
+}
+
+WrappedTextBox frmHelpForm::textBox() const {
+    WrappedTextBox box;
+    box.text = withCrLf(txtTesto->toPlainText());
+    box.selectedText = withCrLf(txtTesto->textCursor().selectedText());
+    const QFont f = txtTesto->font();
+    box.font.name = f.family();
+    box.font.size = f.pointSizeF();
+    box.font.bold = f.bold();
+    box.font.italic = f.italic();
+    box.font.underline = f.underline();
+    box.font.strikethrough = f.strikeOut();
+    const Qt::Alignment a = txtTesto->document()->defaultTextOption().alignment();
+    if (a & Qt::AlignRight)
+        box.alignment = TextAlign::Right;
+    else if (a & Qt::AlignHCenter)
+        box.alignment = TextAlign::Center;
+    else
+        box.alignment = TextAlign::Left;
+    return box;
+}
+
+void frmHelpForm::cmdStampa_Click() {
+    const MsgAnswer answer =
+        Platform::instance().messageBox(QStringLiteral("Si desidera stampare il testo corrente?"),
+                                        QStringLiteral("Stampa argomento della guida in linea"),
+                                        MsgIcon::Question, MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return;
+    HelpTopicPrint::print(PrinterPage::printer(), lblTitolo->text(), textBox());
+}
+
+void frmHelpForm::cmdChiudi_Click() {
+    done(QDialog::Accepted);
+}
+
+void frmHelpForm::setLinkColor(const QColor &color) {
+    QPalette p = lblPDF->palette();
+    p.setColor(QPalette::WindowText, color);
+    lblPDF->setPalette(p);
+}
+
+void frmHelpForm::openGuide() {
+    setLinkColor(linkColor());
+    UserGuide::open();
+}
+
+void frmHelpForm::imgPDF_MouseDown() {
+    setLinkColor(linkPressedColor());
+}
+void frmHelpForm::imgPDF_MouseUp() {
+    openGuide();
+}
+void frmHelpForm::lblPDF_MouseDown() {
+    setLinkColor(linkPressedColor());
+}
+void frmHelpForm::lblPDF_MouseUp() {
+    openGuide();
+}
+
+bool frmHelpForm::eventFilter(QObject *watched, QEvent *event) {
+    const bool down = event->type() == QEvent::MouseButtonPress;
+    const bool up = event->type() == QEvent::MouseButtonRelease;
+    if ((down || up) && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == imgPDF) {
+            down ? imgPDF_MouseDown() : imgPDF_MouseUp();
+            return true;
+        }
+        if (watched == lblPDF) {
+            down ? lblPDF_MouseDown() : lblPDF_MouseUp();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+// The information window: which product and version is running, where it keeps its data.
+class frmInfo : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmInfo(QWidget *parent = nullptr);
+
+    // Shows the window modally over the caller.
+    static void showModal(QWidget *caller);
+
+    // Controls.
+    QPushButton *cmdLogo;
+    QPushButton *cmdUtente;
+    QPushButton *cmdWarranty;
+    QLabel *lblProdotto;
+    QLabel *lblUtente;
+    QLabel *lblGaranzia;
+    QPushButton *cmdOK;
+
+private slots:
+    void cmdOK_Click();
+};
