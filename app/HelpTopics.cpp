@@ -63,10 +63,10 @@ HelpTopic archiveTopic() {
                     "L'archivio dati personali raccoglie le schede delle persone e delle aziende "
                     "con cui si lavora, ed è la sola finestra in cui le schede si creano, si "
                     "modificano e si cancellano: i biglietti da visita, le buste e la ricerca "
-                    "leggono i dati da qui. Per inserire un contatto fare clic su Nuovo, "
-                    "compilare le caselle e fare clic su Salva; un nuovo salvataggio della stessa "
-                    "scheda ne registra le modifiche. Per eliminare la scheda visualizzata usare "
-                    "il pulsante di cancellazione e confermare."),
+                    "leggono i dati da qui. Per inserire un contatto fare clic sul pulsante "
+                    "Nuova scheda, compilare le caselle e fare clic su Salva scheda; un nuovo "
+                    "salvataggio della stessa scheda ne registra le modifiche. Per eliminare la "
+                    "scheda visualizzata fare clic su Elimina scheda e confermare."),
                 QStringLiteral(
                     "Ogni scheda contiene il nome della persona o dell'azienda, l'unico dato "
                     "obbligatorio, la specialità, l'indirizzo, la città, la partita IVA, i numeri "
@@ -91,7 +91,8 @@ HelpTopic archiveTopic() {
                     "messaggio all'indirizzo e-mail del contatto, con una riga di saluto: lo si "
                     "completa e lo si spedisce da lì."),
                 QStringLiteral(
-                    "Il pulsante accanto alla casella Partita IVA apre la finestra di controllo "
+                    "Il pulsante Controlla accanto alla casella Partita IVA apre la finestra di "
+                    "controllo "
                     "con il numero della scheda già inserito: con il pulsante di controllo si "
                     "verifica se il numero è esatto e quale ufficio lo ha rilasciato. La casella "
                     "Partita IVA accetta soltanto cifre."),
@@ -174,68 +175,70 @@ HelpTopic envelopesTopic() {
 }
 
 HelpTopic backupTopic() {
-    return {QStringLiteral("Copia di sicurezza dei dati"),
-            {
-                QStringLiteral(
-                    "Tutte le schede sono conservate in un unico file, Contatti.edb, nella "
-                    "cartella del programma. Un guasto del disco, un errore o la cancellazione "
-                    "involontaria di una scheda possono far perdere il lavoro di mesi: per "
-                    "questo è bene fare di tanto in tanto una copia di sicurezza dell'archivio, "
-                    "meglio se su un disco esterno o su una chiavetta USB."),
-                QStringLiteral(
-                    "La procedura guidata si apre dalla finestra dell'archivio dati personali "
-                    "con il pulsante di backup. Nella prima pagina si sceglie se creare una "
-                    "copia di sicurezza o ripristinarne una, poi si preme Avanti."),
-                QStringLiteral(
-                    "Per creare la copia scegliere la cartella di destinazione e fare clic su "
-                    "Effettua backup. Il file di copia porta la data del giorno, per esempio "
-                    "Backup_Contatti_5_3_2024.bkc; se nella cartella esiste già una copia fatta "
-                    "lo stesso giorno, il programma chiede se sostituirla."),
-                QStringLiteral(
-                    "Per ripristinare una copia scegliere il file di backup, con estensione "
-                    ".bkc, e fare clic su Effettua ripristino. Dopo la conferma il file scelto "
-                    "prende il posto dell'archivio in uso: le schede inserite o modificate dopo "
-                    "la data della copia vanno perse."),
-            }};
+    return {
+        QStringLiteral("Copia di sicurezza dei dati"),
+        {
+            QStringLiteral(
+                "Tutte le schede sono conservate in un unico file, Contatti.edb, nella "
+                "cartella del programma. Un guasto del disco, un errore o la cancellazione "
+                "involontaria di una scheda possono far perdere il lavoro di mesi: per "
+                "questo è bene fare di tanto in tanto una copia di sicurezza dell'archivio, "
+                "meglio se su un disco esterno o su una chiavetta USB."),
+            QStringLiteral(
+                "La procedura guidata si apre dalla finestra dell'archivio dati personali "
+                "con il pulsante Backup e ripristino. Nella prima pagina si sceglie se creare una "
+                "copia di sicurezza o ripristinarne una, poi si preme Avanti."),
+            QStringLiteral(
+                "Per creare la copia scegliere la cartella di destinazione e fare clic su "
+                "Effettua backup. Il file di copia porta la data del giorno, per esempio "
+                "Backup_Contatti_5_3_2024.bkc; se nella cartella esiste già una copia fatta "
+                "lo stesso giorno, il programma chiede se sostituirla."),
+            QStringLiteral(
+                "Per ripristinare una copia scegliere il file di backup, con estensione "
+                ".bkc, e fare clic su Effettua ripristino. Dopo la conferma il file scelto "
+                "prende il posto dell'archivio in uso: le schede inserite o modificate dopo "
+                "la data della copia vanno perse."),
+        }};
 }
 
 HelpTopic vatTopic() {
-    return {QStringLiteral("Controllo del numero di partita IVA"),
-            {
-                QStringLiteral(
-                    "Il controllo si raggiunge dalla finestra dell'archivio dati personali: il "
-                    "pulsante accanto alla casella Partita IVA apre questa finestra con il "
-                    "numero della scheda visualizzata già inserito. Si può anche digitare un "
-                    "numero qualsiasi: la casella accetta soltanto cifre, fino a 11."),
-                QStringLiteral(
-                    "Per eseguire il controllo premere il pulsante di controllo oppure il tasto "
-                    "Invio. Il programma comunica se il numero è esatto e, in questo caso, quale "
-                    "ufficio lo ha rilasciato; altrimenti lo segnala come errato. Il controllo "
-                    "non modifica la scheda in archivio."),
-                QStringLiteral(
-                    "L'icona a destra della casella copia il numero negli Appunti, da cui lo si "
-                    "può incollare in qualsiasi altro programma; l'icona del foglio bianco a "
-                    "sinistra svuota la casella per un nuovo controllo."),
-                HelpTopics::vatSectionHeading(),
-                QStringLiteral(
-                    "Il numero di partita IVA viene attribuito a chi avvia un'impresa, un'arte o "
-                    "una professione, con la dichiarazione di inizio attività presentata "
-                    "all'ufficio competente, e resta lo stesso per tutta la durata "
-                    "dell'attività."),
-                QStringLiteral(
-                    "Il numero è composto da 11 cifre: le prime sette sono il numero progressivo "
-                    "del contribuente; le tre successive, dall'ottava alla decima, sono il codice "
-                    "dell'ufficio provinciale che ha rilasciato il numero, per esempio 001 per "
-                    "Torino o 096 per Monza; l'undicesima è la cifra di controllo."),
-                QStringLiteral(
-                    "La cifra di controllo si ricava dalle prime dieci: si sommano le cifre di "
-                    "posto dispari; ogni cifra di posto pari si raddoppia e, se il doppio supera "
-                    "9, se ne sommano le due cifre; anche questi risultati si aggiungono al "
-                    "totale. La cifra di controllo è quanto manca al totale per arrivare alla "
-                    "decina successiva, 0 se il totale è già un multiplo di 10. Un numero con la "
-                    "cifra di controllo giusta ma con un codice d'ufficio inesistente è comunque "
-                    "errato."),
-            }};
+    return {
+        QStringLiteral("Controllo del numero di partita IVA"),
+        {
+            QStringLiteral(
+                "Il controllo si raggiunge dalla finestra dell'archivio dati personali: il "
+                "pulsante Controlla accanto alla casella Partita IVA apre questa finestra con il "
+                "numero della scheda visualizzata già inserito. Si può anche digitare un "
+                "numero qualsiasi: la casella accetta soltanto cifre, fino a 11."),
+            QStringLiteral(
+                "Per eseguire il controllo premere il pulsante di controllo oppure il tasto "
+                "Invio. Il programma comunica se il numero è esatto e, in questo caso, quale "
+                "ufficio lo ha rilasciato; altrimenti lo segnala come errato. Il controllo "
+                "non modifica la scheda in archivio."),
+            QStringLiteral(
+                "L'icona a destra della casella copia il numero negli Appunti, da cui lo si "
+                "può incollare in qualsiasi altro programma; l'icona del foglio bianco a "
+                "sinistra svuota la casella per un nuovo controllo."),
+            HelpTopics::vatSectionHeading(),
+            QStringLiteral(
+                "Il numero di partita IVA viene attribuito a chi avvia un'impresa, un'arte o "
+                "una professione, con la dichiarazione di inizio attività presentata "
+                "all'ufficio competente, e resta lo stesso per tutta la durata "
+                "dell'attività."),
+            QStringLiteral(
+                "Il numero è composto da 11 cifre: le prime sette sono il numero progressivo "
+                "del contribuente; le tre successive, dall'ottava alla decima, sono il codice "
+                "dell'ufficio provinciale che ha rilasciato il numero, per esempio 001 per "
+                "Torino o 096 per Monza; l'undicesima è la cifra di controllo."),
+            QStringLiteral(
+                "La cifra di controllo si ricava dalle prime dieci: si sommano le cifre di "
+                "posto dispari; ogni cifra di posto pari si raddoppia e, se il doppio supera "
+                "9, se ne sommano le due cifre; anche questi risultati si aggiungono al "
+                "totale. La cifra di controllo è quanto manca al totale per arrivare alla "
+                "decina successiva, 0 se il totale è già un multiplo di 10. Un numero con la "
+                "cifra di controllo giusta ma con un codice d'ufficio inesistente è comunque "
+                "errato."),
+        }};
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include "app/PrintWrappedText.h"
 
+#include <algorithm>
+
 #include "platform/PrinterPage.h"
 
 namespace {
+
+// Shorter than any line that fits on paper: measuring it whole costs less than searching.
+constexpr int kShortText = 512;
 
 bool isBreakPoint(QChar c) {
     return c == u' ' || c == u'\t';
@@ -35,19 +40,29 @@ QStringList PrintWrappedText::paragraphs(const QString &text) {
 
 int PrintWrappedText::longestFittingPrefix(const QString &text, double width,
                                            const Measure &measure) {
-    // Text width grows with every character, so the longest run that fits is found by
-    // halving; at least one character always goes on the line.
+    // Text width grows with every character. Doubling finds a run that no longer fits
+    // (never measuring much more than one line), halving then finds the longest one that
+    // does; at least one character always goes on the line.
+    const int size = int(text.size());
+    // A short text is measured whole first: most of the time it is a paragraph's last line.
+    if (size <= kShortText && measure(text) <= width) return size;
     int lo = 1;
-    int hi = int(text.size());
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
+    int hi = 1;
+    while (hi < size && measure(text.left(hi)) <= width) {
+        lo = hi;
+        hi = std::min(size, hi * 2);
+    }
+    if (hi == size && measure(text) <= width) return size;
+    // Here the first `lo` characters fit (or lo is 1) and the first `hi` do not.
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
         if (measure(text.left(mid)) <= width)
             lo = mid;
         else
-            hi = mid - 1;
+            hi = mid;
     }
     // Never split a surrogate pair.
-    if (lo < text.size() && text.at(lo - 1).isHighSurrogate()) lo = lo > 1 ? lo - 1 : lo + 1;
+    if (lo < size && text.at(lo - 1).isHighSurrogate()) lo = lo > 1 ? lo - 1 : lo + 1;
     return lo;
 }
 
@@ -69,12 +84,19 @@ QStringList PrintWrappedText::breakParagraph(const QString &paragraph, double wi
             }
         }
         QString line;
-        if (!overflowed && measure(rest) <= width)
-            line = rest;
-        else if (lastBreak >= 0)
+        if (overflowed && lastBreak >= 0) {
             line = rest.left(lastBreak + 1);
-        else
-            line = rest.left(longestFittingPrefix(rest, width, measure));
+        } else {
+            // No break point left over the line: the whole rest if it fits, else up to the
+            // last break point, else as many characters as fit.
+            const int fitting = longestFittingPrefix(rest, width, measure);
+            if (fitting == rest.size())
+                line = rest;
+            else if (lastBreak >= 0)
+                line = rest.left(lastBreak + 1);
+            else
+                line = rest.left(fitting);
+        }
         lines.append(line);
         rest = rest.mid(line.size());
         qsizetype blanks = 0;

@@ -10,6 +10,7 @@
 #include "app/widgets/Hub.h"
 #include "app/widgets/WindowRegistry.h"
 #include "archive/frmArchivio.h"
+#include "envelopes/frmLettera.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -231,6 +232,8 @@ private slots:
                                      << "Archiviazione dati personali";
         QTest::newRow("frmCalcIva") << "frmCalcIva"
                                     << "Controllo del numero di partita IVA";
+        QTest::newRow("frmLettera") << "frmLettera"
+                                    << "Compilazione e stampa indirizzi per buste";
     }
     void helpButtonsOpenTheirTopics() {
         QFETCH(QString, window);
@@ -242,6 +245,10 @@ private slots:
             auto *a = new frmArchivio;
             button = a->cmdGuida;
             w.reset(a);
+        } else if (window == QLatin1String("frmLettera")) {
+            auto *l = new frmLettera;
+            button = l->cmdImp;
+            w.reset(l);
         } else {
             auto *v = new frmCalcIva;
             button = v->cmdGuida;
