@@ -199,6 +199,15 @@ CardField CardLayout::previewField(ContactRecord::Field f) const {
     return out;
 }
 
+QList<CardLine> CardLayout::previewRules() const {
+    QList<CardLine> out = m_rules;
+    if (m_format == CardFormat::SmallLogo || m_format == CardFormat::SmallNoLogo) {
+        out[1].y1 -= 90;
+        out[1].y2 -= 90;
+    }
+    return out;
+}
+
 QSize CardLayout::previewSize() const {
     switch (m_format) {
         case CardFormat::SmallLogo:

@@ -67,6 +67,9 @@ public:
     // telephone and mobile boxes 45 twips higher and 240 twips high, and the e-mail box
     // 90 twips higher; everything else as on paper.
     CardField previewField(ContactRecord::Field f) const;
+    // The preview's two rules: as on paper, except that on the small previews the rule
+    // above the e-mail moves up with the e-mail box, by 90 twips.
+    QList<CardLine> previewRules() const;
     // The preview card's size in twips.
     QSize previewSize() const;
 

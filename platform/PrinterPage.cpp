@@ -25,6 +25,7 @@ void PrinterPage::reset() {
     m_font = PageFont();
     m_drawWidth = 1;
     m_docOpen = false;
+    m_docFailed = false;
     m_page = 1;
     m_error.clear();
 }
@@ -35,6 +36,7 @@ bool PrinterPage::selectPrinter(const QString &queueName) {
     m_currentPrinter = queueName;
     m_device = makeQueueDevice(queueName);
     m_docOpen = false;
+    m_docFailed = false;
     return true;
 }
 
@@ -53,6 +55,7 @@ void PrinterPage::setDevice(std::shared_ptr<PageDevice> device) {
     if (m_device && m_device != device) finishJob();
     m_device = std::move(device);
     m_docOpen = false;
+    m_docFailed = false;
 }
 
 PageDevice *PrinterPage::device() {
@@ -70,13 +73,17 @@ bool PrinterPage::finishJob() {
 
 bool PrinterPage::ensureDocument() {
     if (m_docOpen) return true;
+    // A document that could not start is not retried until its EndDoc.
+    if (m_docFailed) return false;
     PageDevice *d = device();
     if (!d) {
         m_error = QStringLiteral("Nessuna stampante installata");
+        m_docFailed = true;
         return false;
     }
     if (!d->beginDocument(m_orientation)) {
         m_error = d->errorString();
+        m_docFailed = true;
         return false;
     }
     m_docOpen = true;
@@ -193,6 +200,7 @@ void PrinterPage::newPage() {
 bool PrinterPage::endDoc() {
     m_currentX = 0;
     m_currentY = 0;
+    m_docFailed = false;
     if (!m_docOpen) return ok();
     m_docOpen = false;
     if (!m_device->endDocument()) {

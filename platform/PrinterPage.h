@@ -84,7 +84,10 @@ public:
     // False once a device operation failed since the last clearError().
     bool ok() const { return m_error.isEmpty(); }
     QString errorString() const { return m_error; }
-    void clearError() { m_error.clear(); }
+    void clearError() {
+        m_error.clear();
+        m_docFailed = false;
+    }
 
     // Back to the state of a program just started (for tests).
     void reset();
@@ -115,6 +118,7 @@ private:
     PageFont m_font;
     int m_drawWidth = 1;
     bool m_docOpen = false;
+    bool m_docFailed = false;
     int m_page = 1;
     QString m_error;
 };
