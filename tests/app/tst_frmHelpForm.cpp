@@ -12,6 +12,7 @@
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
+#include "exchange/frmBakClienti.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -235,6 +236,8 @@ private slots:
                                     << "Controllo del numero di partita IVA";
         QTest::newRow("frmBiglietti") << "frmBiglietti"
                                       << "Gestione biglietti da visita";
+        QTest::newRow("frmBakClienti") << "frmBakClienti"
+                                       << "Copia di sicurezza dei dati";
         QTest::newRow("frmLettera") << "frmLettera"
                                     << "Compilazione e stampa indirizzi per buste";
     }
@@ -251,6 +254,10 @@ private slots:
         } else if (window == QLatin1String("frmBiglietti")) {
             auto *b = new frmBiglietti;
             button = b->lblHelp;
+            w.reset(b);
+        } else if (window == QLatin1String("frmBakClienti")) {
+            auto *b = new frmBakClienti;
+            button = b->imgGuida;
             w.reset(b);
         } else if (window == QLatin1String("frmLettera")) {
             auto *l = new frmLettera;
