@@ -8,7 +8,9 @@
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
+#include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
+#include "exchange/widgets/ArchiveWindowExports.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
@@ -18,6 +20,14 @@ void registerWindows() {
     hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
     hub.registerAction(QStringLiteral("search"), [](QWidget *caller, const QString &tag) {
         frmTrovaContatto::openFor(caller, tag);
+    });
+    hub.registerAction(QStringLiteral("export-xlsx"),
+                       [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
+    hub.registerAction(QStringLiteral("export-doc"), [](QWidget *caller, const QString &) {
+        ArchiveWindowExports::exportDataSheet(qobject_cast<frmArchivio *>(caller));
+    });
+    hub.registerAction(QStringLiteral("backup"), [](QWidget *caller, const QString &) {
+        ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));
     });
 
     // Help topics, information and about windows.

@@ -23,7 +23,9 @@ export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 DISK=$WORK/disk
 mkdir -p "$DISK"
-SIZE_KB=768
+# Room for the archive, the backup of it made below and a full copy of the archive, so that
+# every change fits once the filling is removed.
+SIZE_KB=1024
 if ! mount -t tmpfs -o size=${SIZE_KB}k,mode=755 cartaflex-full "$DISK" 2>"$WORK/mount.err"; then
   echo "SKIP: a tmpfs cannot be mounted here: $(cat "$WORK/mount.err")"
   rm -rf "$WORK"
@@ -51,8 +53,9 @@ if has_command backup; then
 else
   echo "note: this build has no backup command; backup and restore on a full disk are skipped"
 fi
-# A second archive to restore from, kept outside the full disk.
-make_archive "$WORK/other.bkc" 10
+# A second archive to restore from, kept outside the full disk; larger than the most room
+# left below (24 pages), so that its copy cannot fit either.
+make_archive "$WORK/other.bkc" 120
 
 snapshot() { (cd "$DISK" && find . -path ./riempitivo -prune -o -print | sort && find . -type f ! -name riempitivo -exec sha256sum {} + | sort); }
 snapshot >"$WORK/before.txt"

@@ -1,0 +1,46 @@
+// backup, restore: the backup and restore wizard from the terminal.
+#include "archive/ArchiveStore.h"
+#include "cli/CliIo.h"
+#include "cli/CliRegistry.h"
+#include "exchange/BackupMessages.h"
+#include "exchange/BackupProcedure.h"
+
+namespace {
+
+int backup(const QStringList &args) {
+    QStringList rest = args;
+    const bool overwrite = rest.removeAll(QStringLiteral("--overwrite")) > 0;
+    if (rest.size() != 1 || rest.first().startsWith(QLatin1String("--")))
+        return CliIo::usage(QStringLiteral("backup vuole la cartella di destinazione"));
+    ArchiveStore store;
+    BackupProcedure procedure(store);
+    // The existing backup of today is replaced only when asked for.
+    procedure.confirm = [overwrite](const QString &text, const QString &) {
+        if (!overwrite) CliIo::err(text.section(QStringLiteral("\r\n"), 0, 0));
+        return overwrite;
+    };
+    store.recordCount();  // a missing archive is created empty, as the wizard's page does
+    switch (procedure.backup(rest.first())) {
+        case BackupProcedure::Outcome::Done:
+            CliIo::out(procedure.lastTarget());
+            return 0;
+        case BackupProcedure::Outcome::Declined:
+        case BackupProcedure::Outcome::Failed:
+            break;
+    }
+    return 1;
+}
+
+int restore(const QStringList &args) {
+    if (args.size() != 1) return CliIo::usage(QStringLiteral("restore vuole il file di backup"));
+    ArchiveStore store;
+    BackupProcedure procedure(store);
+    procedure.confirm = [](const QString &, const QString &) { return true; };
+    store.recordCount();
+    return procedure.restore(args.first()) == BackupProcedure::Outcome::Done ? 0 : 1;
+}
+
+const CliRegistry::Entry kBackup("backup", "backup CARTELLA [--overwrite]", backup);
+const CliRegistry::Entry kRestore("restore", "restore FILE", restore);
+
+}  // namespace

@@ -1,0 +1,165 @@
+#include "exchange/BackupProcedure.h"
+
+#include <QFileInfo>
+
+#include "archive/ArchiveLock.h"
+#include "archive/ArchiveStore.h"
+#include "exchange/BackupMessages.h"
+#include "platform/HourglassCursor.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+QString u8(const char *s) {
+    return QString::fromUtf8(s);
+}
+
+}  // namespace
+
+BackupProcedure::BackupProcedure(ArchiveStore &store, std::unique_ptr<BackupCopy> copier)
+    : m_store(store), m_copier(copier ? std::move(copier) : std::make_unique<BackupCopy>()) {
+    confirm = [](const QString &text, const QString &title) {
+        return Platform::instance().messageBox(text, title, MsgIcon::Question, MsgButtons::YesNo) ==
+               MsgAnswer::Yes;
+    };
+}
+
+BackupProcedure::~BackupProcedure() = default;
+
+QString BackupProcedure::backupFileName(const QDate &date) {
+    return QStringLiteral("Backup_Contatti_%1_%2_%3.bkc")
+        .arg(date.day())
+        .arg(date.month())
+        .arg(date.year());
+}
+
+QString BackupProcedure::backupPath(const QString &folder, const QDate &date) {
+    return ProgramFolder::join(folder, backupFileName(date));
+}
+
+QString BackupProcedure::sizeText(Kind kind) {
+    // A missing archive is created empty by counting its records.
+    const int counted = m_store.recordCount();
+    const int count = counted < 0 ? 0 : counted;
+    const QFileInfo info(m_store.archivePath());
+    const qint64 size = info.isFile() ? info.size() : 0;
+    if (kind == Kind::Backup)
+        return QStringLiteral(
+                   "L'archivio dati personali misura %1 byte e contiene %2 schede.\r\n\r\n"
+                   "Per eseguire il backup è necessario selezionare la cartella dove si "
+                   "vuole salvare la copia di sicurezza del file, dopodiché fare clic sul "
+                   "pulsante Effettua backup.")
+            .arg(size)
+            .arg(count);
+    return QStringLiteral(
+               "L'archivio dati personali attualmente in uso misura %1 byte e contiene %2 "
+               "schede.\r\n\r\nPer eseguire il ripristino di una copia di sicurezza "
+               "precedentemente salvata è necessario selezionare il file di backup con "
+               "estensione .bkc, dopodiché fare clic sul pulsante Effettua ripristino.")
+        .arg(size)
+        .arg(count);
+}
+
+QString BackupProcedure::failureLine(Kind kind, BackupCopy::Failure failure,
+                                     const QString &reason) {
+    const bool backup = kind == Kind::Backup;
+    switch (failure) {
+        case BackupCopy::Failure::DriveNotReady:
+            return u8(BackupMessages::kDriveNotReady);
+        case BackupCopy::Failure::AccessDenied:
+            return u8(backup ? BackupMessages::kBackupAccessDenied
+                             : BackupMessages::kRestoreAccessDenied);
+        case BackupCopy::Failure::PathNotFound:
+            return u8(backup ? BackupMessages::kBackupPathNotFound
+                             : BackupMessages::kRestorePathNotFound);
+        case BackupCopy::Failure::Other:
+        case BackupCopy::Failure::None:
+            break;
+    }
+    return reason;
+}
+
+QString BackupProcedure::failureText(Kind kind, BackupCopy::Failure failure,
+                                     const QString &reason) {
+    return u8(kind == Kind::Backup ? BackupMessages::kBackupFailedLine
+                                   : BackupMessages::kRestoreFailedLine) +
+           QStringLiteral("\r\n\r\n") + failureLine(kind, failure, reason);
+}
+
+void BackupProcedure::report(Kind kind) {
+    Platform::instance().messageBox(failureText(kind, m_copier->failure(), m_copier->reason()),
+                                    u8(kind == Kind::Backup ? BackupMessages::kBackupFailedTitle
+                                                            : BackupMessages::kRestoreFailedTitle),
+                                    MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
+                                              const QString &target) {
+    const bool backup = kind == Kind::Backup;
+    switch (m_copier->probe(target)) {
+        case BackupCopy::Presence::Present:
+            if (!confirm(u8(backup ? BackupMessages::kOverwriteBackupText
+                                   : BackupMessages::kOverwriteArchiveText),
+                         u8(backup ? BackupMessages::kOverwriteBackupTitle
+                                   : BackupMessages::kOverwriteArchiveTitle)))
+                return Outcome::Declined;
+            break;
+        case BackupCopy::Presence::Failed:
+            // Only the three classified conditions stop here; anything else (a file that
+            // cannot be read but may be replaced) is left to the copy.
+            if (m_copier->failure() != BackupCopy::Failure::Other) {
+                report(kind);
+                return Outcome::Failed;
+            }
+            break;
+        case BackupCopy::Presence::Missing:
+            break;
+    }
+    bool copied = false;
+    {
+        HourglassCursor hourglass;
+        if (backup) {
+            copied = m_copier->copy(source, target);
+        } else {
+            // A restore changes the archive: it holds the writers' lock, and its copy goes
+            // through Archivio.tmp as every change of the archive does, so that whatever an
+            // interrupted restore leaves is cleared by the next change.
+            ArchiveLock lock(target);
+            if (lock.acquire()) {
+                copied = m_copier->copy(
+                    source, target,
+                    m_store.archivePath(QString::fromLatin1(ArchiveStore::kTempName)));
+            } else if (lock.busy()) {
+                m_copier->setFailure(
+                    BackupCopy::Failure::Other,
+                    QString::fromUtf8(ArchiveLock::kBusyText).section(u'\r', 0, 0));
+            } else {
+                const bool writable = QFileInfo(m_store.folder()).isWritable();
+                m_copier->setFailure(
+                    writable ? BackupCopy::Failure::Other : BackupCopy::Failure::AccessDenied,
+                    lock.errorString());
+            }
+            if (copied && afterRestore) afterRestore();
+        }
+    }
+    if (!copied) {
+        report(kind);
+        return Outcome::Failed;
+    }
+    Platform::instance().messageBox(
+        u8(backup ? BackupMessages::kBackupDoneText : BackupMessages::kRestoreDoneText),
+        u8(backup ? BackupMessages::kBackupDoneTitle : BackupMessages::kRestoreDoneTitle),
+        MsgIcon::Information, MsgButtons::Ok);
+    return Outcome::Done;
+}
+
+BackupProcedure::Outcome BackupProcedure::backup(const QString &folder, const QDate &today) {
+    m_target = backupPath(folder, today);
+    return run(Kind::Backup, m_store.archivePath(), m_target);
+}
+
+BackupProcedure::Outcome BackupProcedure::restore(const QString &backupFile) {
+    m_target = m_store.archivePath();
+    return run(Kind::Restore, backupFile, m_target);
+}

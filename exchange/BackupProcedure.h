@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "exchange/BackupCopy.h"
+
+class ArchiveStore;
+
+// The backup and the restore of the archive as the wizard performs them: the existence
+// test and its question, the copy under the hourglass, and the messages of success and
+// of failure. A backup file is a byte-for-byte copy of Contatti.edb.
+class BackupProcedure {
+public:
+    enum class Outcome { Done, Declined, Failed };
+    enum class Kind { Backup, Restore };
+
+    // The archive of `store`'s folder; the copier can be replaced (tests).
+    explicit BackupProcedure(ArchiveStore &store, std::unique_ptr<BackupCopy> copier = nullptr);
+    ~BackupProcedure();
+
+    // "Backup_Contatti_5_3_2024.bkc": day and month without leading zeros.
+    static QString backupFileName(const QDate &date);
+    // The backup file of that day in the folder (no doubled separator at the root).
+    static QString backupPath(const QString &folder, const QDate &date);
+
+    // The size text of the second page, from the archive's length and record count.
+    QString sizeText(Kind kind);
+
+    // The question before replacing a file: returns true to go on. By default a Yes/No
+    // message box, where only Yes goes on.
+    std::function<bool(const QString &text, const QString &title)> confirm;
+    // Run after a restore has replaced the archive, before the success message.
+    std::function<void()> afterRestore;
+
+    Outcome backup(const QString &folder, const QDate &today = QDate::currentDate());
+    Outcome restore(const QString &backupFile);
+
+    // The destination of the last backup.
+    QString lastTarget() const { return m_target; }
+
+    // The second line of a failure message.
+    static QString failureLine(Kind kind, BackupCopy::Failure failure, const QString &reason);
+    static QString failureText(Kind kind, BackupCopy::Failure failure, const QString &reason);
+
+private:
+    Outcome run(Kind kind, const QString &source, const QString &target);
+    void report(Kind kind);
+
+    ArchiveStore &m_store;
+    std::unique_ptr<BackupCopy> m_copier;
+    QString m_target;
+};

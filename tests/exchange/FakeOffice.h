@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+// A PATH of the test's own for its lifetime: with a stand-in LibreOffice launcher that
+// does nothing, or with no office program at all.
+class FakeOffice {
+public:
+    explicit FakeOffice(bool installed) : m_saved(qgetenv("PATH")) {
+        qputenv("PATH", QFile::encodeName(m_dir.path()));
+        if (installed) {
+            QFile f(m_dir.path() + QStringLiteral("/soffice"));
+            f.open(QIODevice::WriteOnly);
+            f.write("#!/bin/sh\nexit 0\n");
+            f.close();
+            f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+    }
+    ~FakeOffice() { qputenv("PATH", m_saved); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};

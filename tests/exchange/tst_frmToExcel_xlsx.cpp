@@ -1,0 +1,142 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+#include "FakeOffice.h"
+#include "ZipReader.h"
+#include "archive/ArchiveStore.h"
+#include "exchange/ExportMessages.h"
+#include "exchange/frmToExcel.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+void addContacts(int n) {
+    ArchiveStore store;
+    for (int i = 1; i <= n; ++i) {
+        ContactRecord r;
+        r.setValue(ContactRecord::Titolo, QStringLiteral("Contatto %1").arg(i));
+        r.setValue(ContactRecord::Iva, QStringLiteral("0000000000%1").arg(i % 10));
+        store.appendRecord(r);
+    }
+}
+
+QList<QWidget *> progressWidgets(frmToExcel &w) {
+    return {w.lblAttendere, w.lblExport01, w.txtEsportati, w.lblTotale, w.prgEsportati};
+}
+
+}  // namespace
+
+class TestFrmToExcel : public QObject {
+    Q_OBJECT
+private slots:
+    void opensInWaitingState();
+    void noSpreadsheetProgram();
+    void exportsArchiveAndOpensNewDocument_data();
+    void exportsArchiveAndOpensNewDocument();
+    void unreadableArchiveUnloadsWithoutOpening();
+    void looksRight();
+};
+
+void TestFrmToExcel::opensInWaitingState() {
+    TestEnvironment env;
+    frmToExcel w;
+    QCOMPARE(w.windowTitle(), QStringLiteral(" Esporta archivio in foglio di MS Excel"));
+    QCOMPARE(w.cmdEsporta->text(), QStringLiteral("Esporta"));
+    QVERIFY(w.cmdEsporta->isEnabled());
+    QCOMPARE(w.lblInfo01->text(), QStringLiteral("Fare clic sul pulsante in calce per esportare "
+                                                 "l'archivio in un foglio di Microsoft Excel."));
+    for (QWidget *p : progressWidgets(w)) QVERIFY2(p->isHidden(), qPrintable(p->objectName()));
+    QCOMPARE(w.txtEsportati->text(), QStringLiteral("0"));
+    QCOMPARE(w.lblTotale->text(), QStringLiteral("di 0 record."));
+    QCOMPARE(w.lblAttendere->text(), QStringLiteral("Esportazione dati in corso. Attendere..."));
+}
+
+void TestFrmToExcel::noSpreadsheetProgram() {
+    TestEnvironment env;
+    FakeOffice office(false);
+    addContacts(2);
+    frmToExcel w;
+    w.cmdEsporta->click();
+    QCOMPARE(env.platform().messages.size(), 1);
+    const auto &m = env.platform().messages.first();
+    QCOMPARE(m.text,
+             QStringLiteral("L'applicativo Microsoft Excel non è installato su questo computer."));
+    QCOMPARE(m.title, QStringLiteral("Impossibile esportare in Microsoft Excel"));
+    QCOMPARE(m.icon, MsgIcon::Critical);
+    QCOMPARE(m.buttons, MsgButtons::Ok);
+    // The window stays as it was.
+    QCOMPARE(w.result(), int(QDialog::Rejected));
+    QVERIFY(w.cmdEsporta->isEnabled());
+    QVERIFY(w.lblAttendere->isHidden());
+    QVERIFY(w.exportedFile().isEmpty());
+    QVERIFY(env.platform().startedPrograms.isEmpty());
+}
+
+void TestFrmToExcel::exportsArchiveAndOpensNewDocument_data() {
+    QTest::addColumn<int>("records");
+    QTest::newRow("empty archive") << 0;
+    QTest::newRow("three records") << 3;
+    QTest::newRow("more than one read block") << 1500;
+}
+
+void TestFrmToExcel::exportsArchiveAndOpensNewDocument() {
+    QFETCH(int, records);
+    TestEnvironment env;
+    FakeOffice office(true);
+    addContacts(records);
+    frmToExcel w;
+    w.cmdEsporta->click();
+    QVERIFY(env.platform().messages.isEmpty());
+    QVERIFY(!w.cmdEsporta->isEnabled());
+    for (QWidget *p : progressWidgets(w)) QVERIFY2(!p->isHidden(), qPrintable(p->objectName()));
+    QCOMPARE(w.lblTotale->text(), QStringLiteral("di %1 record.").arg(records));
+    QCOMPARE(w.txtEsportati->text(), QString::number(records));
+    QCOMPARE(w.prgEsportati->value(), records);
+    QCOMPARE(env.platform().busyShown, 1);
+    QCOMPARE(env.platform().busyDepth, 0);
+    // The window unloads itself.
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+
+    const QString file = w.exportedFile();
+    QVERIFY(QFileInfo(file).isFile());
+    QVERIFY(!file.startsWith(env.folder()));  // nothing is written into the program folder
+    QCOMPARE(env.platform().startedPrograms.size(), 1);
+    QCOMPARE(env.platform().startedPrograms.first().mid(1),
+             (QStringList{QStringLiteral("-n"), file}));
+    const QByteArray sheet = ZipReader::member(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    QCOMPARE(sheet.count("<row "), records + 1);
+    if (records > 0) QVERIFY(sheet.contains("<t>Contatto " + QByteArray::number(records) + "</t>"));
+    QDir(QFileInfo(file).absolutePath()).removeRecursively();
+}
+
+void TestFrmToExcel::unreadableArchiveUnloadsWithoutOpening() {
+    TestEnvironment env;
+    FakeOffice office(true);
+    QVERIFY(QDir().mkdir(env.file(QStringLiteral("Contatti.edb"))));
+    frmToExcel w;
+    w.cmdEsporta->click();
+    // Failures of the export are not reported; nothing is opened and the window goes.
+    QVERIFY(env.platform().messages.isEmpty());
+    QVERIFY(env.platform().startedPrograms.isEmpty());
+    QCOMPARE(w.lblTotale->text(), QStringLiteral("di 0 record."));
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(env.platform().busyDepth, 0);
+}
+
+void TestFrmToExcel::looksRight() {
+    TestEnvironment env;
+    frmToExcel w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage waiting = w.grab().toImage();
+    QVERIFY(!waiting.isNull());
+    const QString out = qEnvironmentVariable("CARTAFLEX_GRAB_DIR");
+    if (!out.isEmpty()) waiting.save(out + QStringLiteral("/frmToExcel.png"));
+    // Every control lies inside the window.
+    for (QWidget *c : w.findChildren<QWidget *>())
+        if (!c->isHidden()) QVERIFY2(w.rect().contains(c->geometry()), qPrintable(c->objectName()));
+}
+
+QTEST_MAIN(TestFrmToExcel)
+#include "tst_frmToExcel_xlsx.moc"
