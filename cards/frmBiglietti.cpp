@@ -643,7 +643,7 @@ void frmBiglietti::cmdStampa01_Click() {
     frmMyPrinterListening dialog(this);
     dialog.lblMemory->setText(CardFormats::tag(*format));
     dialog.lblInfo->setText(CardFormats::printDialogInfo(*format));
-    if (dialog.loaded()) dialog.exec();
+    dialog.exec();
 }
 
 void frmBiglietti::imgStampa_Click() {

@@ -32,8 +32,6 @@ public:
     QLabel *lblMemory;
     QLabel *imgPrinter;
 
-    // False when loading found no printer at all and closed the dialog.
-    bool loaded() const { return m_loaded; }
     // The spinner's value as the pages box shows it (the upper arrow increases it).
     int spinnerValue() const;
     // Moves the spinner one step up (+1) or down (−1), as its arrows do.
@@ -60,5 +58,4 @@ private:
     void PrintCardJob();
 
     frmBiglietti *m_composer;
-    bool m_loaded = true;
 };

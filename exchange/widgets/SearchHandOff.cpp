@@ -3,6 +3,7 @@
 #include "app/widgets/Hub.h"
 #include "archive/PositionLabel.h"
 #include "archive/frmArchivio.h"
+#include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/OriginTag.h"
 
@@ -43,6 +44,16 @@ void toArchive(frmArchivio *w, const ContactRecord &r, int number) {
         const QString path = ContactRecord::trimBlanks(paths[i]->text());
         if (!path.isEmpty()) w->loadLogo(pictures[i], path);
     }
+    w->lblPosizione->setText(PositionLabel::text(number));
+}
+
+// All four formats of the card composer: the blank logo first, so that a contact
+// without a logo (or whose logo file fails) never keeps the previous contact's; then
+// the contact's logos and texts with their prefixes; it then shows record `number`.
+void toCards(frmBiglietti *w, const ContactRecord &r, int number) {
+    const QImage blank = w->picNuovo->pixmap().toImage();
+    for (int index : {0, 2, 3}) w->setLogoPicture(index, blank);
+    w->FillCardsFromRecord(r);
     w->lblPosizione->setText(PositionLabel::text(number));
 }
 
@@ -87,6 +98,8 @@ void SearchHandOff::deliver(const QString &tag, const ContactRecord &record, int
             if (auto *w = receivingWindow<frmLettera>(receiver)) toRecipient(w, record);
             break;
         case OriginTag::Biglietti:
+            if (auto *w = receivingWindow<frmBiglietti>(receiver)) toCards(w, record, number);
+            break;
         case OriginTag::None:
             break;
     }

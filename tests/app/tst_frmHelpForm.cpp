@@ -10,7 +10,9 @@
 #include "app/widgets/Hub.h"
 #include "app/widgets/WindowRegistry.h"
 #include "archive/frmArchivio.h"
+#include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
+#include "exchange/frmBakClienti.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -232,6 +234,10 @@ private slots:
                                      << "Archiviazione dati personali";
         QTest::newRow("frmCalcIva") << "frmCalcIva"
                                     << "Controllo del numero di partita IVA";
+        QTest::newRow("frmBiglietti") << "frmBiglietti"
+                                      << "Gestione biglietti da visita";
+        QTest::newRow("frmBakClienti") << "frmBakClienti"
+                                       << "Copia di sicurezza dei dati";
         QTest::newRow("frmLettera") << "frmLettera"
                                     << "Compilazione e stampa indirizzi per buste";
     }
@@ -240,11 +246,19 @@ private slots:
         QFETCH(QString, title);
         TestEnvironment env;
         std::unique_ptr<QWidget> w;
-        QAbstractButton *button = nullptr;
+        QWidget *button = nullptr;
         if (window == QLatin1String("frmArchivio")) {
             auto *a = new frmArchivio;
             button = a->cmdGuida;
             w.reset(a);
+        } else if (window == QLatin1String("frmBiglietti")) {
+            auto *b = new frmBiglietti;
+            button = b->lblHelp;
+            w.reset(b);
+        } else if (window == QLatin1String("frmBakClienti")) {
+            auto *b = new frmBakClienti;
+            button = b->imgGuida;
+            w.reset(b);
         } else if (window == QLatin1String("frmLettera")) {
             auto *l = new frmLettera;
             button = l->cmdImp;
@@ -262,7 +276,7 @@ private slots:
             shown = help->lblTitolo->text();
             parent = help->parentWidget();
         });
-        QTest::mouseClick(button, Qt::LeftButton);
+        pressAndRelease(button);
         QCOMPARE(shown, title);
         QCOMPARE(parent, w.get());
         w->hide();

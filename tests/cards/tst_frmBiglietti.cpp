@@ -2,11 +2,14 @@
 // printing through the print dialog onto the recording device.
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "app/frmMenu.h"
 #include "app/widgets/Hub.h"
+#include "app/widgets/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardPicture.h"
@@ -288,6 +291,44 @@ private slots:
         QCOMPARE(m->title, QStringLiteral("Attenzione: nessun formato selezionato"));
         QCOMPARE(m->icon, MsgIcon::Exclamation);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void searchAndHelpThroughTheHub() {
+        TestEnvironment env;
+        QStringList calls;
+        Hub::instance().registerAction(QStringLiteral("search"),
+                                       [&](QWidget *caller, const QString &arg) {
+                                           QCOMPARE(caller, w.get());
+                                           calls << QStringLiteral("search:") + arg;
+                                       });
+        Hub::instance().registerAction(QStringLiteral("help"), [&](QWidget *, const QString &arg) {
+            calls << QStringLiteral("help:") + arg;
+        });
+        open();
+        QVERIFY(w->cmdTrova->isEnabled());
+        QVERIFY(w->lblHelp->isEnabled());
+        w->cmdTrova->click();
+        click(w->imgTrova);
+        click(w->lblHelp);
+        QCOMPARE(calls, (QStringList{QStringLiteral("search:biglietti"),
+                                     QStringLiteral("search:biglietti"),
+                                     QStringLiteral("help:biglietti")}));
+    }
+
+    void programStartsOnTheComposer() {
+        TestEnvironment env;
+        registerWindows();
+        QWidget *first = Hub::instance().start();
+        QVERIFY(qobject_cast<frmBiglietti *>(first));
+        QPointer<QWidget> composer = first;
+        click(qobject_cast<frmBiglietti *>(first)->lblEsci);
+        QTRY_VERIFY(!composer);  // released
+        auto *menu = Hub::instance().currentAs<frmMenu>();
+        QVERIFY(menu);
+        QVERIFY(menu->cmdBiglietti->isEnabled());
+        menu->cmdBiglietti->click();
+        QVERIFY(Hub::instance().currentAs<frmBiglietti>());
+        Hub::instance().reset();
     }
 
     void printingThroughTheDialog() {

@@ -160,7 +160,8 @@ void TestEnvelopeLogic::colour_data() {
     QTest::newRow("blanks") << " 32768 " << true << QColor(0, 128, 0);
     QTest::newRow("letters are black") << "rosso" << false << QColor(Qt::black);
     QTest::newRow("beyond 32 bits is black") << "99999999999" << false << QColor(Qt::black);
-    QTest::newRow("leading number, as the archive reads it") << "12abc" << false << QColor(12, 0, 0);
+    QTest::newRow("leading number, as the archive reads it")
+        << "12abc" << false << QColor(12, 0, 0);
 }
 
 void TestEnvelopeLogic::colour() {

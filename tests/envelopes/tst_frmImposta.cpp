@@ -58,7 +58,8 @@ private slots:
     void cancelChangesNothing();
     void topSignFallsBackToPlus();
     void nothingIsValidated();
-    void readOnlyFolderStillUpdatesTheComposer();
+    void unwritableSettingsStillUpdateTheComposer();
+    void reachesTheComposerOpenInTheHub();
     void screenshot();
 
 private:
@@ -246,17 +247,33 @@ void TestFrmImposta::nothingIsValidated() {
     QCOMPARE(composer.lblValSin->text(), QStringLiteral("ab,0"));
 }
 
-void TestFrmImposta::readOnlyFolderStillUpdatesTheComposer() {
+void TestFrmImposta::unwritableSettingsStillUpdateTheComposer() {
     frmLettera composer;
-    QFile::setPermissions(m_env->folder(), QFile::ReadOwner | QFile::ExeOwner);
+    // Cartaflex.ini is a folder: no write can succeed, whoever runs the test.
+    QVERIFY(QDir(m_env->folder()).mkdir(QStringLiteral("Cartaflex.ini")));
     frmImposta w(&composer);
     w.optOrizzontale->setChecked(true);
     w.txtCmSup->setText(QStringLiteral("2"));
     w.cmdApplica->click();
-    QFile::setPermissions(m_env->folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!SettingsFile().write(QStringLiteral("Mittente"), QStringLiteral("x"),
+                                  QStringLiteral("y")));
     QCOMPARE(composer.lblValSup->text(), QStringLiteral("+2,0"));
     QCOMPARE(composer.lblOrientamento->text(), QStringLiteral("Orizzontale"));
     QVERIFY(m_env->platform().messages.isEmpty());
+}
+
+void TestFrmImposta::reachesTheComposerOpenInTheHub() {
+    Hub::instance().registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
+    Hub::instance().open(Hub::Main::Envelopes);
+    auto *composer = Hub::instance().currentAs<frmLettera>();
+    QVERIFY(composer);
+    frmImposta w;
+    w.txtCmSinD->setText(QStringLiteral("3"));
+    w.optOrizzontale->setChecked(true);
+    w.cmdApplica->click();
+    QCOMPARE(composer->lblValSinD->text(), QStringLiteral("3,0"));
+    QCOMPARE(composer->lblOrientamento->text(), QStringLiteral("Orizzontale"));
+    composer->close();
 }
 
 void TestFrmImposta::screenshot() {

@@ -44,6 +44,7 @@ private slots:
     void savedLogoAndSenderComeBack();
     void clearingTheSenderAndClosing();
     void clearingTheRecipient();
+    void closingWhenTheLogoCannotBeWritten();
     void browsing_data();
     void browsing();
     void browsingAnEmptyArchive();
@@ -185,6 +186,24 @@ void TestFrmLettera::clearingTheSenderAndClosing() {
     QVERIFY(!saved.isNull());
     QCOMPARE(saved.pixelColor(40, 45), QColor(Qt::white));
     QCOMPARE(saved.pixelColor(0, 0), QColor(Qt::white));
+}
+
+void TestFrmLettera::closingWhenTheLogoCannotBeWritten() {
+    // Logo.bmp is a folder: it cannot be read as a picture nor replaced by one.
+    QVERIFY(QDir(m_env->folder()).mkdir(QStringLiteral("Logo.bmp")));
+    TestEnvironment::writeBytes(m_env->file(QStringLiteral("Cartaflex.ini")),
+                                "[Mittente]\nTitolo=Studio Rossi\n");
+    {
+        frmLettera w;
+        QCOMPARE(frmLettera::pictureOf(w.picLogo[0]), SenderLogo::designPicture());
+        QCOMPARE(w.txtTitolo[0]->text(), QStringLiteral("Studio Rossi"));
+        w.txtTitolo[0]->setText(QStringLiteral("Studio Bianchi"));
+        QVERIFY(w.close());
+    }
+    QVERIFY(QFileInfo(m_env->file(QStringLiteral("Logo.bmp"))).isDir());
+    QCOMPARE(ini(QStringLiteral("Mittente"), QStringLiteral("Titolo")),
+             QStringLiteral("Studio Bianchi"));
+    QVERIFY(m_env->platform().messages.isEmpty());
 }
 
 void TestFrmLettera::clearingTheRecipient() {
