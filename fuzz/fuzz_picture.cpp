@@ -1,13 +1,15 @@
 // Logo loading on arbitrary bytes given as a picture file: a picture within the limits
 // or the null image, never a crash, a hang or an allocation beyond the limits.
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "fuzz/FuzzCheck.h"
 #include "platform/PictureLoader.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    // The picture formats come as plugins, found through the application.
-    static QCoreApplication app(*argc, *argv);
+    // The picture formats come as plugins, found through the application; a picture
+    // with text (SVG) needs the fonts of a GUI application, as in the program.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
     return 0;
 }
 
