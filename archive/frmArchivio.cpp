@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -16,6 +15,7 @@
 #include "exchange/MailtoBuilder.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
+#include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "vat/DigitKeys.h"
@@ -391,9 +391,7 @@ void frmArchivio::blankLogo(QLabel *box) {
 }
 
 bool frmArchivio::loadLogo(QLabel *box, const QString &path) {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
+    const QImage image = PictureLoader::load(path);
     if (image.isNull()) {
         blankLogo(box);
         return false;

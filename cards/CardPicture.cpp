@@ -1,11 +1,11 @@
 #include "cards/CardPicture.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 
 #include "cards/CardLayout.h"
 #include "platform/Artwork.h"
+#include "platform/PictureLoader.h"
 #include "platform/PrinterPage.h"
 
 // The core library's pictures live in a static library: make sure they are registered.
@@ -46,9 +46,7 @@ bool isBlank(const QImage &picture) {
 
 std::optional<QImage> load(const QString &path) {
     if (path.isEmpty()) return std::nullopt;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
+    QImage image = PictureLoader::load(path);
     if (image.isNull()) return std::nullopt;
     return image;
 }

@@ -1,11 +1,11 @@
 #include "envelopes/SenderLogo.h"
 
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
 
 #include "envelopes/EnvelopeArt.h"
+#include "platform/PictureLoader.h"
 #include "platform/ProgramFolder.h"
 
 QImage SenderLogo::designPicture() {
@@ -20,10 +20,7 @@ QImage SenderLogo::blankPicture() {
 
 QImage SenderLogo::load(const QString &path) {
     if (path.isEmpty()) return QImage();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    return image;
+    return PictureLoader::load(path);
 }
 
 bool SenderLogo::save(const QImage &image, const QString &path) {

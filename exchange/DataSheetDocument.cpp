@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "archive/ContactRecord.h"
+#include "platform/PictureLoader.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ QTextBlockFormat blockFormat(Qt::Alignment alignment) {
 // into the document as they are, so the embedded picture is the user's file itself.
 QByteArray pictureBytes(const QString &file, QSize *size) {
     if (file.isEmpty()) return QByteArray();
+    // Only a regular file of a logo's size is read: never a pipe, a device or a huge file.
+    if (PictureLoader::load(file).isNull()) return QByteArray();
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return QByteArray();
     const QByteArray bytes = f.readAll();
