@@ -8,10 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes = fuzzBytes(data, size);
-    // Key, a zero byte, then the searched field (Windows-1252, as in the archive).
+    // Key, a zero byte, then the searched field (Windows-1252, as in the archive, where no
+    // field is wider than 255 bytes: the matcher looks at no more).
     const qsizetype cut = bytes.indexOf('\0');
     const QByteArray keyBytes = cut < 0 ? bytes : bytes.left(cut);
-    const QByteArray fieldBytes = cut < 0 ? QByteArray() : bytes.mid(cut + 1);
+    const QByteArray fieldBytes = cut < 0 ? QByteArray() : bytes.mid(cut + 1).left(255);
     const QString key = Cp1252Codec::decode(keyBytes.constData(), keyBytes.size());
     const QString field = Cp1252Codec::decode(fieldBytes.constData(), fieldBytes.size());
 
