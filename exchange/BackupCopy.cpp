@@ -127,7 +127,8 @@ bool BackupCopy::copy(const QString &source, const QString &target, const QStrin
     m_reason.clear();
 
     Descriptor in;
-    in.fd = ::open(native(source).constData(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting: a pipe with no writer would otherwise block for ever.
+    in.fd = ::open(native(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in.fd < 0) {
         const int error = errno;
         // A missing source is no fault of the destination.
@@ -138,6 +139,10 @@ bool BackupCopy::copy(const QString &source, const QString &target, const QStrin
     struct stat sourceInfo {};
     if (::fstat(in.fd, &sourceInfo) != 0) return fail(errno);
     if (S_ISDIR(sourceInfo.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(sourceInfo.st_mode))
+        return failWith(Failure::Other,
+                        QStringLiteral("Il file da copiare non è un file regolare."));
+    ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
 
     // A destination protected against writing is refused, even where the folder would
     // let the rename replace it.
