@@ -9,27 +9,12 @@
 #include "archive/ArchiveStore.h"
 #include "cards/frmBiglietti.h"
 #include "exchange/frmTrovaContatto.h"
+#include "support/HandOffContacts.h"
 #include "support/TestEnvironment.h"
 
 namespace {
 
 using F = ContactRecord::Field;
-
-bool writePicture(const QString &path, const QColor &colour) {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    return image.save(path);
-}
-
-ContactRecord fullContact(const QString &name, const QString &tag) {
-    ContactRecord r;
-    const char *const prefixes[] = {"",     "Spec ", "Via ",  "Citta ", "",    "Tel ",
-                                    "Fax ", "Cel ",  "mail@", "Info ",  "www."};
-    for (int f = 1; f < 11; ++f) r.setValue(F(f), QString::fromLatin1(prefixes[f]) + tag);
-    r.setValue(F::Titolo, name);
-    r.setValue(F::Iva, QStringLiteral("0123456789") + tag.right(1));
-    return r;
-}
 
 void chooseLine(frmTrovaContatto &s, int row) {
     s.cboCriterio->setCurrentIndex(0);
@@ -71,8 +56,9 @@ private slots:
 
     void everyFormatReceivesItsBoxesWithPrefixes() {
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Primo"), QStringLiteral("1")));
-        store.appendRecord(fullContact(QStringLiteral("Studio Rossi"), QStringLiteral("2")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Primo"), QStringLiteral("1")));
+        store.appendRecord(
+            HandOffContacts::full(QStringLiteral("Studio Rossi"), QStringLiteral("2")));
         frmBiglietti w;
         handOff(w, 1);
         struct Expect {
@@ -82,7 +68,7 @@ private slots:
         };
         const Expect expected[] = {
             {w.txtTitolo.data(), "Studio Rossi", {true, true, true, true}},
-            {w.txtSottotitolo.data(), "Spec 2", {true, true, true, true}},
+            {w.txtSottotitolo.data(), "Ramo 2", {true, true, true, true}},
             {w.txtIndirizzo.data(), "Via 2", {true, true, true, true}},
             {w.txtCitta.data(), "Citta 2", {true, true, true, true}},
             {w.txtIva.data(), "P.IVA 01234567892", {true, true, true, true}},
@@ -126,20 +112,22 @@ private slots:
     void logosLoadOrStayBlank() {
         const QString red = env->file(QStringLiteral("rosso.png"));
         const QString blue = env->file(QStringLiteral("blu.png"));
-        QVERIFY(writePicture(red, Qt::red));
-        QVERIFY(writePicture(blue, Qt::blue));
+        QVERIFY(HandOffContacts::writePicture(red, Qt::red, QSize(40, 30)));
+        QVERIFY(HandOffContacts::writePicture(blue, Qt::blue, QSize(40, 30)));
         ArchiveStore store(env->folder());
-        ContactRecord all = fullContact(QStringLiteral("Con loghi"), QStringLiteral("1"));
+        ContactRecord all = HandOffContacts::full(QStringLiteral("Con loghi"), QStringLiteral("1"));
         all.setValue(F::Logo01, red);
         all.setValue(F::Logo02, blue);
         all.setValue(F::Logo03, red);
         store.appendRecord(all);
-        ContactRecord missing = fullContact(QStringLiteral("Logo sparito"), QStringLiteral("2"));
+        ContactRecord missing =
+            HandOffContacts::full(QStringLiteral("Logo sparito"), QStringLiteral("2"));
         missing.setValue(F::Logo01, blue);
         missing.setValue(F::Logo02, env->file(QStringLiteral("non-esiste.png")));
         missing.setValue(F::Logo03, blue);
         store.appendRecord(missing);
-        store.appendRecord(fullContact(QStringLiteral("Senza loghi"), QStringLiteral("3")));
+        store.appendRecord(
+            HandOffContacts::full(QStringLiteral("Senza loghi"), QStringLiteral("3")));
 
         frmBiglietti w;
         handOff(w, 0);
@@ -162,7 +150,7 @@ private slots:
         ArchiveStore store(env->folder());
         for (int i = 1; i <= 8; ++i)
             store.appendRecord(
-                fullContact(QStringLiteral("Contatto %1").arg(i), QString::number(i)));
+                HandOffContacts::full(QStringLiteral("Contatto %1").arg(i), QString::number(i)));
         frmBiglietti w;
         handOff(w, 6);
         QCOMPARE(w.lblPosizione->text(), QStringLiteral(" 7"));
@@ -174,7 +162,7 @@ private slots:
     void searchButtonOpensTheSearchWithItsTag() {
         registerWindows();
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Uno"), QStringLiteral("1")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Uno"), QStringLiteral("1")));
         frmBiglietti w;
         w.show();
         QVERIFY(w.cmdTrova->isEnabled());

@@ -9,26 +9,10 @@
 #include "archive/ArchiveStore.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmTrovaContatto.h"
+#include "support/HandOffContacts.h"
 #include "support/TestEnvironment.h"
 
 namespace {
-
-bool writePicture(const QString &path, const QColor &colour) {
-    QImage image(16, 12, QImage::Format_RGB32);
-    image.fill(colour);
-    return image.save(path);
-}
-
-ContactRecord fullContact(const QString &name, const QString &tag) {
-    ContactRecord r;
-    const char *const prefixes[] = {"",     "Spec ", "Via ",  "Citta ", "",    "Tel ",
-                                    "Fax ", "Cel ",  "mail@", "Info ",  "www."};
-    for (int f = 1; f < 11; ++f)
-        r.setValue(ContactRecord::Field(f), QString::fromLatin1(prefixes[f]) + tag);
-    r.setValue(ContactRecord::Titolo, name);
-    r.setValue(ContactRecord::Iva, QStringLiteral("0123456789") + tag.right(1));
-    return r;
-}
 
 void chooseLine(frmTrovaContatto &s, int row) {
     s.cboCriterio->setCurrentIndex(0);
@@ -68,12 +52,14 @@ private slots:
 
     void senderReceivesEightLinesAndTheLogo() {
         const QString good = env->file(QStringLiteral("logo.png"));
-        QVERIFY(writePicture(good, Qt::green));
+        QVERIFY(HandOffContacts::writePicture(good, Qt::green));
         ArchiveStore store(env->folder());
-        ContactRecord a = fullContact(QStringLiteral("Mittente Uno"), QStringLiteral("1"));
+        ContactRecord a =
+            HandOffContacts::full(QStringLiteral("Mittente Uno"), QStringLiteral("1"));
         a.setValue(ContactRecord::Logo01, good);
         store.appendRecord(a);
-        store.appendRecord(fullContact(QStringLiteral("Mittente Due"), QStringLiteral("2")));
+        store.appendRecord(
+            HandOffContacts::full(QStringLiteral("Mittente Due"), QStringLiteral("2")));
         frmLettera w;
         const QString position = w.lblPosizione->text();
         const QString recipient = w.txtTitolo[frmLettera::kRecipient]->text();
@@ -84,7 +70,7 @@ private slots:
         }
         constexpr int e = frmLettera::kSender;
         QCOMPARE(w.txtTitolo[e]->text(), QStringLiteral("Mittente Uno"));
-        QCOMPARE(w.txtSottotitolo[e]->text(), QStringLiteral("Spec 1"));
+        QCOMPARE(w.txtSottotitolo[e]->text(), QStringLiteral("Ramo 1"));
         QCOMPARE(w.txtIndirizzo[e]->text(), QStringLiteral("Via 1"));
         QCOMPARE(w.txtCitta[e]->text(), QStringLiteral("Citta 1"));
         QCOMPARE(w.txtIva[e]->text(), QStringLiteral("01234567891"));
@@ -111,7 +97,7 @@ private slots:
         const QString bad = env->file(QStringLiteral("logo.bmp"));
         QVERIFY(TestEnvironment::writeBytes(bad, "not a picture at all"));
         ArchiveStore store(env->folder());
-        ContactRecord a = fullContact(QStringLiteral("Uno"), QStringLiteral("1"));
+        ContactRecord a = HandOffContacts::full(QStringLiteral("Uno"), QStringLiteral("1"));
         a.setValue(ContactRecord::Logo01, bad);
         store.appendRecord(a);
         frmLettera w;
@@ -126,7 +112,8 @@ private slots:
 
     void recipientReceivesTheFourLinesOnly() {
         ArchiveStore store(env->folder());
-        ContactRecord a = fullContact(QStringLiteral("Destinatario"), QStringLiteral("9"));
+        ContactRecord a =
+            HandOffContacts::full(QStringLiteral("Destinatario"), QStringLiteral("9"));
         a.setValue(ContactRecord::Logo01, env->file(QStringLiteral("x.png")));
         store.appendRecord(a);
         frmLettera w;
@@ -139,7 +126,7 @@ private slots:
         }
         constexpr int e = frmLettera::kRecipient;
         QCOMPARE(w.txtTitolo[e]->text(), QStringLiteral("Destinatario"));
-        QCOMPARE(w.txtSottotitolo[e]->text(), QStringLiteral("Spec 9"));
+        QCOMPARE(w.txtSottotitolo[e]->text(), QStringLiteral("Ramo 9"));
         QCOMPARE(w.txtIndirizzo[e]->text(), QStringLiteral("Via 9"));
         QCOMPARE(w.txtCitta[e]->text(), QStringLiteral("Citta 9"));
         QMap<QString, QString> after = snapshot(w);
@@ -156,7 +143,7 @@ private slots:
     void searchPicturesOpenTheSearchWithTheirTags() {
         registerWindows();
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Uno"), QStringLiteral("1")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Uno"), QStringLiteral("1")));
         frmLettera w;
         w.show();
         QVERIFY(w.picTrova01->isEnabled());

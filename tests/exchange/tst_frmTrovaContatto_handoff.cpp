@@ -9,26 +9,10 @@
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "exchange/frmTrovaContatto.h"
+#include "support/HandOffContacts.h"
 #include "support/TestEnvironment.h"
 
 namespace {
-
-bool writePicture(const QString &path, const QColor &colour) {
-    QImage image(16, 12, QImage::Format_RGB32);
-    image.fill(colour);
-    return image.save(path);
-}
-
-ContactRecord fullContact(const QString &name, const QString &tag) {
-    ContactRecord r;
-    const char *const prefixes[] = {"",     "Spec ", "Via ",  "Citta ", "",    "Tel ",
-                                    "Fax ", "Cel ",  "mail@", "Info ",  "www."};
-    for (int f = 1; f < 11; ++f)
-        r.setValue(ContactRecord::Field(f), QString::fromLatin1(prefixes[f]) + tag);
-    r.setValue(ContactRecord::Titolo, name);
-    r.setValue(ContactRecord::Iva, QStringLiteral("0123456789") + tag.right(1));
-    return r;
-}
 
 // Searches every contact, selects list line `row` and double-clicks it.
 void chooseLine(frmTrovaContatto &s, int row) {
@@ -62,10 +46,11 @@ private slots:
 
     void archiveReceivesTheWholeContact() {
         const QString good = env->file(QStringLiteral("logo.png"));
-        QVERIFY(writePicture(good, Qt::blue));
+        QVERIFY(HandOffContacts::writePicture(good, Qt::blue));
         ArchiveStore store(env->folder());
         for (int i = 1; i <= 9; ++i) {
-            ContactRecord r = fullContact(QStringLiteral("Contatto %1").arg(i), QString::number(i));
+            ContactRecord r =
+                HandOffContacts::full(QStringLiteral("Contatto %1").arg(i), QString::number(i));
             if (i == 7) {
                 r.setValue(ContactRecord::Logo01, QStringLiteral("  ") + good);
                 r.setValue(ContactRecord::Logo02, env->file(QStringLiteral("sparito.png")));
@@ -84,7 +69,7 @@ private slots:
         QVERIFY(env->platform().messages.isEmpty());
 
         const ContactRecord expected =
-            fullContact(QStringLiteral("Contatto 7"), QStringLiteral("7"));
+            HandOffContacts::full(QStringLiteral("Contatto 7"), QStringLiteral("7"));
         const auto boxes = archive.entryBoxes();
         for (int f = 0; f < 11; ++f)
             QCOMPARE(boxes[f]->text(), expected.value(ContactRecord::Field(f)));
@@ -105,13 +90,15 @@ private slots:
 
     void archiveContactWithoutLogosClearsThePictures() {
         const QString good = env->file(QStringLiteral("logo.png"));
-        QVERIFY(writePicture(good, Qt::red));
+        QVERIFY(HandOffContacts::writePicture(good, Qt::red));
         ArchiveStore store(env->folder());
-        ContactRecord with = fullContact(QStringLiteral("Con loghi"), QStringLiteral("1"));
+        ContactRecord with =
+            HandOffContacts::full(QStringLiteral("Con loghi"), QStringLiteral("1"));
         for (auto f : {ContactRecord::Logo01, ContactRecord::Logo02, ContactRecord::Logo03})
             with.setValue(f, good);
         store.appendRecord(with);
-        store.appendRecord(fullContact(QStringLiteral("Senza loghi"), QStringLiteral("2")));
+        store.appendRecord(
+            HandOffContacts::full(QStringLiteral("Senza loghi"), QStringLiteral("2")));
         frmArchivio archive;
         archive.show();
         archive.cmdPrimo->click();
@@ -133,8 +120,8 @@ private slots:
     void identicalLinesHandTheLowerNumber() {
         QFETCH(int, row);
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Altro"), QStringLiteral("0")));
-        ContactRecord a = fullContact(QStringLiteral("Rossi Mario"), QStringLiteral("1"));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Altro"), QStringLiteral("0")));
+        ContactRecord a = HandOffContacts::full(QStringLiteral("Rossi Mario"), QStringLiteral("1"));
         ContactRecord b = a;
         b.setValue(ContactRecord::Indirizzo, QStringLiteral("Via Diversa 9"));
         store.appendRecord(a);
@@ -150,8 +137,8 @@ private slots:
     void archiveSearchButtonOpensTheSearch() {
         registerWindows();
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Uno"), QStringLiteral("1")));
-        store.appendRecord(fullContact(QStringLiteral("Due"), QStringLiteral("2")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Uno"), QStringLiteral("1")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Due"), QStringLiteral("2")));
         frmArchivio archive;
         archive.show();
         QVERIFY(archive.cmdTrova->isEnabled());
@@ -171,7 +158,7 @@ private slots:
 
     void wrongTagOrNoSelectionLeavesTheArchiveAlone() {
         ArchiveStore store(env->folder());
-        store.appendRecord(fullContact(QStringLiteral("Uno"), QStringLiteral("1")));
+        store.appendRecord(HandOffContacts::full(QStringLiteral("Uno"), QStringLiteral("1")));
         frmArchivio archive;
         archive.txtTitolo->setText(QStringLiteral("scritto a mano"));
         {
