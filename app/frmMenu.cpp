@@ -41,12 +41,7 @@ frmMenu::frmMenu(QWidget *parent)
     setWindowTitle(QStringLiteral(" Cartaflex 2.0"));
     QWidget *panel = picContainer();
 
-    picBody = new QLabel(panel);
-    picBody->setObjectName(QStringLiteral("picBody"));
-    picBody->setGeometry(0, 0, kPanel.width(), kPanel.height());
-    picBody->setStyleSheet(QStringLiteral(
-        "QLabel#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
-        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+    picBody = addPanelBody();
     picBody->setMouseTracking(true);
 
     auto *title = new QLabel(QStringLiteral("Cartaflex 2.0"), panel);

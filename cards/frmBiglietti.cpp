@@ -81,12 +81,7 @@ frmBiglietti::frmBiglietti(QWidget *parent)
     setWindowTitle(QStringLiteral(" Compilazione e stampa biglietti da visita"));
     QWidget *panel = picContainer();
 
-    auto *body = new QLabel(panel);
-    body->setObjectName(QStringLiteral("picBody"));
-    body->setGeometry(0, 0, kPanel.width(), kPanel.height());
-    body->setStyleSheet(QStringLiteral(
-        "QLabel#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
-        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+    addPanelBody();
 
     picNuovo = new QLabel(panel);
     picNuovo->setObjectName(QStringLiteral("picNuovo"));

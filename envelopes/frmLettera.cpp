@@ -60,12 +60,7 @@ frmLettera::frmLettera(QWidget *parent)
     setWindowTitle(QStringLiteral(" Compilazione e stampa indirizzi per buste"));
     QWidget *panel = picContainer();
 
-    auto *body = new QFrame(panel);
-    body->setObjectName(QStringLiteral("picBody"));
-    body->setGeometry(0, 0, kPanel.width(), kPanel.height());
-    body->setStyleSheet(QStringLiteral(
-        "QFrame#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
-        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+    addPanelBody();
 
     caption(
         panel,

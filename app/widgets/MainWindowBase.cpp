@@ -14,6 +14,16 @@ MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *par
     resize(panelSize + QSize(40, 40));
 }
 
+QLabel *MainWindowBase::addPanelBody() {
+    auto *body = new QLabel(m_panel);
+    body->setObjectName(QStringLiteral("picBody"));
+    body->setGeometry(QRect(QPoint(0, 0), m_panel->size()));
+    body->setStyleSheet(QStringLiteral(
+        "QLabel#picBody { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, "
+        "stop:1 #e6edf5); border: 1px solid #8a97a6; border-radius: 8px; }"));
+    return body;
+}
+
 QPoint MainWindowBase::centredOffset(QSize client, QSize panel) {
     return QPoint((client.width() - panel.width()) / 2, (client.height() - panel.height()) / 2);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QWidget>
 
 // The frame shared by the menu and the three main windows: a background tile painted over
@@ -12,6 +13,9 @@ public:
     MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent = nullptr);
 
     QWidget *picContainer() const { return m_panel; }
+    // Adds the panel's background (`picBody`, a soft gradient with a rounded border)
+    // covering the whole panel, below everything added after it.
+    QLabel *addPanelBody();
     const QImage &tile() const { return m_tile; }
     // Where the panel goes for a client area of that size: integer halves of the space
     // left over (negative when the window is smaller than the panel).
