@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "app/widgets/ArtButton.h"
 #include "exchange/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
@@ -15,18 +16,6 @@ QLabel *picture(QWidget *parent, const QString &name, const QString &art, QSize 
     l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
     l->setFixedSize(size);
     return l;
-}
-
-QPushButton *artButton(QWidget *parent, const QString &name, const QString &art, QSize size) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(name);
-    b->setFlat(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(QPixmap::fromImage(Artwork::render(art, size))));
-    b->setIconSize(size);
-    b->setFixedSize(size + QSize(8, 8));
-    b->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
-    return b;
 }
 
 QLabel *link(QWidget *parent, const QString &name, const QString &text, QRect r) {
@@ -53,14 +42,14 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     imgStemma = picture(Frame1, QStringLiteral("imgStemma"),
                         QStringLiteral(":/art/about_stemma.svg"), QSize(72, 84));
     imgStemma->move(18, 18);
-    cmdLogo = artButton(Frame1, QStringLiteral("cmdLogo"), QStringLiteral(":/art/info_logo.svg"),
-                        QSize(48, 48));
+    cmdLogo = ArtButton::make(Frame1, QStringLiteral("cmdLogo"),
+                              QStringLiteral(":/art/info_logo.svg"), QSize(48, 48));
     cmdLogo->move(20, 140);
-    cmdFoto = artButton(Frame1, QStringLiteral("cmdFoto"), QStringLiteral(":/art/about_foto.svg"),
-                        QSize(200, 130));
+    cmdFoto = ArtButton::make(Frame1, QStringLiteral("cmdFoto"),
+                              QStringLiteral(":/art/about_foto.svg"), QSize(200, 130));
     cmdFoto->move(272, 14);
-    cmdInfo = artButton(Frame1, QStringLiteral("cmdInfo"), QStringLiteral(":/art/about_info.svg"),
-                        QSize(32, 32));
+    cmdInfo = ArtButton::make(Frame1, QStringLiteral("cmdInfo"),
+                              QStringLiteral(":/art/about_info.svg"), QSize(32, 32));
     cmdInfo->move(100, 22);
     lblProdotto = new QLabel(Frame1);
     lblProdotto->setObjectName(QStringLiteral("lblProdotto"));

@@ -2,23 +2,11 @@
 
 #include <QDir>
 
+#include "app/widgets/ArtButton.h"
 #include "platform/Artwork.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
-
-// A picture button of the window's artwork: it shows a picture and does nothing.
-QPushButton *artButton(QWidget *parent, const QString &name, const QString &art, QSize size) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(name);
-    b->setFlat(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(QPixmap::fromImage(Artwork::render(art, size))));
-    b->setIconSize(size);
-    b->setFixedSize(size + QSize(8, 8));
-    b->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
-    return b;
-}
 
 QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, QRect r) {
     auto *l = new QLabel(text, parent);
@@ -39,8 +27,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent) {
     setFixedSize(480, 380);
     setStyleSheet(QStringLiteral("QDialog#frmInfo { background: #f3f6fa; }"));
 
-    cmdLogo = artButton(this, QStringLiteral("cmdLogo"), QStringLiteral(":/art/info_logo.svg"),
-                        QSize(72, 72));
+    cmdLogo = ArtButton::make(this, QStringLiteral("cmdLogo"),
+                              QStringLiteral(":/art/info_logo.svg"), QSize(72, 72));
     cmdLogo->move(20, 18);
     lblProdotto = textLabel(
         this, QStringLiteral("lblProdotto"),
@@ -54,8 +42,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent) {
     rule->setGeometry(20, 104, 440, 2);
     rule->setStyleSheet(QStringLiteral("color: #8a97a6;"));
 
-    cmdUtente = artButton(this, QStringLiteral("cmdUtente"),
-                          QStringLiteral(":/art/info_utente.svg"), QSize(56, 56));
+    cmdUtente = ArtButton::make(this, QStringLiteral("cmdUtente"),
+                                QStringLiteral(":/art/info_utente.svg"), QSize(56, 56));
     cmdUtente->move(28, 122);
     lblUtente = textLabel(
         this, QStringLiteral("lblUtente"),
@@ -65,8 +53,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent) {
             QDir::toNativeSeparators(ProgramFolder::path()),
         QRect(112, 114, 350, 84));
 
-    cmdWarranty = artButton(this, QStringLiteral("cmdWarranty"),
-                            QStringLiteral(":/art/info_garanzia.svg"), QSize(56, 56));
+    cmdWarranty = ArtButton::make(this, QStringLiteral("cmdWarranty"),
+                                  QStringLiteral(":/art/info_garanzia.svg"), QSize(56, 56));
     cmdWarranty->move(28, 216);
     lblGaranzia = textLabel(
         this, QStringLiteral("lblGaranzia"),
