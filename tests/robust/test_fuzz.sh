@@ -61,7 +61,7 @@ for target in fuzz_record fuzz_settings fuzz_margin fuzz_vat fuzz_search fuzz_pi
   fi
   mkdir -p "$WORK/$target"
   cp -r "$SRC/fuzz/corpus/$target/." "$WORK/$target/" 2>/dev/null
-  if "$bin" -max_total_time="$SECONDS_PER_TARGET" -print_final_stats=1 -artifact_prefix="$WORK/" \
+  if "$bin" -seed=1 -max_total_time="$SECONDS_PER_TARGET" -print_final_stats=1 -artifact_prefix="$WORK/" \
       "$WORK/$target" >"$WORK/$target.log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$WORK/$target.log" | grep -o '[0-9]*$')
     runs=${runs:-0}
