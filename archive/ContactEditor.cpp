@@ -1,5 +1,6 @@
 #include "archive/ContactEditor.h"
 
+#include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/PositionLabel.h"
 
@@ -12,6 +13,13 @@ QString u8(const char *s) {
 ContactEditor::Notice notice(const QString &text, const char *title, MsgIcon icon,
                              bool beep = false) {
     return ContactEditor::Notice{text, u8(title), icon, beep};
+}
+
+// Another copy of the program was changing the archive for the whole waiting time: the
+// user is told so, not that the file is protected, and may simply try again.
+ContactEditor::Notice busyNotice() {
+    return notice(u8(ArchiveLock::kBusyText), ArchiveLock::kBusyTitle, MsgIcon::Exclamation,
+                  true);
 }
 
 void show(const ContactEditor::Notice &n, MsgButtons buttons = MsgButtons::Ok) {
@@ -52,7 +60,7 @@ ContactEditor::SaveOutcome ContactEditor::save(const QString &labelText,
         }
         if (!m_store.writeRecord(n, record)) {
             out.result = SaveResult::Failed;
-            out.notice = failed;
+            out.notice = m_store.busy() ? busyNotice() : failed;
             return out;
         }
         out.result = SaveResult::Changed;
@@ -65,7 +73,7 @@ ContactEditor::SaveOutcome ContactEditor::save(const QString &labelText,
     const int n = m_store.appendRecord(record);
     if (n <= 0) {
         out.result = SaveResult::Failed;
-        out.notice = failed;
+        out.notice = m_store.busy() ? busyNotice() : failed;
         return out;
     }
     out.result = SaveResult::Added;
@@ -118,7 +126,7 @@ ContactEditor::DeleteResult ContactEditor::remove(const QString &labelText) {
         return DeleteResult::Gone;
     }
     if (!m_store.deleteRecord(n)) {
-        show(deleteFailedNotice());
+        show(m_store.busy() ? busyNotice() : deleteFailedNotice());
         return DeleteResult::Failed;
     }
     return DeleteResult::Deleted;
