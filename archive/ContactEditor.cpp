@@ -18,8 +18,7 @@ ContactEditor::Notice notice(const QString &text, const char *title, MsgIcon ico
 // Another copy of the program was changing the archive for the whole waiting time: the
 // user is told so, not that the file is protected, and may simply try again.
 ContactEditor::Notice busyNotice() {
-    return notice(u8(ArchiveLock::kBusyText), ArchiveLock::kBusyTitle, MsgIcon::Exclamation,
-                  true);
+    return notice(u8(ArchiveLock::kBusyText), ArchiveLock::kBusyTitle, MsgIcon::Exclamation, true);
 }
 
 void show(const ContactEditor::Notice &n, MsgButtons buttons = MsgButtons::Ok) {

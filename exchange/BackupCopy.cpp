@@ -134,6 +134,11 @@ bool BackupCopy::copy(const QString &source, const QString &target, const QStrin
         // A missing source is no fault of the destination.
         if (error == ENOENT)
             return failWith(Failure::Other, QStringLiteral("Il file da copiare non esiste."));
+        // Nor is a source this user may not read: the destination is not to blame.
+        if (error == EACCES || error == EPERM)
+            return failWith(Failure::Other,
+                            QStringLiteral("Non si dispone del permesso di leggere il file da "
+                                           "copiare."));
         return fail(error);
     }
     struct stat sourceInfo {};
