@@ -4,6 +4,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/PositionLabel.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
 
@@ -11,11 +12,6 @@ namespace {
 
 QString u8(const char *s) {
     return QString::fromUtf8(s);
-}
-
-int unreadable(ArchiveStore &store) {
-    return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                           .arg(store.archivePath(), store.errorString()));
 }
 
 // A change that failed: another program writing the archive, or the window's own error.
@@ -35,7 +31,7 @@ int count(const QStringList &args) {
     if (!args.isEmpty()) return CliIo::usage(QStringLiteral("count non vuole argomenti"));
     ArchiveStore store;
     const int n = store.recordCount();
-    if (n < 0) return unreadable(store);
+    if (n < 0) return CliRecord::unreadable(store);
     warnPartial(store);
     CliIo::out(QString::number(n));
     return 0;
@@ -44,7 +40,7 @@ int count(const QStringList &args) {
 int list(const QStringList &args) {
     if (!args.isEmpty()) return CliIo::usage(QStringLiteral("list non vuole argomenti"));
     ArchiveStore store;
-    if (store.recordCount() < 0) return unreadable(store);
+    if (store.recordCount() < 0) return CliRecord::unreadable(store);
     QString buffer;
     const bool ok = store.forEachRecord([&](int n, const ContactRecord &r) {
         QString line = QString::number(n);
@@ -62,7 +58,7 @@ int list(const QStringList &args) {
         buffer.chop(1);
         CliIo::out(buffer);
     }
-    if (!ok) return unreadable(store);
+    if (!ok) return CliRecord::unreadable(store);
     warnPartial(store);
     return 0;
 }
@@ -72,11 +68,8 @@ int show(const QStringList &args) {
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
-    const int total = store.recordCount();
-    if (total < 0) return unreadable(store);
     ContactRecord r;
-    if (n > total || !store.readRecord(n, r))
-        return CliIo::fail(QStringLiteral("La scheda n. %1 non è presente in archivio.").arg(n));
+    if (const int status = CliRecord::read(store, n, r)) return status;
     for (int f = 0; f < ContactRecord::FieldCount; ++f)
         CliIo::out(ContactRecord::fieldName(ContactRecord::Field(f)) + u'=' +
                    r.value(ContactRecord::Field(f)));
@@ -115,7 +108,7 @@ int update(const QStringList &args) {
         return CliIo::fail(
             u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kSaveErrorText));
     const int total = store.recordCount();
-    if (total < 0) return unreadable(store);
+    if (total < 0) return CliRecord::unreadable(store);
     ContactRecord r;
     if (n > total || !store.readRecord(n, r))
         return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
@@ -137,7 +130,7 @@ int remove(const QStringList &args) {
         return CliIo::fail(
             u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kDeleteErrorText));
     const int total = store.recordCount();
-    if (total < 0) return unreadable(store);
+    if (total < 0) return CliRecord::unreadable(store);
     if (n > total) return CliIo::fail(u8(ArchiveMessages::kDeleteNotApplicableText));
     if (!store.deleteRecord(n)) return changeFailed(store, ArchiveMessages::kDeleteErrorText);
     return 0;

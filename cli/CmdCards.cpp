@@ -10,6 +10,7 @@
 #include "cards/CardTextColours.h"
 #include "cards/CardTexts.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
 #include "platform/PrinterPage.h"
@@ -99,15 +100,10 @@ int cards(const QStringList &args) {
 
     if (o.record > 0) {
         ArchiveStore store;
-        const int count = store.recordCount();
-        if (count < 0)
-            return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                                   .arg(store.archivePath(), store.errorString()));
-        if (count == 0) return CliIo::fail(QString::fromUtf8(ArchiveStore::kEmptyText));
         ContactRecord record;
-        if (o.record > count || !store.readRecord(o.record, record))
-            return CliIo::fail(
-                QString::fromUtf8("La scheda n. %1 non è presente in archivio.").arg(o.record));
+        if (const int status =
+                CliRecord::read(store, o.record, record, CliRecord::Empty::EmptyArchive))
+            return status;
         // As browsing: the logo goes blank, then the record's picture is loaded.
         if (CardFormats::hasLogo(o.format)) {
             content.logo = CardPicture::blank();

@@ -4,6 +4,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
 #include "envelopes/EnvelopeContent.h"
@@ -57,15 +58,9 @@ int envelope(const QStringList &args) {
 
     if (o.record > 0) {
         ArchiveStore store;
-        const int total = store.recordCount();
-        if (total < 0)
-            return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                                   .arg(store.archivePath(), store.errorString()));
-        if (total == 0) return CliIo::fail(QString::fromUtf8(ArchiveStore::kEmptyText));
         ContactRecord r;
-        if (o.record > total || !store.readRecord(o.record, r))
-            return CliIo::fail(
-                QStringLiteral("La scheda n. %1 non è presente in archivio.").arg(o.record));
+        if (const int status = CliRecord::read(store, o.record, r, CliRecord::Empty::EmptyArchive))
+            return status;
         content.recipient[EnvelopeContent::RTitolo] =
             ContactRecord::trimBlanks(r.value(ContactRecord::Titolo));
         content.recipient[EnvelopeContent::RSottotitolo] =

@@ -4,6 +4,7 @@
 
 #include "archive/ArchiveStore.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
 #include "exchange/DataSheetExport.h"
@@ -29,13 +30,8 @@ int exportDoc(const QStringList &args) {
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
-    const int total = store.recordCount();
-    if (total < 0)
-        return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                               .arg(store.archivePath(), store.errorString()));
     ContactRecord record;
-    if (n > total || !store.readRecord(n, record))
-        return CliIo::fail(QStringLiteral("La scheda n. %1 non è presente in archivio.").arg(n));
+    if (const int status = CliRecord::read(store, n, record)) return status;
     const DataSheetContent content = DataSheetContent::fromRecord(record);
     if (DataSheetExport::nameMissing(content))
         return CliIo::fail(QString::fromUtf8(ExportMessages::kMissingNameText));

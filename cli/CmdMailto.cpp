@@ -1,6 +1,7 @@
 // mailto N: the request the archive window's e-mail button builds for record N.
 #include "archive/ArchiveStore.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
 #include "exchange/MailMessages.h"
@@ -14,13 +15,8 @@ int mailto(const QStringList &args) {
     const int n = FieldAssignments::recordNumber(args.first());
     if (n == 0) return CliIo::usage(QStringLiteral("numero di scheda non valido: ") + args.first());
     ArchiveStore store;
-    const int total = store.recordCount();
-    if (total < 0)
-        return CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                               .arg(store.archivePath(), store.errorString()));
     ContactRecord r;
-    if (n > total || !store.readRecord(n, r))
-        return CliIo::fail(QStringLiteral("La scheda n. %1 non è presente in archivio.").arg(n));
+    if (const int status = CliRecord::read(store, n, r)) return status;
     if (ContactRecord::trimBlanks(r.value(ContactRecord::Email)).isEmpty())
         return CliIo::fail(QString::fromUtf8(MailMessages::kMissingAddressText));
     CliIo::out(MailtoBuilder::forContact(r.titolo(), r.value(ContactRecord::Email)));

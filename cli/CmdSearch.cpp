@@ -3,6 +3,7 @@
 
 #include "archive/ArchiveStore.h"
 #include "cli/CliIo.h"
+#include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "exchange/ContactSearch.h"
 #include "exchange/SearchCriterion.h"
@@ -29,8 +30,7 @@ bool runSearch(const QStringList &args, ContactSearch::Result &result, int &stat
     ArchiveStore store;
     result = ContactSearch::run(store, *field, args.at(1));
     if (!result.readOk) {
-        status = CliIo::fail(QStringLiteral("Impossibile leggere l'archivio %1: %2")
-                                 .arg(store.archivePath(), store.errorString()));
+        status = CliRecord::unreadable(store);
         return false;
     }
     return true;
