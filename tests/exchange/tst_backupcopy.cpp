@@ -61,21 +61,6 @@ QByteArray archiveBytes(int records) {
     return out;
 }
 
-// A folder this process cannot create files in; empty when the machine offers none
-// (a chmod does not stop the superuser, but sysfs refuses everyone).
-QString unwritableFolder(const QString &scratch) {
-    const QString mine = scratch + QStringLiteral("/sola-lettura");
-    QDir().mkdir(mine);
-    QFile::setPermissions(mine, QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(mine + QStringLiteral("/x"));
-    if (!probe.open(QIODevice::WriteOnly)) return mine;
-    probe.remove();
-    QFile sys(QStringLiteral("/sys/cartaflex-probe"));
-    if (QFileInfo(QStringLiteral("/sys")).isDir() && !sys.open(QIODevice::WriteOnly))
-        return QStringLiteral("/sys");
-    return QString();
-}
-
 QStringList hiddenLeftovers(const QString &folder) {
     return QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
 }
@@ -335,7 +320,7 @@ void TestBackupCopy::backupIntoMissingFolder() {
 
 void TestBackupCopy::backupIntoUnwritableFolder() {
     TestEnvironment env;
-    const QString folder = unwritableFolder(env.folder());
+    const QString folder = TestEnvironment::unwritableFolder(env.folder());
     if (folder.isEmpty()) QSKIP("no folder here refuses writing");
     ArchiveStore store;
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), archiveBytes(1)));

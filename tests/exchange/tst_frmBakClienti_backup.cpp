@@ -34,19 +34,6 @@ bool handsShowPerform(frmBackupPage &p) {
     return p.imgMano01->isHidden() && !p.imgMano02->isHidden();
 }
 
-QString unwritableFolder(const QString &scratch) {
-    const QString mine = scratch + QStringLiteral("/sola-lettura");
-    QDir().mkdir(mine);
-    QFile::setPermissions(mine, QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(mine + QStringLiteral("/x"));
-    if (!probe.open(QIODevice::WriteOnly)) return mine;
-    probe.remove();
-    QFile sys(QStringLiteral("/sys/cartaflex-probe"));
-    if (QFileInfo(QStringLiteral("/sys")).isDir() && !sys.open(QIODevice::WriteOnly))
-        return QStringLiteral("/sys");
-    return QString();
-}
-
 }  // namespace
 
 class TestFrmBakClienti : public QObject {
@@ -235,7 +222,7 @@ void TestFrmBakClienti::secondBackupOfTheDay() {
 
 void TestFrmBakClienti::backupIntoUnwritableFolder() {
     TestEnvironment env;
-    const QString folder = unwritableFolder(env.folder());
+    const QString folder = TestEnvironment::unwritableFolder(env.folder());
     if (folder.isEmpty()) QSKIP("no folder here refuses writing");
     QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"), archiveBytes(1)));
     frmBakClienti01 p;

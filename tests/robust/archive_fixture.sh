@@ -1,5 +1,25 @@
-# Shared by the robustness scripts: builds archives of distinct records without the
-# program, byte for byte in the file format (ASCII values, blank-filled to each width).
+# Shared by the robustness scripts: their scratch folder and failure count, and archives
+# of distinct records built without the program, byte for byte in the file format (ASCII
+# values, blank-filled to each width).
+
+# make_workdir NAME: $WORK, a fresh /tmp/cartaflex-NAME.XXXXXX removed when the script
+# ends, with a private runtime folder; the program runs offscreen.
+make_workdir() {
+  export QT_QPA_PLATFORM=offscreen
+  WORK=$(mktemp -d "/tmp/cartaflex-$1.XXXXXX")
+  export XDG_RUNTIME_DIR=$WORK/runtime
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  trap 'rm -rf "$WORK"' EXIT
+}
+
+# fail MESSAGE: reports a failure and counts it in $failures; a script that defines
+# fail_details has it print what helps the diagnosis.
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+  if declare -F fail_details >/dev/null; then fail_details; fi
+}
 
 # One record: every field names its record number, so no two records are alike.
 record_bytes() {

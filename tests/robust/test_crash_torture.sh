@@ -16,11 +16,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/archive_fixture.sh"
 [ -x "$CLI" ] || { echo "FAIL: $CLI is missing"; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen
-WORK=$(mktemp -d /tmp/cartaflex-torture.XXXXXX)
-export XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-trap 'rm -rf "$WORK"' EXIT
+make_workdir torture
 
 RECORDS=${TORTURE_RECORDS:-4000}
 KILLS=${TORTURE_KILLS:-60}
@@ -51,11 +47,8 @@ else
   echo "note: this build has no restore command; its torture is skipped"
 fi
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-  # What the program folder held, for the diagnosis.
+# A failure also shows what the program folder held.
+fail_details() {
   ls -la --time-style=+%T.%N "$DIR" | sed 's/^/    /'
   for f in "$DIR"/*.lock*; do [ -f "$f" ] && echo "    $f: $(tr '\n' ' ' <"$f")"; done
 }

@@ -17,10 +17,7 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: mounting a small file system needs the superuser"
   exit 77
 fi
-export QT_QPA_PLATFORM=offscreen
-WORK=$(mktemp -d /tmp/cartaflex-fulldisk.XXXXXX)
-export XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+make_workdir fulldisk
 DISK=$WORK/disk
 mkdir -p "$DISK"
 # Room for the archive, the backup of it made below and a full copy of the archive, so that
@@ -28,16 +25,10 @@ mkdir -p "$DISK"
 SIZE_KB=1024
 if ! mount -t tmpfs -o size=${SIZE_KB}k,mode=755 cartaflex-full "$DISK" 2>"$WORK/mount.err"; then
   echo "SKIP: a tmpfs cannot be mounted here: $(cat "$WORK/mount.err")"
-  rm -rf "$WORK"
   exit 77
 fi
 trap 'umount "$DISK"; rm -rf "$WORK"' EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 has_command() { "$CLI" help 2>/dev/null | grep -q "^  $1 "; }
 

@@ -12,11 +12,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/archive_fixture.sh"
 [ -x "$CLI" ] || { echo "FAIL: $CLI is missing"; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen
-WORK=$(mktemp -d /tmp/cartaflex-writers.XXXXXX)
-export XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-trap 'rm -rf "$WORK"' EXIT
+make_workdir writers
 
 DIR=$WORK/folder
 mkdir -p "$DIR"
@@ -24,12 +20,6 @@ BASE=300
 ROUNDS=${WRITER_ROUNDS:-25}
 make_archive "$DIR/Contatti.edb" "$BASE"
 "$CLI" --folder "$DIR" list >"$WORK/original.txt"
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 # writer NAME FIELD: ROUNDS times, sets FIELD of record 1 to NAME<i> and appends NAME_<i>.
 writer() {

@@ -15,12 +15,12 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/archive_fixture.sh"
 [ -x "$CLI" ] || { echo "FAIL: $CLI is missing"; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen
-WORK=$(mktemp -d /tmp/cartaflex-unreadable.XXXXXX)
-trap "" EXIT
+make_workdir unreadable
+# What the unprivileged user made unreadable is made readable again before removal.
+trap 'chmod -R u+rwX "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
 chmod 755 "$WORK"
 PROG=$WORK/prog
-mkdir -p "$PROG" "$WORK/dest" "$WORK/runtime"
+mkdir -p "$PROG" "$WORK/dest"
 
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -35,14 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
     exit 77
   fi
 fi
-export XDG_RUNTIME_DIR=$WORK/runtime
-chmod 700 "$XDG_RUNTIME_DIR"
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 # run NAME ARGS…: runs cartaflex-cli as the unprivileged user, bounded in time; leaves
 # the exit code in $rc and the message in $WORK/NAME.err.
 run() {

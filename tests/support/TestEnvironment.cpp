@@ -1,6 +1,8 @@
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/ProgramFolder.h"
 
@@ -28,4 +30,17 @@ bool TestEnvironment::writeBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     return f.write(bytes) == bytes.size();
+}
+
+QString TestEnvironment::unwritableFolder(const QString &scratch) {
+    const QString mine = scratch + QStringLiteral("/sola-lettura");
+    QDir().mkdir(mine);
+    QFile::setPermissions(mine, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(mine + QStringLiteral("/x"));
+    if (!probe.open(QIODevice::WriteOnly)) return mine;
+    probe.remove();
+    QFile sys(QStringLiteral("/sys/cartaflex-probe"));
+    if (QFileInfo(QStringLiteral("/sys")).isDir() && !sys.open(QIODevice::WriteOnly))
+        return QStringLiteral("/sys");
+    return QString();
 }

@@ -17,6 +17,10 @@ public:
 
     static QByteArray readBytes(const QString &path);
     static bool writeBytes(const QString &path, const QByteArray &bytes);
+    // A folder this process cannot create files in, made under `scratch` where the file
+    // modes bind this user, else sysfs (a chmod does not stop the superuser, but sysfs
+    // refuses everyone); empty when the machine offers none.
+    static QString unwritableFolder(const QString &scratch);
 
 private:
     QTemporaryDir m_dir;
