@@ -3,20 +3,13 @@
 #include <QMouseEvent>
 
 #include "app/widgets/ArtButton.h"
+#include "app/widgets/PanelLabel.h"
 #include "exchange/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 
 namespace {
-
-QLabel *picture(QWidget *parent, const QString &name, const QString &art, QSize size) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
-    l->setFixedSize(size);
-    return l;
-}
 
 QLabel *link(QWidget *parent, const QString &name, const QString &text, QRect r) {
     auto *l = new QLabel(text, parent);
@@ -39,8 +32,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(16, 12, 488, 220);
-    imgStemma = picture(Frame1, QStringLiteral("imgStemma"),
-                        QStringLiteral(":/art/about_stemma.svg"), QSize(72, 84));
+    imgStemma = PanelLabel::picture(Frame1, QStringLiteral("imgStemma"),
+                                    QStringLiteral(":/art/about_stemma.svg"), QSize(72, 84));
     imgStemma->move(18, 18);
     cmdLogo = ArtButton::make(Frame1, QStringLiteral("cmdLogo"),
                               QStringLiteral(":/art/info_logo.svg"), QSize(48, 48));
@@ -67,14 +60,14 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
         "Tutti i diritti riservati. Per domande, segnalazioni e suggerimenti scrivere "
         "all'assistenza o visitare il sito del prodotto."));
 
-    imgEmail = picture(this, QStringLiteral("imgEmail"), QStringLiteral(":/art/about_email.svg"),
-                       QSize(32, 32));
+    imgEmail = PanelLabel::picture(this, QStringLiteral("imgEmail"),
+                                   QStringLiteral(":/art/about_email.svg"), QSize(32, 32));
     imgEmail->move(28, 256);
     imgEmail->setCursor(Qt::PointingHandCursor);
     lblEmail = link(this, QStringLiteral("lblEmail"), QString::fromLatin1(kSupportAddress),
                     QRect(70, 256, 300, 32));
-    imgWeb = picture(this, QStringLiteral("imgWeb"), QStringLiteral(":/art/about_web.svg"),
-                     QSize(32, 32));
+    imgWeb = PanelLabel::picture(this, QStringLiteral("imgWeb"),
+                                 QStringLiteral(":/art/about_web.svg"), QSize(32, 32));
     imgWeb->move(28, 300);
     imgWeb->setCursor(Qt::PointingHandCursor);
     lblSitoWeb = link(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),

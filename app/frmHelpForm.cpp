@@ -8,19 +8,12 @@
 #include "app/HelpTopicPrint.h"
 #include "app/HelpTopics.h"
 #include "app/UserGuide.h"
+#include "app/widgets/PanelLabel.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 
 namespace {
-
-QLabel *picture(QWidget *parent, const QString &name, const QString &art, QSize size) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(QPixmap::fromImage(Artwork::render(art, size)));
-    l->setFixedSize(size);
-    return l;
-}
 
 QString withCrLf(QString text) {
     text.replace(QChar::ParagraphSeparator, u'\n');
@@ -44,8 +37,8 @@ frmHelpForm::frmHelpForm(QWidget *parent) : QDialog(parent) {
     header->setStyleSheet(QStringLiteral(
         "QFrame#picIntestazione { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
         " stop:0 #1d3c5e, stop:1 #2e6db4); }"));
-    cmdLogo = picture(header, QStringLiteral("cmdLogo"), QStringLiteral(":/art/help_logo.svg"),
-                      QSize(48, 48));
+    cmdLogo = PanelLabel::picture(header, QStringLiteral("cmdLogo"),
+                                  QStringLiteral(":/art/help_logo.svg"), QSize(48, 48));
     cmdLogo->move(14, 8);
     lblTitolo = new QLabel(QStringLiteral(" Argomento"), header);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
@@ -70,8 +63,8 @@ frmHelpForm::frmHelpForm(QWidget *parent) : QDialog(parent) {
     txtTesto->setFont(textFont);
     txtTesto->setPlainText(QStringLiteral("Guida in linea\r\n"));
 
-    imgPDF = picture(this, QStringLiteral("imgPDF"), QStringLiteral(":/art/help_pdf.svg"),
-                     QSize(32, 32));
+    imgPDF = PanelLabel::picture(this, QStringLiteral("imgPDF"),
+                                 QStringLiteral(":/art/help_pdf.svg"), QSize(32, 32));
     imgPDF->move(16, 426);
     imgPDF->setCursor(Qt::PointingHandCursor);
     lblPDF = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/widgets/PanelLabel.h"
 #include "archive/ContactRecord.h"
 #include "exchange/widgets/BackupWizardArt.h"
 
@@ -15,12 +16,12 @@ frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &c
     setWindowTitle(caption);
     setModal(true);
 
-    lblInfo01 = BackupWizardArt::text(this, "lblInfo01", "");
+    lblInfo01 = PanelLabel::text(this, "lblInfo01", "");
     lblInfo01->setMinimumHeight(90);
     lblInfo01->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fraPath = new QGroupBox(this);
     fraPath->setObjectName(QStringLiteral("fraPath"));
-    lblCartella = BackupWizardArt::text(fraPath, "lblCartella", "");
+    lblCartella = PanelLabel::text(fraPath, "lblCartella", "");
     lblCartella->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
     lblCartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *path = new QHBoxLayout(fraPath);
@@ -29,8 +30,8 @@ frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &c
     cmdSelect = BackupWizardArt::pictureButton(this, "cmdSelect", selectArt, selectTip);
     cmdEffettua = BackupWizardArt::pictureButton(this, "cmdEffettua", performArt, performTip);
     cmdEffettua->setEnabled(false);
-    imgMano01 = BackupWizardArt::picture(this, "imgMano01", ":/art/mano.svg", QSize(48, 32));
-    imgMano02 = BackupWizardArt::picture(this, "imgMano02", ":/art/mano.svg", QSize(48, 32));
+    imgMano01 = PanelLabel::picture(this, "imgMano01", ":/art/mano.svg", QSize(48, 32));
+    imgMano02 = PanelLabel::picture(this, "imgMano02", ":/art/mano.svg", QSize(48, 32));
     imgMano02->hide();
     cmdIndietro =
         BackupWizardArt::pictureButton(this, "cmdIndietro", ":/art/indietro.svg", " Indietro ");

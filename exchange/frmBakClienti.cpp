@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/Hub.h"
+#include "app/widgets/PanelLabel.h"
 #include "exchange/widgets/BackupWizardArt.h"
 #include "platform/VbColor.h"
 
@@ -28,13 +29,13 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Gestione backup archivio dati personali"));
     setModal(true);
 
-    lblInfo01 = BackupWizardArt::text(
+    lblInfo01 = PanelLabel::text(
         this, "lblInfo01",
         "Benvenuti nella procedura guidata che vi consentirà di effettuare una copia di sicurezza "
         "dell'archivio dati personali corrente o di ripristinare un file di backup creato in "
         "precedenza.");
     lblInfo01->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d3c5e;"));
-    lblInfo02 = BackupWizardArt::text(
+    lblInfo02 = PanelLabel::text(
         this, "lblInfo02",
         "Per continuare, selezionare una delle seguenti opzioni e premere il pulsante Avanti in "
         "fondo alla schermata.");
@@ -52,12 +53,12 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     options->addWidget(optBakDDT);
     options->addWidget(optRipDDT);
 
-    imgGuida = BackupWizardArt::picture(this, "imgGuida", ":/art/guida.svg", QSize(32, 32));
+    imgGuida = PanelLabel::picture(this, "imgGuida", ":/art/guida.svg", QSize(32, 32));
     imgGuida->setToolTip(QStringLiteral(" Guida "));
     imgGuida->setCursor(Qt::PointingHandCursor);
     imgGuida->setEnabled(Hub::instance().hasAction(QStringLiteral("help")));
     imgGuida->installEventFilter(this);
-    imgDex = BackupWizardArt::picture(this, "imgDex", ":/art/mano.svg", QSize(48, 32));
+    imgDex = PanelLabel::picture(this, "imgDex", ":/art/mano.svg", QSize(48, 32));
     imgDex->hide();
     cmdAvanti = BackupWizardArt::pictureButton(this, "cmdAvanti", ":/art/avanti.svg", " Avanti ");
     cmdAvanti->setEnabled(false);

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
+#include "app/widgets/PanelLabel.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/ExportMessages.h"
 #include "exchange/OfficeAvailability.h"
@@ -17,21 +18,6 @@
 #include "platform/ProgramFolder.h"
 
 namespace {
-
-QLabel *picture(QWidget *parent, const char *name, const char *art, QSize size) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setPixmap(QPixmap::fromImage(Artwork::render(QString::fromLatin1(art), size)));
-    l->setFixedSize(size);
-    return l;
-}
-
-QLabel *text(QWidget *parent, const char *name, const char *caption) {
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setWordWrap(true);
-    return l;
-}
 
 // The counter is repainted at most this often: every record would spend more time on
 // drawing than on the export itself.
@@ -44,29 +30,32 @@ frmToExcel::frmToExcel(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" Esporta archivio in foglio di MS Excel"));
     setModal(true);
 
-    imgExcel = picture(this, "imgExcel", ":/art/excel.svg", QSize(64, 64));
-    imgFoglio = picture(this, "imgFoglio", ":/art/excel_foglio.svg", QSize(64, 48));
-    imgHourglass = picture(this, "imgHourglass", ":/art/clessidra.svg", QSize(32, 48));
-    lblInfo01 = text(this, "lblInfo01",
-                     "Fare clic sul pulsante in calce per esportare l'archivio in un foglio di "
-                     "Microsoft Excel.");
-    lblInfo02 = text(this, "lblInfo02",
-                     "Attenzione: questa operazione potrebbe richiedere diversi minuti, a seconda "
-                     "delle dimensioni dell'archivio.");
+    imgExcel = PanelLabel::picture(this, "imgExcel", ":/art/excel.svg", QSize(64, 64));
+    imgFoglio = PanelLabel::picture(this, "imgFoglio", ":/art/excel_foglio.svg", QSize(64, 48));
+    imgHourglass = PanelLabel::picture(this, "imgHourglass", ":/art/clessidra.svg", QSize(32, 48));
+    lblInfo01 =
+        PanelLabel::text(this, "lblInfo01",
+                         "Fare clic sul pulsante in calce per esportare l'archivio in un foglio di "
+                         "Microsoft Excel.");
+    lblInfo02 = PanelLabel::text(
+        this, "lblInfo02",
+        "Attenzione: questa operazione potrebbe richiedere diversi minuti, a seconda "
+        "delle dimensioni dell'archivio.");
     lblInfo02->setStyleSheet(QStringLiteral("color: #7d2118;"));
     cmdEsporta = new QPushButton(QStringLiteral("Esporta"), this);
     cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
     cmdEsporta->setMinimumWidth(110);
-    lblAttendere = text(this, "lblAttendere", "Esportazione dati in corso. Attendere...");
+    lblAttendere =
+        PanelLabel::text(this, "lblAttendere", "Esportazione dati in corso. Attendere...");
     lblAttendere->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    lblExport01 = text(this, "lblExport01", "Esportati n.");
+    lblExport01 = PanelLabel::text(this, "lblExport01", "Esportati n.");
     lblExport01->setWordWrap(false);
     txtEsportati = new QLineEdit(QStringLiteral("0"), this);
     txtEsportati->setObjectName(QStringLiteral("txtEsportati"));
     txtEsportati->setReadOnly(true);
     txtEsportati->setFixedWidth(70);
     txtEsportati->setAlignment(Qt::AlignRight);
-    lblTotale = text(this, "lblTotale", "di 0 record.");
+    lblTotale = PanelLabel::text(this, "lblTotale", "di 0 record.");
     lblTotale->setWordWrap(false);
     prgEsportati = new QProgressBar(this);
     prgEsportati->setObjectName(QStringLiteral("prgEsportati"));

@@ -4,14 +4,6 @@
 
 namespace BackupWizardArt {
 
-QLabel *picture(QWidget *parent, const char *name, const char *art, QSize size) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setPixmap(QPixmap::fromImage(Artwork::render(QString::fromLatin1(art), size)));
-    l->setFixedSize(size);
-    return l;
-}
-
 QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, const char *tip) {
     auto *b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -21,13 +13,6 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, c
     b->setToolTip(QString::fromUtf8(tip));
     b->setCursor(Qt::PointingHandCursor);
     return b;
-}
-
-QLabel *text(QWidget *parent, const char *name, const char *caption) {
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setWordWrap(true);
-    return l;
 }
 
 }  // namespace BackupWizardArt
