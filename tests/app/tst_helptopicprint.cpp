@@ -7,6 +7,7 @@
 #include "platform/PrinterPage.h"
 #include "platform/QPrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
+#include "support/PdfReadBack.h"
 
 namespace {
 
@@ -130,10 +131,7 @@ private slots:
         if (qEnvironmentVariableIsSet("CARTAFLEX_KEEP_PDF"))
             QFile::copy(pdf, qEnvironmentVariable("CARTAFLEX_KEEP_PDF"));
 
-        QProcess p;
-        p.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(30000));
-        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        const QString html = PdfReadBack::wordBoxes(pdf);
         const QRegularExpression word(
             QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
                            "yMax=\"([0-9.]+)\">([^<]*)</word>"));

@@ -10,6 +10,7 @@
 #include "archive/ArchiveStore.h"
 #include "cards/CardLayout.h"
 #include "cards/CardTexts.h"
+#include "support/PdfReadBack.h"
 
 using F = ContactRecord::Field;
 Q_DECLARE_METATYPE(CardFormat)
@@ -23,10 +24,7 @@ struct Word {
 };
 
 QList<Word> wordsOf(const QString &pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = PdfReadBack::wordBoxes(pdf);
     static const QRegularExpression re(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));

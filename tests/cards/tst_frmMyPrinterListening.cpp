@@ -2,7 +2,6 @@
 // device, the PDF entry, and the printers that are not there.
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 #include <memory>
 
@@ -12,20 +11,10 @@
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "support/PdfReadBack.h"
 #include "support/TestEnvironment.h"
 
-namespace {
-
-int pdfPages(const QString &path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {path});
-    if (!p.waitForFinished(20000)) return -1;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestFrmMyPrinterListening : public QObject {
     Q_OBJECT
@@ -261,7 +250,7 @@ private slots:
         env.platform().queueSaveFile(pdf);
         d->cmdStampa->click();
         QCOMPARE(d->result(), int(QDialog::Accepted));
-        QCOMPARE(pdfPages(pdf), 3);
+        QCOMPARE(PdfReadBack::pageCount(pdf), 3);
         QVERIFY(rec->documents.isEmpty());
         // The PDF entry is offered first next time; the queue is still the current printer.
         auto again = dialog();

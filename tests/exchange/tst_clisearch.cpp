@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "archive/ContactRecord.h"
+#include "support/PdfReadBack.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -102,10 +103,7 @@ private slots:
         const QString pdf = env.file(QStringLiteral("lista.pdf"));
         const Run r = cli(env.folder(), {"print-search", "Persona o azienda", "", "--pdf", pdf});
         QCOMPARE(r.status, 0);
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
-        QVERIFY(text.waitForFinished(30000));
-        const QString html = QString::fromUtf8(text.readAllStandardOutput());
+        const QString html = PdfReadBack::wordBoxes(pdf);
         // Landscape A4, one page.
         QVERIFY(html.contains(QRegularExpression(
             QStringLiteral("<page width=\"84[12]\\.[0-9]+\" height=\"59[45]\\.[0-9]+\""))));

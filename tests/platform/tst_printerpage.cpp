@@ -1,6 +1,5 @@
 // The printer page over the recording device and the PDF device.
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -9,20 +8,12 @@
 #include "platform/PrinterPage.h"
 #include "platform/QPrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
+#include "support/PdfReadBack.h"
 
 class TestPrinterPage : public QObject {
     Q_OBJECT
     std::shared_ptr<RecordingPageDevice> rec;
     PrinterPage &page() { return PrinterPage::printer(); }
-
-    static int pdfPages(const QString &path) {
-        QProcess p;
-        p.start(QStringLiteral("pdfinfo"), {path});
-        if (!p.waitForFinished(20000)) return -1;
-        for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-            if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
-        return -1;
-    }
 
 private slots:
     void init() {
@@ -196,7 +187,7 @@ private slots:
         QVERIFY(page().finishJob());
         page().useCurrentPrinter();
         QVERIFY(QFile::exists(path));
-        QCOMPARE(pdfPages(path), 3);
+        QCOMPARE(PdfReadBack::pageCount(path), 3);
     }
 
     void pdfThatCannotBeWritten() {
