@@ -3,6 +3,7 @@
 #include "archive/ArchiveColours.h"
 #include "archive/ContactRecord.h"
 #include "archive/SettingsFile.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "platform/VbColor.h"
@@ -75,6 +76,7 @@ EnvelopeSettings::LoadReport EnvelopeSettings::load(EnvelopeContent &content,
     report.logoOk = loadLogo(content, logoPath);
     loadMargins(content, settings);
     loadOrientation(content, settings);
+    content.paper = EnvelopeSize::paper(EnvelopeSize::read(settings));
     return report;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/widgets/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
+#include "archive/ContactRecord.h"
 #include "envelopes/EnvelopeContent.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each
@@ -58,6 +59,8 @@ public:
 
     // The current picture of a logo box (null when it holds none).
     static QImage pictureOf(const QLabel *box);
+    // Fills the recipient block from a contact.
+    void showRecipient(const ContactRecord &record);
     static void setPicture(QLabel *box, const QImage &image);
     // Loads a picture file into picLogo(0); a file that is not a picture leaves the
     // empty-logo picture there. False in that case.

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -51,6 +52,10 @@ public:
     virtual bool openUrl(const QString &url) = 0;
     // Starts another program without waiting for it.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+
+    // Shows a modal window of the program (a QDialog) and returns its result. Tests answer
+    // through the scripted platform instead of waiting for a user.
+    virtual int execDialog(QObject *dialog);
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;

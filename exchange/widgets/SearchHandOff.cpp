@@ -76,11 +76,7 @@ void toSender(frmLettera *w, const ContactRecord &r) {
 
 // The recipient block of the envelope composer: the four address lines only.
 void toRecipient(frmLettera *w, const ContactRecord &r) {
-    constexpr int e = frmLettera::kRecipient;
-    w->txtTitolo[e]->setText(field(r, ContactRecord::Titolo));
-    w->txtSottotitolo[e]->setText(field(r, ContactRecord::Sottotitolo));
-    w->txtIndirizzo[e]->setText(field(r, ContactRecord::Indirizzo));
-    w->txtCitta[e]->setText(field(r, ContactRecord::Citta));
+    w->showRecipient(r);
 }
 
 }  // namespace

@@ -341,7 +341,9 @@ void TestFrmLettera::logoChoice() {
     QCOMPARE(d.filters.size(), 6);
     QCOMPARE(d.filters.at(0).description, QStringLiteral("Jpg (*.jpg)"));
     QCOMPARE(d.filters.at(4).patterns, QStringLiteral("*.wmf"));
-    QCOMPARE(d.filters.at(5).description, QStringLiteral("Tutti i file (*.*)"));
+    QCOMPARE(d.filters.at(5).description, QStringLiteral("Immagini PNG (*.png)"));
+    QCOMPARE(d.filters.at(6).description, QStringLiteral("Tutti i file (*.*)"));
+    QCOMPARE(d.filters.at(6).patterns, QStringLiteral("*"));
     const QImage after = frmLettera::pictureOf(w.picLogo[0]);
     if (outcome == QLatin1String("loaded")) {
         QCOMPARE(after.size(), QSize(12, 14));
