@@ -13,6 +13,7 @@
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmBakClienti.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -55,7 +56,10 @@ private slots:
     void init() {
         PrinterPage::printer().reset();
         m_device = std::make_shared<RecordingPageDevice>();
-        PrinterPage::printer().setDevice(m_device);
+        // The print dialog opens on the current printer: a queue drawing on the recorder.
+        PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        PrinterPage::printer().setQueueDeviceFactory([d = m_device](const QString &) { return d; });
+        PrinterPage::printer().selectPrinter(QStringLiteral("Ufficio"));
     }
     void cleanup() { PrinterPage::printer().reset(); }
 

@@ -8,6 +8,7 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmLettera.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -67,7 +68,10 @@ void TestFrmLettera::init() {
     Hub::instance().reset();
     PrinterPage::printer().reset();
     m_device = std::make_shared<RecordingPageDevice>();
-    PrinterPage::printer().setDevice(m_device);
+    // The print dialog opens on the current printer: a queue drawing on the recorder.
+    PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+    PrinterPage::printer().setQueueDeviceFactory([d = m_device](const QString &) { return d; });
+    PrinterPage::printer().selectPrinter(QStringLiteral("Ufficio"));
 }
 
 void TestFrmLettera::cleanup() {
@@ -338,7 +342,7 @@ void TestFrmLettera::logoChoice() {
     const auto &d = m_env->platform().dialogs.first();
     QCOMPARE(d.kind, QStringLiteral("open"));
     QCOMPARE(d.title, QStringLiteral("Cartaflex - Selezionare un file immagine"));
-    QCOMPARE(d.filters.size(), 6);
+    QCOMPARE(d.filters.size(), 7);
     QCOMPARE(d.filters.at(0).description, QStringLiteral("Jpg (*.jpg)"));
     QCOMPARE(d.filters.at(4).patterns, QStringLiteral("*.wmf"));
     QCOMPARE(d.filters.at(5).description, QStringLiteral("Immagini PNG (*.png)"));
