@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
-#include "app/widgets/ArtButton.h"
-#include "app/widgets/PanelLabel.h"
+#include "ui/ArtButton.h"
+#include "ui/PanelLabel.h"
 #include "exchange/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/widgets/ArtButton.h"
+#include "ui/ArtButton.h"
 #include "platform/Artwork.h"
 #include "platform/ProgramFolder.h"
 

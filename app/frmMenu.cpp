@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Twips.h"
 

@@ -5,14 +5,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ArchiveColours.h"
 #include "archive/ContactEditor.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "archive/WebAddress.h"
-#include "exchange/MailMessages.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailMessages.h"
+#include "archive/MailtoBuilder.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/PictureLoader.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/widgets/MainWindowBase.h"
+#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "platform/Platform.h"

@@ -12,7 +12,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/ContactEditor.h"
 #include "archive/PositionLabel.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailtoBuilder.h"
 #include "platform/ScriptedPlatform.h"
 #include "vat/VatCheck.h"
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardLayout.h"

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "app/widgets/MainWindowBase.h"
+#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "cards/CardContent.h"

@@ -4,8 +4,8 @@
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
-#include "exchange/MailMessages.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailMessages.h"
+#include "archive/MailtoBuilder.h"
 
 namespace {
 

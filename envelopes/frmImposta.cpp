@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/MarginSpin.h"
 #include "envelopes/MarginText.h"

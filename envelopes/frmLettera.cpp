@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ContactRecord.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"

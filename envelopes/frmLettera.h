@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/widgets/MainWindowBase.h"
+#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "envelopes/EnvelopeContent.h"
 

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets/PanelLabel.h"
+#include "ui/PanelLabel.h"
 #include "archive/ContactRecord.h"
 #include "exchange/widgets/BackupWizardArt.h"
 

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/PanelLabel.h"
+#include "ui/Hub.h"
+#include "ui/PanelLabel.h"
 #include "exchange/widgets/BackupWizardArt.h"
 #include "platform/VbColor.h"
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include "app/widgets/PanelLabel.h"
+#include "ui/PanelLabel.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/ExportMessages.h"
 #include "exchange/OfficeAvailability.h"

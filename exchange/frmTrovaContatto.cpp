@@ -14,7 +14,7 @@
 #include "exchange/SearchCriterion.h"
 #include "exchange/SearchKey.h"
 #include "exchange/SearchListPrint.h"
-#include "exchange/widgets/SearchHandOff.h"
+#include "program/SearchHandOff.h"
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
 

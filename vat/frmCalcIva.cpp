@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "vat/DigitKeys.h"

@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/MainWindowBase.h"
+#include "ui/Hub.h"
+#include "ui/MainWindowBase.h"
 #include "platform/Translations.h"
 #include "support/TestEnvironment.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
+#include "ui/Hub.h"
+#include "program/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardPicture.h"

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/frmImposta.h"
 #include "envelopes/frmLettera.h"

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"

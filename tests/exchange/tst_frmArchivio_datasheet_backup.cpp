@@ -6,13 +6,13 @@
 
 #include "FakeOffice.h"
 #include "ZipReader.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
+#include "ui/Hub.h"
+#include "program/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "exchange/frmBakClienti.h"
 #include "exchange/frmRipClienti01.h"
-#include "exchange/widgets/ArchiveWindowExports.h"
+#include "program/ArchiveWindowExports.h"
 #include "support/TestEnvironment.h"
 
 namespace {

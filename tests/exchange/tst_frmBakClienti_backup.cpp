@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/BackupProcedure.h"
 #include "exchange/frmBakClienti.h"

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
+#include "ui/Hub.h"
+#include "program/WindowRegistry.h"
 #include "exchange/SearchCriterion.h"
 #include "exchange/frmTrovaContatto.h"
 #include "platform/PrinterPage.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "support/TestEnvironment.h"
 #include "vat/frmCalcIva.h"
 

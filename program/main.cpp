@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
+#include "ui/Hub.h"
+#include "program/WindowRegistry.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopPlatform.h"
 

@@ -1,4 +1,4 @@
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 
 #include <QApplication>
 

@@ -1,16 +1,16 @@
-#include "app/widgets/WindowRegistry.h"
+#include "program/WindowRegistry.h"
 
 #include "app/frmAbout.h"
 #include "app/frmHelpForm.h"
 #include "app/frmInfo.h"
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
-#include "exchange/widgets/ArchiveWindowExports.h"
+#include "program/ArchiveWindowExports.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();

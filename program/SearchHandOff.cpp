@@ -1,11 +1,11 @@
-#include "exchange/widgets/SearchHandOff.h"
+#include "program/SearchHandOff.h"
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 #include "archive/PositionLabel.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
-#include "exchange/OriginTag.h"
+#include "archive/OriginTag.h"
 
 namespace {
 
