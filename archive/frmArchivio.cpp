@@ -13,6 +13,7 @@
 #include "archive/WebAddress.h"
 #include "archive/MailMessages.h"
 #include "archive/MailtoBuilder.h"
+#include "archive/OriginTag.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/PictureLoader.h"
@@ -342,11 +343,11 @@ void frmArchivio::Form_Load() {
     setSubtitleColour(colours.subtitle);
 
     const Hub &hub = Hub::instance();
-    cmdTrova->setEnabled(hub.hasAction(QStringLiteral("search")));
-    cmdSlide->setEnabled(hub.hasAction(QStringLiteral("export-xlsx")));
-    cmdWord->setEnabled(hub.hasAction(QStringLiteral("export-doc")));
-    cmdBackup->setEnabled(hub.hasAction(QStringLiteral("backup")));
-    cmdGuida->setEnabled(hub.hasAction(QStringLiteral("help")));
+    cmdTrova->setEnabled(hub.hasAction(Hub::Action::Search));
+    cmdSlide->setEnabled(hub.hasAction(Hub::Action::ExportXlsx));
+    cmdWord->setEnabled(hub.hasAction(Hub::Action::ExportDoc));
+    cmdBackup->setEnabled(hub.hasAction(Hub::Action::Backup));
+    cmdGuida->setEnabled(hub.hasAction(Hub::Action::Help));
 
     // The window opens blank: no record is read.
     lblPosizione->clear();
@@ -446,6 +447,21 @@ void frmArchivio::showRecord(const ContactRecord &record) {
         const QString path = ContactRecord::trimBlanks(paths[i]->text());
         if (!path.isEmpty()) loadLogo(logoBoxes()[i], path);
     }
+}
+
+bool frmArchivio::receivesContact(OriginTag tag) const {
+    return tag == OriginTag::Archivio;
+}
+
+void frmArchivio::receiveContact(const ContactRecord &record, int number, OriginTag) {
+    // A missing file or one that is not a picture leaves the blank picture.
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    ContactRecord trimmed;
+    for (int f = 0; f < ContactRecord::FieldCount; ++f)
+        trimmed.setValue(ContactRecord::Field(f),
+                         ContactRecord::trimBlanks(record.value(ContactRecord::Field(f))));
+    showRecord(trimmed);
+    lblPosizione->setText(PositionLabel::text(number));
 }
 
 ContactRecord frmArchivio::recordFromBoxes() const {
@@ -605,19 +621,19 @@ void frmArchivio::cmdCheckIvaVend_Click() {
 // ---- other windows ---------------------------------------------------------------------
 
 void frmArchivio::cmdTrova_Click() {
-    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("archivio"));
+    Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdSlide_Click() {
-    Hub::instance().runAction(QStringLiteral("export-xlsx"), this);
+    Hub::instance().runAction(Hub::Action::ExportXlsx, this);
 }
 void frmArchivio::cmdWord_Click() {
-    Hub::instance().runAction(QStringLiteral("export-doc"), this);
+    Hub::instance().runAction(Hub::Action::ExportDoc, this);
 }
 void frmArchivio::cmdBackup_Click() {
-    Hub::instance().runAction(QStringLiteral("backup"), this);
+    Hub::instance().runAction(Hub::Action::Backup, this);
 }
 void frmArchivio::cmdGuida_Click() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("archivio"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdEsci_Click() {
     close();

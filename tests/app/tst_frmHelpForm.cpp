@@ -217,8 +217,8 @@ private slots:
             parent = w->parentWidget();
             modal = w->isModal();
         });
-        QVERIFY(Hub::instance().hasAction(QStringLiteral("help")));
-        QVERIFY(Hub::instance().runAction(QStringLiteral("help"), &caller, key));
+        QVERIFY(Hub::instance().hasAction(Hub::Action::Help));
+        QVERIFY(Hub::instance().runAction(Hub::Action::Help, &caller, key));
         QCOMPARE(title, topic.title);
         QCOMPARE(text, HelpTopics::text(topic.paragraphs));
         QCOMPARE(parent, &caller);

@@ -296,12 +296,12 @@ private slots:
     void searchAndHelpThroughTheHub() {
         TestEnvironment env;
         QStringList calls;
-        Hub::instance().registerAction(QStringLiteral("search"),
+        Hub::instance().registerAction(Hub::Action::Search,
                                        [&](QWidget *caller, const QString &arg) {
                                            QCOMPARE(caller, w.get());
                                            calls << QStringLiteral("search:") + arg;
                                        });
-        Hub::instance().registerAction(QStringLiteral("help"), [&](QWidget *, const QString &arg) {
+        Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *, const QString &arg) {
             calls << QStringLiteral("help:") + arg;
         });
         open();

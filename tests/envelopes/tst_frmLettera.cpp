@@ -377,12 +377,12 @@ void TestFrmLettera::actionButtons() {
         QVERIFY(!w.cmdImp->isEnabled());
     }
     QStringList calls;
-    Hub::instance().registerAction(QStringLiteral("search"),
+    Hub::instance().registerAction(Hub::Action::Search,
                                    [&](QWidget *caller, const QString &arg) {
                                        QVERIFY(qobject_cast<frmLettera *>(caller));
                                        calls << QStringLiteral("search ") + arg;
                                    });
-    Hub::instance().registerAction(QStringLiteral("help"), [&](QWidget *, const QString &arg) {
+    Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *, const QString &arg) {
         calls << QStringLiteral("help ") + arg;
     });
     frmLettera w;

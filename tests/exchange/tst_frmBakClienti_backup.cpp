@@ -124,7 +124,7 @@ void TestFrmBakClienti::helpKey() {
         QTest::mouseClick(f.imgGuida, Qt::LeftButton);  // nothing to run, nothing happens
     }
     QStringList asked;
-    Hub::instance().registerAction(QStringLiteral("help"),
+    Hub::instance().registerAction(Hub::Action::Help,
                                    [&](QWidget *caller, const QString &topic) {
                                        QVERIFY(qobject_cast<frmBakClienti *>(caller));
                                        asked << topic;

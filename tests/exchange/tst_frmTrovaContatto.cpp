@@ -278,7 +278,7 @@ private slots:
         TestEnvironment env;
         Hub::instance().reset();
         registerWindows();
-        QVERIFY(Hub::instance().hasAction(QStringLiteral("search")));
+        QVERIFY(Hub::instance().hasAction(Hub::Action::Search));
         QWidget caller;
         caller.show();
         QString seenTag;
@@ -292,7 +292,7 @@ private slots:
             modal = w->isModal() && w->isVisible();
             QTest::mouseClick(w->cmdAnnulla, Qt::LeftButton);
         });
-        QVERIFY(Hub::instance().runAction(QStringLiteral("search"), &caller,
+        QVERIFY(Hub::instance().runAction(Hub::Action::Search, &caller,
                                           QStringLiteral("buste_dest")));
         QCOMPARE(seenTag, QStringLiteral("buste_dest"));
         QCOMPARE(seenParent, &caller);

@@ -65,7 +65,7 @@ private slots:
 
     void helpGoesToTheIvaTopic() {
         QString topic;
-        Hub::instance().registerAction(QStringLiteral("help"),
+        Hub::instance().registerAction(Hub::Action::Help,
                                        [&](QWidget *, const QString &arg) { topic = arg; });
         openWindow();
         QVERIFY(w->cmdGuida->isEnabled());
