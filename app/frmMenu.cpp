@@ -3,9 +3,9 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "ui/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Twips.h"
+#include "ui/Hub.h"
 
 namespace {
 

@@ -5,20 +5,20 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "ui/Hub.h"
 #include "archive/ArchiveColours.h"
 #include "archive/ContactEditor.h"
-#include "archive/PositionLabel.h"
-#include "archive/SettingsFile.h"
-#include "archive/WebAddress.h"
 #include "archive/MailMessages.h"
 #include "archive/MailtoBuilder.h"
 #include "archive/OriginTag.h"
+#include "archive/PositionLabel.h"
+#include "archive/SettingsFile.h"
+#include "archive/WebAddress.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
 #include "vat/DigitKeys.h"
 #include "vat/frmCalcIva.h"
 
@@ -462,6 +462,7 @@ void frmArchivio::receiveContact(const ContactRecord &record, int number, Origin
                          ContactRecord::trimBlanks(record.value(ContactRecord::Field(f))));
     showRecord(trimmed);
     lblPosizione->setText(PositionLabel::text(number));
+    m_working = record;
 }
 
 ContactRecord frmArchivio::recordFromBoxes() const {
@@ -521,7 +522,7 @@ void frmArchivio::cmdSalva_Click() {
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();
-    const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record);
+    const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record, &m_working);
     Platform &platform = Platform::instance();
     if (out.notice.beep) platform.beep();
     switch (out.result) {
@@ -532,6 +533,10 @@ void frmArchivio::cmdSalva_Click() {
         case ContactEditor::SaveResult::OutOfRange:
             platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
             cmdNuovo_Click();
+            return;
+        case ContactEditor::SaveResult::ChangedElsewhere:
+            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showStoredAgain();
             return;
         case ContactEditor::SaveResult::Failed:
             // The boxes and the label stay as they were.
@@ -549,12 +554,28 @@ void frmArchivio::cmdSalva_Click() {
     platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
 }
 
+void frmArchivio::showStoredAgain() {
+    ArchiveStore store;
+    ContactRecord now;
+    if (!store.readRecord(PositionLabel::value(lblPosizione->text()), now)) {
+        cmdNuovo_Click();
+        return;
+    }
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    m_working = now;
+    showRecord(m_working);
+}
+
 void frmArchivio::picVuoto_Click() {
     ArchiveStore store;
     ContactEditor editor(store);
-    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text());
+    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text(), &m_working);
     if (result == ContactEditor::DeleteResult::Gone) {
         cmdNuovo_Click();
+        return;
+    }
+    if (result == ContactEditor::DeleteResult::ChangedElsewhere) {
+        showStoredAgain();
         return;
     }
     if (result != ContactEditor::DeleteResult::Deleted) return;

@@ -6,11 +6,11 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/ContactReceiver.h"
-#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "platform/Platform.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The contact archive window, the only window that changes Contatti.edb: browsing,
 // new, save, delete, three logo pictures per contact, the text colours of the name and
@@ -140,6 +140,9 @@ private:
     void buildLogoPanels(QWidget *panel);
     void buildButtons(QWidget *panel);
     void browse(ArchiveStore::Direction direction);
+    // After another copy of the program changed the shown record: it is read again (the
+    // window is emptied when it is gone).
+    void showStoredAgain();
     void loadLogoFromDialog(int index);
     void chooseColour(QLineEdit *box);
     void blankLogo(QLabel *box);

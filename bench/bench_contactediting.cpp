@@ -11,8 +11,8 @@
 
 #include "archive/ArchiveStore.h"
 #include "archive/ContactEditor.h"
-#include "archive/PositionLabel.h"
 #include "archive/MailtoBuilder.h"
+#include "archive/PositionLabel.h"
 #include "platform/ScriptedPlatform.h"
 #include "vat/VatCheck.h"
 

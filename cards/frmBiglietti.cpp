@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/Hub.h"
 #include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
@@ -19,6 +18,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
 
 using F = ContactRecord::Field;
 

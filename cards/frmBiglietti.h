@@ -9,13 +9,13 @@
 #include <array>
 #include <optional>
 
-#include "ui/ContactReceiver.h"
-#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
 #include "platform/Platform.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The card composer: the four card formats side by side as editable previews (small
 // with logo, small without logo, medium, large), filled by typing, by browsing the

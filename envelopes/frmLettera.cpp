@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QMouseEvent>
 
-#include "ui/Hub.h"
 #include "archive/ContactRecord.h"
 #include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
@@ -19,6 +18,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
+#include "ui/Hub.h"
 
 namespace {
 

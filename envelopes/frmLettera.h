@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <array>
 
-#include "ui/ContactReceiver.h"
-#include "ui/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "envelopes/EnvelopeContent.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each
 // control array) and the recipient block (four lines, element 3), the margins and

@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "ui/Hub.h"
-#include "ui/PanelLabel.h"
 #include "exchange/widgets/BackupWizardArt.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
+#include "ui/PanelLabel.h"
 
 namespace {
 

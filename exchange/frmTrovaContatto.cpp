@@ -11,10 +11,10 @@
 #include <QStyle>
 
 #include "archive/ArchiveStore.h"
+#include "archive/OriginTag.h"
 #include "exchange/SearchCriterion.h"
 #include "exchange/SearchKey.h"
 #include "exchange/SearchListPrint.h"
-#include "archive/OriginTag.h"
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
 #include "ui/ContactReceiver.h"

@@ -4,13 +4,13 @@
 #include "app/frmHelpForm.h"
 #include "app/frmInfo.h"
 #include "app/frmMenu.h"
-#include "ui/Hub.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
 #include "program/ArchiveWindowExports.h"
+#include "ui/Hub.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "ui/Hub.h"
-#include "program/WindowRegistry.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopPlatform.h"
+#include "program/WindowRegistry.h"
+#include "ui/Hub.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);

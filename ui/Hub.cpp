@@ -13,13 +13,20 @@ void Hub::registerMain(Main kind, std::function<QWidget *()> factory) {
 
 QString Hub::actionName(Action action) {
     switch (action) {
-        case Action::Search: return QStringLiteral("search");
-        case Action::ExportXlsx: return QStringLiteral("export-xlsx");
-        case Action::ExportDoc: return QStringLiteral("export-doc");
-        case Action::Backup: return QStringLiteral("backup");
-        case Action::Help: return QStringLiteral("help");
-        case Action::Info: return QStringLiteral("info");
-        case Action::About: return QStringLiteral("about");
+        case Action::Search:
+            return QStringLiteral("search");
+        case Action::ExportXlsx:
+            return QStringLiteral("export-xlsx");
+        case Action::ExportDoc:
+            return QStringLiteral("export-doc");
+        case Action::Backup:
+            return QStringLiteral("backup");
+        case Action::Help:
+            return QStringLiteral("help");
+        case Action::Info:
+            return QStringLiteral("info");
+        case Action::About:
+            return QStringLiteral("about");
     }
     return QString();
 }

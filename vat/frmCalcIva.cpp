@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "ui/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
+#include "ui/Hub.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatCheck.h"
 #include "vat/VatMessages.h"

@@ -7,15 +7,15 @@
 #include "app/HelpTopics.h"
 #include "app/frmHelpForm.h"
 #include "app/frmMenu.h"
-#include "ui/Hub.h"
-#include "program/WindowRegistry.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmBakClienti.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {

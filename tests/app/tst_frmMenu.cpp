@@ -3,10 +3,10 @@
 #include <QTest>
 
 #include "app/frmMenu.h"
-#include "ui/Hub.h"
-#include "ui/MainWindowBase.h"
 #include "platform/Translations.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
+#include "ui/MainWindowBase.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "ui/Hub.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "archive/WebAddress.h"
 #include "archive/frmArchivio.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {

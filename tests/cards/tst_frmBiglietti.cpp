@@ -8,8 +8,6 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "ui/Hub.h"
-#include "program/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardPicture.h"
@@ -20,7 +18,9 @@
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 using F = ContactRecord::Field;
 

@@ -4,13 +4,13 @@
 #include <QTimer>
 #include <memory>
 
-#include "ui/Hub.h"
-#include "program/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmTrovaContatto.h"
+#include "program/WindowRegistry.h"
 #include "support/HandOffContacts.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/Hub.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {
