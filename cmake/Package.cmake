@@ -11,10 +11,10 @@ set(CPACK_PACKAGE_CONTACT "Cartaflex <assistenza@cartaflex.it>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "biglietti da visita, buste e archivio dei contatti per il piccolo ufficio")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Cartaflex prepara e stampa in proprio fogli di biglietti da visita in quattro formati\n"
-    "e buste con mittente, logo e destinatario, presi dall'archivio dei contatti. Controlla\n"
-    "la partita IVA, esporta l'archivio in un foglio di calcolo e in un documento e ne fa\n"
-    "copie di sicurezza. cartaflex-cli svolge gli stessi compiti dal terminale.")
+    "Cartaflex prepara e stampa in proprio fogli di biglietti da visita in quattro formati
+e buste con mittente, logo e destinatario, presi dall'archivio dei contatti. Controlla
+la partita IVA, esporta l'archivio in un foglio di calcolo e in un documento e ne fa
+copie di sicurezza. cartaflex-cli svolge gli stessi compiti dal terminale.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION office)
@@ -25,5 +25,4 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, cups-client")
 set(CPACK_STRIP_FILES ON)
 # Only the program's own files: the tests, benchmarks and tools stay in the build folder.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/")
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)
