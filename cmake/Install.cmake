@@ -57,7 +57,20 @@ add_custom_command(
   COMMENT "cartaflex-cli.1"
   VERBATIM)
 
-add_custom_target(installed_files ALL DEPENDS ${_made_pictures} ${_man}.gz)
+# The program's own manual page and the package's change log, compressed as Debian wants.
+set(_gzipped)
+foreach(name cartaflex.1 changelog)
+  set(_gz ${CARTAFLEX_MADE_DIR}/${name}.gz)
+  add_custom_command(
+    OUTPUT ${_gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CARTAFLEX_MADE_DIR}
+    COMMAND sh -c "gzip -9nc '${CARTAFLEX_DESKTOP_DIR}/${name}' > '${_gz}'"
+    DEPENDS ${CARTAFLEX_DESKTOP_DIR}/${name}
+    VERBATIM)
+  list(APPEND _gzipped ${_gz})
+endforeach()
+
+add_custom_target(installed_files ALL DEPENDS ${_made_pictures} ${_man}.gz ${_gzipped})
 
 # The Italian translations of Qt's own dialogs that the program loads.
 get_target_property(_qmake Qt6::qmake IMPORTED_LOCATION)
@@ -81,6 +94,7 @@ install(FILES ${CARTAFLEX_PROGRAM_DIR}/Guida.pdf DESTINATION ${CARTAFLEX_SHARE_D
 install(FILES ${_sample_logos} DESTINATION ${CARTAFLEX_SHARE_DIR}/loghi)
 install(FILES ${CARTAFLEX_QT_TRANSLATION} DESTINATION ${CARTAFLEX_SHARE_DIR}/translations
         OPTIONAL)
-install(FILES ${_man}.gz DESTINATION share/man/man1)
-install(FILES ${CARTAFLEX_DESKTOP_DIR}/copyright DESTINATION share/doc/cartaflex)
+install(FILES ${_man}.gz ${CARTAFLEX_MADE_DIR}/cartaflex.1.gz DESTINATION share/man/man1)
+install(FILES ${CARTAFLEX_DESKTOP_DIR}/copyright ${CARTAFLEX_MADE_DIR}/changelog.gz
+        DESTINATION share/doc/cartaflex)
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

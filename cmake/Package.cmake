@@ -11,13 +11,14 @@ set(CPACK_PACKAGE_CONTACT "Cartaflex <assistenza@cartaflex.it>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "biglietti da visita, buste e archivio dei contatti per il piccolo ufficio")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Cartaflex prepara e stampa in proprio fogli di biglietti da visita in quattro formati
-e buste con mittente, logo e destinatario, presi dall'archivio dei contatti. Controlla
-la partita IVA, esporta l'archivio in un foglio di calcolo e in un documento e ne fa
-copie di sicurezza. cartaflex-cli svolge gli stessi compiti dal terminale.")
+    "Cartaflex prepara e stampa in proprio fogli di biglietti da visita in quattro
+formati e buste con mittente, logo e destinatario, presi dall'archivio dei
+contatti. Controlla la partita IVA, esporta l'archivio in un foglio di calcolo
+e in un documento e ne fa copie di sicurezza. cartaflex-cli svolge gli stessi
+compiti dal terminale.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION office)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.cartaflex.it/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")

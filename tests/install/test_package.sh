@@ -29,7 +29,8 @@ for f in usr/bin/cartaflex usr/bin/cartaflex-cli \
     usr/share/cartaflex/Guida.pdf usr/share/cartaflex/translations/qtbase_it.qm \
     usr/share/cartaflex/loghi/campione_piccolo.bmp usr/share/cartaflex/loghi/campione_medio.bmp \
     usr/share/cartaflex/loghi/campione_grande.bmp usr/share/man/man1/cartaflex-cli.1.gz \
-    usr/share/doc/cartaflex/copyright; do
+    usr/share/man/man1/cartaflex.1.gz usr/share/doc/cartaflex/copyright \
+    usr/share/doc/cartaflex/changelog.gz; do
   grep -qxF "./$f" <<<"$contents" || fail "the package lacks /$f"
 done
 # Nothing of the build folder (tests, benchmarks, tools) travels with it.
