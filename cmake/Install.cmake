@@ -45,7 +45,8 @@ foreach(f ${_cli_sources})
   endif()
 endforeach()
 add_executable(cartaflex-cli-manpage tools/manpage/CliManPage.cpp ${_cli_commands})
-target_link_libraries(cartaflex-cli-manpage PRIVATE cartaflex_core)
+get_target_property(_cli_libraries cartaflex-cli LINK_LIBRARIES)
+target_link_libraries(cartaflex-cli-manpage PRIVATE ${_cli_libraries})
 
 set(_man ${CARTAFLEX_MADE_DIR}/cartaflex-cli.1)
 add_custom_command(
