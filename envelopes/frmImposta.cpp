@@ -5,13 +5,13 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets/Hub.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeSize.h"
 #include "envelopes/MarginSpin.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/frmLettera.h"
+#include "ui/Hub.h"
 
 namespace {
 

@@ -7,8 +7,6 @@
 #include "app/HelpTopics.h"
 #include "app/frmHelpForm.h"
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
@@ -16,7 +14,9 @@
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {
@@ -166,16 +166,33 @@ private slots:
         QCOMPARE(env.platform().busyDepth, 0);
     }
 
+    // A missing guide and a guide that no program opens are told apart.
+    void guideThatNoProgramOpens_data() {
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no PDF viewer")
+            << true
+            << QString::fromUtf8(
+                   "Impossibile aprire la guida: su questo computer non è "
+                   "disponibile nessun programma per leggere i file PDF.");
+        QTest::newRow("no guide") << false << "File della guida non trovato.";
+    }
     void guideThatNoProgramOpens() {
+        QFETCH(bool, guide);
+        QFETCH(QString, text);
         TestEnvironment env;
-        QVERIFY(TestEnvironment::writeBytes(env.file(QStringLiteral("Guida.pdf")), "%PDF-1.4\n"));
+        if (guide)
+            QVERIFY(
+                TestEnvironment::writeBytes(env.file(QStringLiteral("Guida.pdf")), "%PDF-1.4\n"));
         env.platform().setOpenUrlResult(false);
         frmHelpForm w;
         w.show();
         pressAndRelease(w.imgPDF);
-        QCOMPARE(env.platform().openedUrls.size(), 1);
+        QCOMPARE(env.platform().openedUrls.size(), guide ? 1 : 0);
         QCOMPARE(env.platform().messages.size(), 1);
-        QCOMPARE(env.platform().messages[0].text, QStringLiteral("File della guida non trovato."));
+        QCOMPARE(env.platform().messages[0].text, text);
+        QCOMPARE(env.platform().messages[0].title,
+                 QStringLiteral("Attenzione: impossibile aprire il file"));
         QVERIFY(w.isVisible());
     }
 
@@ -221,8 +238,8 @@ private slots:
             parent = w->parentWidget();
             modal = w->isModal();
         });
-        QVERIFY(Hub::instance().hasAction(QStringLiteral("help")));
-        QVERIFY(Hub::instance().runAction(QStringLiteral("help"), &caller, key));
+        QVERIFY(Hub::instance().hasAction(Hub::Action::Help));
+        QVERIFY(Hub::instance().runAction(Hub::Action::Help, &caller, key));
         QCOMPARE(title, topic.title);
         QCOMPARE(text, HelpTopics::text(topic.paragraphs));
         QCOMPARE(parent, &caller);

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/BackupProcedure.h"
 #include "exchange/frmBakClienti.h"
@@ -14,6 +13,7 @@
 #include "exchange/widgets/BackupWizard.h"
 #include "platform/VbColor.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -124,11 +124,10 @@ void TestFrmBakClienti::helpKey() {
         QTest::mouseClick(f.imgGuida, Qt::LeftButton);  // nothing to run, nothing happens
     }
     QStringList asked;
-    Hub::instance().registerAction(QStringLiteral("help"),
-                                   [&](QWidget *caller, const QString &topic) {
-                                       QVERIFY(qobject_cast<frmBakClienti *>(caller));
-                                       asked << topic;
-                                   });
+    Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *caller, const QString &topic) {
+        QVERIFY(qobject_cast<frmBakClienti *>(caller));
+        asked << topic;
+    });
     frmBakClienti f;
     QVERIFY(f.imgGuida->isEnabled());
     QTest::mouseClick(f.imgGuida, Qt::LeftButton);
@@ -324,8 +323,10 @@ void TestFrmBakClienti::restoreOfANonBackupFile() {
     QSignalSpy replaced(&p, &frmRipClienti01::archiveReplaced);
     env.platform().queueOpenFile(env.file("lettera.txt"));
     p.cmdSelect->click();
+    env.platform().queueAnswer(MsgAnswer::Yes);  // its size is announced: restore anyway
     env.platform().queueAnswer(MsgAnswer::Yes);
     p.cmdEffettua->click();
+    QVERIFY(env.platform().messages.first().text.contains(QStringLiteral("misura 2900 byte")));
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), text);
     QCOMPARE(ArchiveStore().recordCount(), 2);  // 2900 bytes: two whole records
