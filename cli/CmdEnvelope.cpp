@@ -6,6 +6,7 @@
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
+#include "cli/CmdEnvelopeSeries.h"
 #include "cli/FieldAssignments.h"
 #include "envelopes/EnvelopeContent.h"
 #include "envelopes/EnvelopePrinter.h"
@@ -49,6 +50,7 @@ QString parse(const QStringList &args, Options &o) {
 }
 
 int envelope(const QStringList &args) {
+    if (CmdEnvelopeSeries::wanted(args)) return CmdEnvelopeSeries::run(args);
     Options o;
     const QString bad = parse(args, o);
     if (!bad.isEmpty()) return CliIo::usage(bad);
@@ -86,6 +88,9 @@ int envelope(const QStringList &args) {
 }
 
 const CliRegistry::Entry kEnvelope("envelope",
-                                   "envelope [--record N] (--pdf FILE | --printer NOME)", envelope);
+                                   "envelope [--record N] (--pdf FILE | --printer NOME)\n"
+                                   "  envelope (--all | --search CRITERIO CHIAVE | --records "
+                                   "N[,N...]) (--pdf FILE | --printer NOME)",
+                                   envelope);
 
 }  // namespace
