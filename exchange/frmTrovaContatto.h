@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "exchange/ContactSearch.h"
+#include "labels/SeriesPrint.h"
 
 // The contact search window: a criterion, a key of one or more words, the list of the
 // contacts whose chosen field holds every word, its printout, and the hand-off of the
@@ -35,6 +36,10 @@ public:
     QLabel *lblDoppioclic;
     QLabel *lblMemory;
     QPushButton *cmdStampa;
+    QPushButton *cmdEtichette;
+    QPushButton *cmdBuste;
+    QPushButton *cmdSelezionaTutto;
+    QPushButton *cmdDeselezionaTutto;
     QPushButton *cmdAnnulla;
     QLabel *imgLente;
 
@@ -53,6 +58,10 @@ private slots:
     void cboCriterio_Click();
     void cmdCerca_Click();
     void cmdStampa_Click();
+    void cmdEtichette_Click();
+    void cmdBuste_Click();
+    void cmdSelezionaTutto_Click();
+    void cmdDeselezionaTutto_Click();
     void cmdAnnulla_Click();
     void lstRiepilogo_Click();
     void lstRiepilogo_DblClick();
@@ -66,6 +75,9 @@ private slots:
 
 private:
     void FitListExtent();
+    // The label and envelope dialog over this window, offering the ticked lines, the
+    // whole result and the whole archive.
+    void PrintSeries(SeriesPrint::Kind kind);
     static void paintBackground(QWidget *control, bool focused);
 
     QPointer<QWidget> m_caller;
