@@ -122,11 +122,11 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
 
     cmdSelezionaTutto = new QPushButton(QStringLiteral("Seleziona tutto"), this);
     cmdSelezionaTutto->setObjectName(QStringLiteral("cmdSelezionaTutto"));
-    cmdSelezionaTutto->setGeometry(404, 342, 108, 24);
+    cmdSelezionaTutto->setGeometry(386, 342, 118, 24);
     cmdSelezionaTutto->setAutoDefault(false);
     cmdDeselezionaTutto = new QPushButton(QStringLiteral("Deseleziona tutto"), this);
     cmdDeselezionaTutto->setObjectName(QStringLiteral("cmdDeselezionaTutto"));
-    cmdDeselezionaTutto->setGeometry(518, 342, 108, 24);
+    cmdDeselezionaTutto->setGeometry(508, 342, 118, 24);
     cmdDeselezionaTutto->setAutoDefault(false);
 
     cmdEtichette = new QPushButton(QStringLiteral("Stampa etichette"), this);
