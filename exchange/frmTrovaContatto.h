@@ -11,6 +11,9 @@
 #include "exchange/ContactSearch.h"
 #include "labels/SeriesPrint.h"
 
+class ContactReceiver;
+enum class OriginTag;
+
 // The contact search window: a criterion, a key of one or more words, the list of the
 // contacts whose chosen field holds every word, its printout, and the hand-off of the
 // chosen contact to the window that opened the search (told by the tag in lblMemory).
@@ -78,6 +81,7 @@ private:
     // The label and envelope dialog over this window, offering the ticked lines, the
     // whole result and the whole archive.
     void PrintSeries(SeriesPrint::Kind kind);
+    ContactReceiver *receiverFor(OriginTag tag) const;
     static void paintBackground(QWidget *control, bool focused);
 
     QPointer<QWidget> m_caller;
