@@ -88,9 +88,8 @@ int envelope(const QStringList &args) {
 }
 
 const CliRegistry::Entry kEnvelope("envelope",
-                                   "envelope [--record N] (--pdf FILE | --printer NOME)\n"
-                                   "  envelope (--all | --search CRITERIO CHIAVE | --records "
-                                   "N[,N...]) (--pdf FILE | --printer NOME)",
+                                   "envelope [--record N | --all | --search CRITERIO CHIAVE | "
+                                   "--records N[,N...]] (--pdf FILE | --printer NOME)",
                                    envelope);
 
 }  // namespace
