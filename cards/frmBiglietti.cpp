@@ -5,12 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "archive/ArchiveColours.h"
 #include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardLayout.h"
 #include "cards/CardPicture.h"
-#include "cards/CardTextColours.h"
 #include "cards/CardTexts.h"
 #include "cards/frmMyPrinterListening.h"
 #include "platform/Artwork.h"
@@ -305,7 +305,7 @@ void frmBiglietti::Form_Load() {
             ->setStyleSheet(QStringLiteral("border: 2px solid %1;").arg(kUnselectedBorder.name()));
     }
 
-    const CardTextColours colours = CardTextColours::read(SettingsFile());
+    const ArchiveColours::Pair colours = ArchiveColours::read(SettingsFile());
     for (QLineEdit *b : txtTitolo) setFore(b, colours.title);
     for (QLineEdit *b : txtSottotitolo) setFore(b, colours.subtitle);
 }

@@ -9,6 +9,8 @@
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterList.h"
+#include "vat/DigitKeys.h"
+#include "vat/VatMessages.h"
 
 namespace {
 
@@ -144,15 +146,8 @@ void frmMyPrinterListening::txtCopie_LostFocus() {
 }
 
 bool frmMyPrinterListening::txtCopie_KeyPress(QKeyEvent *event) {
-    const QString text = event->text();
-    if (text.isEmpty()) return false;  // keys that type nothing are not key presses
-    const QChar c = text.at(0);
-    if (c == u'\r' || c == u'\n' || c == u'\b' || (c >= u'0' && c <= u'9' && text.size() == 1))
-        return false;
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
-        event->key() == Qt::Key_Delete || event->key() == Qt::Key_Escape)
-        return false;
-    Platform::instance().messageBox(QStringLiteral("Digitare solo caratteri numerici."),
+    if (DigitKeys::classify(event) != DigitKeys::Verdict::Refused) return false;
+    Platform::instance().messageBox(QString::fromUtf8(VatMessages::kDigitsOnlyText),
                                     QStringLiteral("Attenzione: valore non valido"),
                                     MsgIcon::Exclamation, MsgButtons::Ok);
     return true;  // the key is dropped

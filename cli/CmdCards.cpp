@@ -1,13 +1,13 @@
 // cards: card sheets from the terminal, through the card print job and the form printer.
 #include <memory>
 
+#include "archive/ArchiveColours.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardContent.h"
 #include "cards/CardPicture.h"
 #include "cards/CardPrintJob.h"
 #include "cards/CardPrinterChoice.h"
-#include "cards/CardTextColours.h"
 #include "cards/CardTexts.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
@@ -94,7 +94,7 @@ int cards(const QStringList &args) {
     if (const int status = parse(args, o)) return status;
 
     CardContent content = CardContent::designState(o.format);
-    const CardTextColours colours = CardTextColours::read(SettingsFile());
+    const ArchiveColours::Pair colours = ArchiveColours::read(SettingsFile());
     content.titleColor = colours.title;
     content.subtitleColor = colours.subtitle;
 

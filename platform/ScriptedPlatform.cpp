@@ -11,6 +11,7 @@ MsgAnswer defaultAnswer(MsgButtons buttons) {
             return MsgAnswer::Cancel;
         case MsgButtons::YesNo:
         case MsgButtons::YesNoCancel:
+        case MsgButtons::YesNoDefaultNo:
             return MsgAnswer::No;
     }
     return MsgAnswer::Cancel;
