@@ -77,7 +77,7 @@ bool CsvContactReader::read(QIODevice &in, TextEncoding::Kind encoding, const Vi
     if (got >= 3 && TextEncoding::startsWithBom(block.left(3))) offset = 3;
 
     csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT_FINI) != 0) return fail(QStringLiteral("memoria esaurita"));
+    if (csv_init(&parser, 0) != 0) return fail(QStringLiteral("memoria esaurita"));
     csv_set_delim(&parser, static_cast<unsigned char>(separatorOf(
                                QByteArray::fromRawData(block.constData() + offset, got - offset))));
     csv_set_space_func(&parser, isBlank);
@@ -101,8 +101,14 @@ bool CsvContactReader::read(QIODevice &in, TextEncoding::Kind encoding, const Vi
         got = in.read(block.data(), block.size());
         if (got < 0) ok = fail(in.errorString());
     }
-    if (ok && !state.stop && csv_fini(&parser, onField, onRowEnd, &state) != 0)
+    // The file ends inside a quoted field (libcsv's state "field begun", 2): the rest of
+    // the file would be one value. libcsv reports it itself only in its strict mode, which
+    // also refuses the stray quotes real files hold (12" in an unquoted field).
+    constexpr int kFieldBegun = 2;
+    if (ok && !state.stop && parser.pstate == kFieldBegun && parser.quoted)
         ok = fail(QString::fromUtf8(TransferMessages::kCsvUnclosedQuoteText));
+    if (ok && !state.stop && csv_fini(&parser, onField, onRowEnd, &state) != 0)
+        ok = fail(QString::fromUtf8(TransferMessages::kCsvBrokenText));
     csv_free(&parser);
     if (!ok) return false;
     if (state.unrecognised || !state.haveHeader)

@@ -130,7 +130,12 @@ bool VcardReader::property(const Property &p) {
     }
     if (m_depth == 0)
         return fail(QString::fromUtf8(TransferMessages::kVcardStrayText).arg(m_logicalStart));
-    if (m_depth > 1) return true;  // a card inside the card
+    // A card inside the card (2.1 writes an agent's card as "AGENT:BEGIN:VCARD").
+    if (n == "AGENT" && p.value.trimmed().toUpper().startsWith("BEGIN:VCARD")) {
+        ++m_depth;
+        return true;
+    }
+    if (m_depth > 1) return true;
     if (p.encoding == "B" || p.encoding == "BASE64" || n == "PHOTO" || n == "LOGO" ||
         n == "SOUND" || n == "KEY")
         return true;
