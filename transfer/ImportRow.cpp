@@ -18,7 +18,7 @@ QString ImportRow::statusText(Status status) {
 }
 
 QString ImportRow::problems(const ContactRecord &record) {
-    const QStringList labels = SearchCriterion::entryTexts();
+    static const QStringList labels = SearchCriterion::entryTexts();
     QStringList found;
     for (int i = 0; i <= ContactRecord::Web; ++i) {
         const auto f = ContactRecord::Field(i);

@@ -4,8 +4,8 @@
 # contacts file) is killed with SIGKILL at random moments. After every kill the archive
 # must be byte for byte the archive of before or the archive of after the change, a reader
 # must read it, and what the killed program left behind (Archivio.tmp, its lock file) must
-# not stop or spoil the
-# next change. Prints the number of kills and of torn archives (which must be 0).
+# not stop or spoil the next change. Prints the number of kills and of torn archives
+# (which must be 0).
 #
 # Usage: test_crash_torture.sh BUILD_DIR
 # TORTURE_RECORDS (default 4000), TORTURE_KILLS (kills per operation, default 60) and
