@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "archive/ContactRecord.h"
+
 namespace {
 
 bool isProvince(const QString &s) {
@@ -11,10 +13,10 @@ bool isProvince(const QString &s) {
 }  // namespace
 
 QString CityLine::compose() const {
-    QString out = postalCode.trimmed();
-    const QString t = town.trimmed();
+    QString out = ContactRecord::trimBlanks(postalCode);
+    const QString t = ContactRecord::trimBlanks(town);
     if (!t.isEmpty()) out += (out.isEmpty() ? QString() : QStringLiteral(" ")) + t;
-    const QString p = province.trimmed();
+    const QString p = ContactRecord::trimBlanks(province);
     if (isProvince(p))
         out += (out.isEmpty() ? QString() : QStringLiteral(" ")) + u'(' + p.toUpper() + u')';
     return out;

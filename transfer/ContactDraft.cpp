@@ -6,13 +6,14 @@
 
 namespace {
 
-// One line: line breaks and tabs become blanks, blanks around it go; blanks inside stay.
+// One line: line breaks, tabs and other control characters become blanks, blanks around
+// it go (blanks only, as the archive trims them); blanks inside stay.
 QString clean(const QString &s) {
     QString out = s;
     out.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar &c : out)
-        if (c == u'\r' || c == u'\n' || c == u'\t') c = u' ';
-    return out.trimmed();
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+    return ContactRecord::trimBlanks(out);
 }
 
 QString firstNonEmpty(std::initializer_list<QString> values) {

@@ -167,7 +167,7 @@ bool VcardReader::property(const Property &p) {
             kind = ContactDraft::PhoneKind::Fax;
         else if (p.types.contains("cell"))
             kind = ContactDraft::PhoneKind::Cel;
-        QString number = unescape(text(p)).trimmed();
+        QString number = unescape(text(p));
         if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
         m_card.phones.append({kind, number});
     } else if (n == "EMAIL") {
