@@ -121,7 +121,7 @@ bool VcardReader::property(const Property &p) {
             if (card && ++m_depth == 1) {
                 m_card = ContactDraft();
                 m_cardStart = m_logicalStart;
-                m_haveAddress = m_workAddress = false;
+                m_haveAddress = m_workAddress = m_version4 = false;
             }
             return true;
         }
@@ -140,7 +140,9 @@ bool VcardReader::property(const Property &p) {
         n == "SOUND" || n == "KEY")
         return true;
 
-    if (n == "FN") {
+    if (n == "VERSION") {
+        m_version4 = p.value.trimmed() == "4.0";
+    } else if (n == "FN") {
         if (m_card.fullName.isEmpty()) m_card.fullName = unescape(text(p));
     } else if (n == "N") {
         const QStringList c = components(text(p));
@@ -167,8 +169,10 @@ bool VcardReader::property(const Property &p) {
             kind = ContactDraft::PhoneKind::Fax;
         else if (p.types.contains("cell"))
             kind = ContactDraft::PhoneKind::Cel;
+        // A "tel:" address: VALUE=uri says so, and 4.0 cards often write it without.
         QString number = unescape(text(p));
-        if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
+        if ((p.uri || m_version4) && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+            number = number.mid(4);
         m_card.phones.append({kind, number});
     } else if (n == "EMAIL") {
         if (m_card.email.isEmpty()) m_card.email = unescape(text(p));
@@ -215,6 +219,8 @@ bool VcardReader::line(const QByteArray &logical) {
             for (const QByteArray &t : value.split(',')) p.types.insert(unquote(t).toLower());
         } else if (key == "ENCODING") {
             p.encoding = value.toUpper();
+        } else if (key == "VALUE") {
+            p.uri = value.toLower() == "uri";
         } else if (key == "CHARSET") {
             p.charset = value.toLower();
         }

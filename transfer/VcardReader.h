@@ -33,6 +33,7 @@ private:
         QSet<QByteArray> types;  // lower case
         QByteArray encoding;     // upper case
         QByteArray charset;      // lower case
+        bool uri = false;        // VALUE=uri
         QByteArray value;
     };
 
@@ -50,5 +51,6 @@ private:
     int m_cardStart = 0;
     bool m_workAddress = false;  // the address taken is the work one
     bool m_haveAddress = false;
+    bool m_version4 = false;  // the card says VERSION:4.0
     ContactDraft m_card;
 };
