@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
+#include <unordered_set>
 
 #include "archive/ContactRecord.h"
 
@@ -22,7 +22,12 @@ public:
     static QString vatKey(const ContactRecord &record);
     static QString nameKey(const ContactRecord &record);
 
+    // The 64-bit fingerprint a key is kept as: eight bytes a contact, whatever its length
+    // (that two different keys share one is a chance of about one in 30 million for an
+    // archive and a file of a million contacts).
+    static quint64 fingerprint(const QString &key);
+
 private:
-    QSet<QString> m_vat;
-    QSet<QString> m_names;
+    std::unordered_set<quint64> m_vat;
+    std::unordered_set<quint64> m_names;
 };

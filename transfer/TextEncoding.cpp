@@ -8,6 +8,16 @@ void TextEncoding::scan(const char *data, qsizetype size) {
     if (!m_nul && std::memchr(data, 0, size_t(size))) m_nul = true;
     if (!m_valid) return;
     for (qsizetype i = 0; i < size; ++i) {
+        // Plain ASCII eight bytes at a time.
+        if (m_pending == 0) {
+            while (i + 8 <= size) {
+                quint64 word;
+                std::memcpy(&word, data + i, 8);
+                if (word & 0x8080808080808080ULL) break;
+                i += 8;
+            }
+            if (i >= size) break;
+        }
         const auto b = static_cast<unsigned char>(data[i]);
         if (m_pending > 0) {
             if ((b & 0xC0) != 0x80) {

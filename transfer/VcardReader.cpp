@@ -1,6 +1,7 @@
 #include "transfer/VcardReader.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "archive/Cp1252Codec.h"
 #include "transfer/TransferMessages.h"
@@ -187,8 +188,9 @@ bool VcardReader::property(const Property &p) {
 }
 
 bool VcardReader::line(const QByteArray &logical) {
-    const QByteArray trimmed = logical.trimmed();
-    if (trimmed.isEmpty()) return true;
+    if (std::all_of(logical.cbegin(), logical.cend(),
+                    [](char c) { return c == ' ' || c == '\t' || c == '\r'; }))
+        return true;
     const qsizetype colon = unquotedIndex(logical, ':');
     if (colon < 0) {
         // Inside a card, a line without a name (a picture's data written unfolded) is
@@ -237,14 +239,13 @@ bool VcardReader::read(QIODevice &in, TextEncoding::Kind encoding, const Visitor
     m_lineNumber = 0;
     QByteArray carried;
     QByteArray logical;
-    bool logicalQp = false;
     bool first = true;
     qint64 total = 0;
 
     auto physical = [&](QByteArray l) {
         ++m_lineNumber;
         if (l.endsWith('\r')) l.chop(1);
-        if (logicalQp && logical.endsWith('=')) {
+        if (logical.endsWith('=') && isQuotedPrintable(logical)) {
             logical.chop(1);
             logical += l;
             return true;
@@ -255,7 +256,6 @@ bool VcardReader::read(QIODevice &in, TextEncoding::Kind encoding, const Visitor
         }
         const bool ok = logical.isEmpty() || line(logical);
         logical = l;
-        logicalQp = isQuotedPrintable(l);
         m_logicalStart = m_lineNumber;
         return ok;
     };
