@@ -2,12 +2,12 @@
 
 #include <QMouseEvent>
 
-#include "app/widgets/ArtButton.h"
-#include "app/widgets/PanelLabel.h"
 #include "exchange/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
+#include "ui/ArtButton.h"
+#include "ui/PanelLabel.h"
 
 namespace {
 

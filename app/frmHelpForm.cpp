@@ -8,10 +8,10 @@
 #include "app/HelpTopicPrint.h"
 #include "app/HelpTopics.h"
 #include "app/UserGuide.h"
-#include "app/widgets/PanelLabel.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
+#include "ui/PanelLabel.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
-#include "app/widgets/ArtButton.h"
 #include "platform/Artwork.h"
 #include "platform/ProgramFolder.h"
+#include "ui/ArtButton.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Twips.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -183,9 +183,9 @@ void frmMenu::Form_Load() {
     picBiglietti->setEnabled(hub.hasMain(Hub::Main::Cards));
     cmdBuste->setEnabled(hub.hasMain(Hub::Main::Envelopes));
     picProtocollo->setEnabled(hub.hasMain(Hub::Main::Envelopes));
-    imgGuida->setEnabled(hub.hasAction(QStringLiteral("help")));
-    imgReg->setEnabled(hub.hasAction(QStringLiteral("info")));
-    picRights->setEnabled(hub.hasAction(QStringLiteral("about")));
+    imgGuida->setEnabled(hub.hasAction(Hub::Action::Help));
+    imgReg->setEnabled(hub.hasAction(Hub::Action::Info));
+    picRights->setEnabled(hub.hasAction(Hub::Action::About));
     tmrMarquee->start();
 }
 
@@ -230,11 +230,11 @@ void frmMenu::keyUp(QLabel *key) {
 void frmMenu::runKey(QLabel *key) {
     Hub &hub = Hub::instance();
     if (key == imgGuida) {
-        hub.runAction(QStringLiteral("help"), this, QStringLiteral("menu"));
+        hub.runAction(Hub::Action::Help, this, QStringLiteral("menu"));
     } else if (key == imgReg) {
-        hub.runAction(QStringLiteral("info"), this);
+        hub.runAction(Hub::Action::Info, this);
     } else if (key == picRights) {
-        hub.runAction(QStringLiteral("about"), this);
+        hub.runAction(Hub::Action::About, this);
     } else if (key == imgEsci) {
         hub.exitProgram();
     }

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/widgets/MainWindowBase.h"
+#include "ui/MainWindowBase.h"
 
 // The main menu: the hub that opens the archive window, the card composer and the
 // envelope composer, with help, information, about and exit keys and a moving banner.

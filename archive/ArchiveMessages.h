@@ -34,4 +34,12 @@ inline constexpr const char *kDeleteErrorText =
     "Accertarsi che il file di archivio non abbia attributi di protezione.";
 inline constexpr const char *kDeleteErrorTitle = "Attenzione: eliminazione scheda non riuscita";
 
+// Record n no longer holds the contact the window shows: another copy of the program
+// changed the archive since it was read. Nothing is written; the window reads it again.
+inline constexpr const char *kChangedElsewhereText =
+    "L'archivio è stato modificato da un'altra copia del programma: la scheda non è stata "
+    "salvata né cancellata.\r\n\r\n"
+    "La scheda viene mostrata di nuovo com'è ora in archivio.";
+inline constexpr const char *kChangedElsewhereTitle = "Attenzione: archivio modificato";
+
 }  // namespace ArchiveMessages

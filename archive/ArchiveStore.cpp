@@ -170,6 +170,7 @@ QList<ContactRecord> ArchiveStore::readAll() {
 
 bool ArchiveStore::beginChange(ArchiveLock &lock) {
     m_busy = false;
+    m_changedElsewhere = false;
     if (!lock.acquire()) {
         m_busy = lock.busy();
         return fail(lock.errorString());
@@ -181,12 +182,21 @@ bool ArchiveStore::beginChange(ArchiveLock &lock) {
     return true;
 }
 
-bool ArchiveStore::writeRecord(int n, const ContactRecord &record) {
+bool ArchiveStore::stillHolds(int n, const ContactRecord &shown) {
+    ContactRecord stored;
+    if (!readRecord(n, stored)) return false;
+    if (stored.encode() == shown.encode()) return true;
+    m_changedElsewhere = true;
+    return fail(QStringLiteral("record %1 cambiato da un'altra copia del programma").arg(n));
+}
+
+bool ArchiveStore::writeRecord(int n, const ContactRecord &record, const ContactRecord *shown) {
     ArchiveLock lock(archivePath());
     if (!beginChange(lock)) return false;
     const int count = recordCount();
     if (count < 0) return false;
     if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+    if (shown && !stillHolds(n, *shown)) return false;
     if (WriteProtection::isProtected(archivePath())) return fail(kProtected);
     bool ok = false;
     const qint64 size = fileSize(&ok);
@@ -320,12 +330,13 @@ int ArchiveStore::appendRecords(
     return ok ? added : -1;
 }
 
-bool ArchiveStore::deleteRecord(int n) {
+bool ArchiveStore::deleteRecord(int n, const ContactRecord *shown) {
     ArchiveLock lock(archivePath());
     if (!beginChange(lock)) return false;
     const int count = recordCount();
     if (count < 0) return false;
     if (n < 1 || n > count) return fail(QStringLiteral("record %1 fuori dall'archivio").arg(n));
+    if (shown && !stillHolds(n, *shown)) return false;
     const qint64 at = qint64(n - 1) * kLen;
     const qint64 wholeEnd = qint64(count) * kLen;
     return rewrite(

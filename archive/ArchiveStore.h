@@ -65,8 +65,10 @@ public:
     // Every whole record as raw bytes, in blocks (for searches that decode lazily).
     bool forEachRawRecord(const std::function<bool(int, const char *)> &visit);
 
-    // Replaces record n in place; false (nothing written) when n is out of range.
-    bool writeRecord(int n, const ContactRecord &record);
+    // Replaces record n in place; false (nothing written) when n is out of range, or when
+    // `shown` is given and record n, read under the lock, no longer holds it
+    // (`changedElsewhere()` is then true).
+    bool writeRecord(int n, const ContactRecord &record, const ContactRecord *shown = nullptr);
     // Writes the record as number count + 1 and returns that number; 0 on failure.
     int appendRecord(const ContactRecord &record);
     // Gets each new record of appendRecords; false when it could not be written.
@@ -79,8 +81,9 @@ public:
     int appendRecords(const std::function<bool(const RecordWriter &write, QString &why)> &produce);
     // Removes record n: the surviving records are written into Archivio.tmp, flushed to
     // disk and renamed over the archive in one step. On any failure the archive is as it
-    // was and no temporary file stays behind. n above the count removes nothing (false).
-    bool deleteRecord(int n);
+    // was and no temporary file stays behind. n above the count removes nothing (false);
+    // so does a record n that no longer holds `shown`, when given (see writeRecord).
+    bool deleteRecord(int n, const ContactRecord *shown = nullptr);
     // Puts a copy of `sourceFile` (a backup) in place of the archive, in the same single
     // step; on any failure (unreadable source, full disk) the archive is as it was.
     bool replaceWith(const QString &sourceFile);
@@ -88,6 +91,9 @@ public:
     // True when the last failing change failed because another program was writing the
     // archive (the caller shows ArchiveLock::kBusyText); nothing was changed.
     bool busy() const { return m_busy; }
+    // True when the last failing change found record n changed by another copy of the
+    // program since the caller read it; nothing was changed.
+    bool changedElsewhere() const { return m_changedElsewhere; }
 
     // The browsing rule shared by the three browsing windows: First gives 1, Previous
     // current − 1, Next current + 1, Last the count, clamped to 1 … count. An empty
@@ -113,6 +119,8 @@ private:
     qint64 fileSize(bool *ok);
     bool fail(const QString &why);
     bool beginChange(class ArchiveLock &lock);
+    // Under the lock: record n still encodes as `shown` does.
+    bool stillHolds(int n, const ContactRecord &shown);
     // Writes the archive of after a change into Archivio.tmp through `produce` and puts
     // it in place of the archive; `expectedSize` guards against a short copy.
     bool rewrite(const std::function<bool(class QFile &tmp, QString &why)> &produce,
@@ -123,4 +131,5 @@ private:
     QString m_folder;
     QString m_error;
     bool m_busy = false;
+    bool m_changedElsewhere = false;
 };

@@ -29,7 +29,8 @@ void show(const ContactEditor::Notice &n, MsgButtons buttons = MsgButtons::Ok) {
 }  // namespace
 
 ContactEditor::SaveOutcome ContactEditor::save(const QString &labelText,
-                                               const ContactRecord &record) {
+                                               const ContactRecord &record,
+                                               const ContactRecord *shown) {
     using namespace ArchiveMessages;
     SaveOutcome out;
     out.labelText = labelText;
@@ -57,7 +58,13 @@ ContactEditor::SaveOutcome ContactEditor::save(const QString &labelText,
                                 MsgIcon::Critical, true);
             return out;
         }
-        if (!m_store.writeRecord(n, record)) {
+        if (!m_store.writeRecord(n, record, shown)) {
+            if (m_store.changedElsewhere()) {
+                out.result = SaveResult::ChangedElsewhere;
+                out.number = n;
+                out.notice = changedElsewhereNotice();
+                return out;
+            }
             out.result = SaveResult::Failed;
             out.notice = m_store.busy() ? busyNotice() : failed;
             return out;
@@ -103,7 +110,13 @@ ContactEditor::Notice ContactEditor::deleteFailedNotice() {
                   MsgIcon::Critical, true);
 }
 
-ContactEditor::DeleteResult ContactEditor::remove(const QString &labelText) {
+ContactEditor::Notice ContactEditor::changedElsewhereNotice() {
+    return notice(u8(ArchiveMessages::kChangedElsewhereText),
+                  ArchiveMessages::kChangedElsewhereTitle, MsgIcon::Exclamation, true);
+}
+
+ContactEditor::DeleteResult ContactEditor::remove(const QString &labelText,
+                                                  const ContactRecord *shown) {
     if (labelText.isEmpty()) {
         show(notShownNotice());
         return DeleteResult::NotShown;
@@ -124,7 +137,11 @@ ContactEditor::DeleteResult ContactEditor::remove(const QString &labelText) {
         show(notShownNotice());
         return DeleteResult::Gone;
     }
-    if (!m_store.deleteRecord(n)) {
+    if (!m_store.deleteRecord(n, shown)) {
+        if (m_store.changedElsewhere()) {
+            show(changedElsewhereNotice());
+            return DeleteResult::ChangedElsewhere;
+        }
         show(m_store.busy() ? busyNotice() : deleteFailedNotice());
         return DeleteResult::Failed;
     }

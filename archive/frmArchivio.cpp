@@ -5,19 +5,20 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveColours.h"
 #include "archive/ContactEditor.h"
+#include "archive/MailMessages.h"
+#include "archive/MailtoBuilder.h"
+#include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "archive/WebAddress.h"
-#include "exchange/MailMessages.h"
-#include "exchange/MailtoBuilder.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
 #include "vat/DigitKeys.h"
 #include "vat/frmCalcIva.h"
 
@@ -342,11 +343,11 @@ void frmArchivio::Form_Load() {
     setSubtitleColour(colours.subtitle);
 
     const Hub &hub = Hub::instance();
-    cmdTrova->setEnabled(hub.hasAction(QStringLiteral("search")));
-    cmdSlide->setEnabled(hub.hasAction(QStringLiteral("export-xlsx")));
-    cmdWord->setEnabled(hub.hasAction(QStringLiteral("export-doc")));
-    cmdBackup->setEnabled(hub.hasAction(QStringLiteral("backup")));
-    cmdGuida->setEnabled(hub.hasAction(QStringLiteral("help")));
+    cmdTrova->setEnabled(hub.hasAction(Hub::Action::Search));
+    cmdSlide->setEnabled(hub.hasAction(Hub::Action::ExportXlsx));
+    cmdWord->setEnabled(hub.hasAction(Hub::Action::ExportDoc));
+    cmdBackup->setEnabled(hub.hasAction(Hub::Action::Backup));
+    cmdGuida->setEnabled(hub.hasAction(Hub::Action::Help));
 
     // The window opens blank: no record is read.
     lblPosizione->clear();
@@ -448,6 +449,22 @@ void frmArchivio::showRecord(const ContactRecord &record) {
     }
 }
 
+bool frmArchivio::receivesContact(OriginTag tag) const {
+    return tag == OriginTag::Archivio;
+}
+
+void frmArchivio::receiveContact(const ContactRecord &record, int number, OriginTag) {
+    // A missing file or one that is not a picture leaves the blank picture.
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    ContactRecord trimmed;
+    for (int f = 0; f < ContactRecord::FieldCount; ++f)
+        trimmed.setValue(ContactRecord::Field(f),
+                         ContactRecord::trimBlanks(record.value(ContactRecord::Field(f))));
+    showRecord(trimmed);
+    lblPosizione->setText(PositionLabel::text(number));
+    m_working = record;
+}
+
 ContactRecord frmArchivio::recordFromBoxes() const {
     ContactRecord r;
     const auto boxes = entryBoxes();
@@ -505,7 +522,7 @@ void frmArchivio::cmdSalva_Click() {
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();
-    const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record);
+    const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record, &m_working);
     Platform &platform = Platform::instance();
     if (out.notice.beep) platform.beep();
     switch (out.result) {
@@ -516,6 +533,10 @@ void frmArchivio::cmdSalva_Click() {
         case ContactEditor::SaveResult::OutOfRange:
             platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
             cmdNuovo_Click();
+            return;
+        case ContactEditor::SaveResult::ChangedElsewhere:
+            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showStoredAgain();
             return;
         case ContactEditor::SaveResult::Failed:
             // The boxes and the label stay as they were.
@@ -533,12 +554,28 @@ void frmArchivio::cmdSalva_Click() {
     platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
 }
 
+void frmArchivio::showStoredAgain() {
+    ArchiveStore store;
+    ContactRecord now;
+    if (!store.readRecord(PositionLabel::value(lblPosizione->text()), now)) {
+        cmdNuovo_Click();
+        return;
+    }
+    for (QLabel *box : logoBoxes()) blankLogo(box);
+    m_working = now;
+    showRecord(m_working);
+}
+
 void frmArchivio::picVuoto_Click() {
     ArchiveStore store;
     ContactEditor editor(store);
-    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text());
+    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text(), &m_working);
     if (result == ContactEditor::DeleteResult::Gone) {
         cmdNuovo_Click();
+        return;
+    }
+    if (result == ContactEditor::DeleteResult::ChangedElsewhere) {
+        showStoredAgain();
         return;
     }
     if (result != ContactEditor::DeleteResult::Deleted) return;
@@ -605,19 +642,19 @@ void frmArchivio::cmdCheckIvaVend_Click() {
 // ---- other windows ---------------------------------------------------------------------
 
 void frmArchivio::cmdTrova_Click() {
-    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("archivio"));
+    Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdSlide_Click() {
-    Hub::instance().runAction(QStringLiteral("export-xlsx"), this);
+    Hub::instance().runAction(Hub::Action::ExportXlsx, this);
 }
 void frmArchivio::cmdWord_Click() {
-    Hub::instance().runAction(QStringLiteral("export-doc"), this);
+    Hub::instance().runAction(Hub::Action::ExportDoc, this);
 }
 void frmArchivio::cmdBackup_Click() {
-    Hub::instance().runAction(QStringLiteral("backup"), this);
+    Hub::instance().runAction(Hub::Action::Backup, this);
 }
 void frmArchivio::cmdGuida_Click() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("archivio"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdEsci_Click() {
     close();

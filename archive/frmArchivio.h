@@ -6,15 +6,16 @@
 #include <QWidget>
 #include <array>
 
-#include "app/widgets/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "platform/Platform.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The contact archive window, the only window that changes Contatti.edb: browsing,
 // new, save, delete, three logo pictures per contact, the text colours of the name and
 // specialty lines, the web link, e-mail and the VAT number check.
-class frmArchivio : public MainWindowBase {
+class frmArchivio : public MainWindowBase, public ContactReceiver {
     Q_OBJECT
 public:
     explicit frmArchivio(QWidget *parent = nullptr);
@@ -92,6 +93,9 @@ public:
 
     // Fills the boxes from a record (trimmed fields) and loads its logo pictures.
     void showRecord(const ContactRecord &record);
+    // The search's contact: the whole record, trimmed, shown as record `number`.
+    bool receivesContact(OriginTag tag) const override;
+    void receiveContact(const ContactRecord &record, int number, OriginTag tag) override;
     // The record the fourteen boxes hold, each value trimmed.
     ContactRecord recordFromBoxes() const;
 
@@ -136,6 +140,9 @@ private:
     void buildLogoPanels(QWidget *panel);
     void buildButtons(QWidget *panel);
     void browse(ArchiveStore::Direction direction);
+    // After another copy of the program changed the shown record: it is read again (the
+    // window is emptied when it is gone).
+    void showStoredAgain();
     void loadLogoFromDialog(int index);
     void chooseColour(QLineEdit *box);
     void blankLogo(QLabel *box);

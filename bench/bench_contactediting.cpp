@@ -11,8 +11,8 @@
 
 #include "archive/ArchiveStore.h"
 #include "archive/ContactEditor.h"
+#include "archive/MailtoBuilder.h"
 #include "archive/PositionLabel.h"
-#include "exchange/MailtoBuilder.h"
 #include "platform/ScriptedPlatform.h"
 #include "vat/VatCheck.h"
 

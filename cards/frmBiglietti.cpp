@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/widgets/Hub.h"
+#include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardLayout.h"
@@ -18,6 +18,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
 
 using F = ContactRecord::Field;
 
@@ -290,9 +291,9 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
 
 void frmBiglietti::Form_Load() {
     const Hub &hub = Hub::instance();
-    cmdTrova->setEnabled(hub.hasAction(QStringLiteral("search")));
+    cmdTrova->setEnabled(hub.hasAction(Hub::Action::Search));
     imgTrova->setEnabled(cmdTrova->isEnabled());
-    lblHelp->setEnabled(hub.hasAction(QStringLiteral("help")));
+    lblHelp->setEnabled(hub.hasAction(Hub::Action::Help));
 
     for (int i = 0; i < CardFormats::kCount; ++i) {
         QLabel *label = caption(CardFormat(i));
@@ -408,6 +409,17 @@ QString frmBiglietti::logoDialogTitle() {
 }
 
 // --- filling and reading the previews ------------------------------------------------
+
+bool frmBiglietti::receivesContact(OriginTag tag) const {
+    return tag == OriginTag::Biglietti;
+}
+
+void frmBiglietti::receiveContact(const ContactRecord &record, int number, OriginTag) {
+    const QImage blank = picNuovo->pixmap().toImage();
+    for (int index : {0, 2, 3}) setLogoPicture(index, blank);
+    FillCardsFromRecord(record);
+    lblPosizione->setText(PositionLabel::text(number));
+}
 
 void frmBiglietti::FillCardsFromRecord(const ContactRecord &record) {
     const std::pair<int, F> logos[] = {{0, F::Logo01}, {2, F::Logo02}, {3, F::Logo03}};
@@ -625,7 +637,7 @@ void frmBiglietti::cmdUltimo_Click() {
 }
 
 void frmBiglietti::cmdTrova_Click() {
-    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("biglietti"));
+    Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("biglietti"));
 }
 
 void frmBiglietti::imgTrova_Click() {
@@ -654,7 +666,7 @@ void frmBiglietti::imgStampa_Click() {
 }
 
 void frmBiglietti::lblHelp_MouseUp() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("biglietti"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("biglietti"));
 }
 
 void frmBiglietti::lblEsci_MouseUp() {

@@ -9,19 +9,20 @@
 #include <array>
 #include <optional>
 
-#include "app/widgets/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
 #include "platform/Platform.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The card composer: the four card formats side by side as editable previews (small
 // with logo, small without logo, medium, large), filled by typing, by browsing the
 // archive or by the search, and printed through the print dialog. Nothing typed here is
 // saved. Every per-format control is an array indexed by the format (nullptr where a
 // format has no such control).
-class frmBiglietti : public MainWindowBase {
+class frmBiglietti : public MainWindowBase, public ContactReceiver {
     Q_OBJECT
 public:
     explicit frmBiglietti(QWidget *parent = nullptr);
@@ -100,6 +101,11 @@ public:
     // Puts one contact into the four previews: its logo pictures and its texts with the
     // "P.IVA ", "Tel. ", "Fax ", "Cel. " prefixes. Used by browsing and by the search.
     void FillCardsFromRecord(const ContactRecord &record);
+    // The search's contact into all four formats: the blank logo first, so that a
+    // contact without a logo (or whose logo file fails) never keeps the previous
+    // contact's; then FillCardsFromRecord; it then shows record `number`.
+    bool receivesContact(OriginTag tag) const override;
+    void receiveContact(const ContactRecord &record, int number, OriginTag tag) override;
     // What the print job takes for a format: the box texts, the title and subtitle
     // colours and the logo picture.
     CardContent cardContent(CardFormat format) const;

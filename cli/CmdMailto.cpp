@@ -1,11 +1,11 @@
 // mailto N: the request the archive window's e-mail button builds for record N.
 #include "archive/ArchiveStore.h"
+#include "archive/MailMessages.h"
+#include "archive/MailtoBuilder.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
-#include "exchange/MailMessages.h"
-#include "exchange/MailtoBuilder.h"
 
 namespace {
 

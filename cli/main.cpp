@@ -53,5 +53,7 @@ int main(int argc, char *argv[]) {
     auto &commands = CliRegistry::commands();
     auto it = commands.find(name);
     if (it == commands.end()) return CliIo::usage(QStringLiteral("comando sconosciuto: ") + name);
+    const QString folderProblem = ProgramFolder::prepare();
+    if (!folderProblem.isEmpty()) return CliIo::fail(folderProblem);
     return it->second.handler(args);
 }

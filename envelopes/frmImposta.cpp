@@ -5,12 +5,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets/Hub.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/MarginSpin.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/frmLettera.h"
+#include "ui/Hub.h"
 
 namespace {
 

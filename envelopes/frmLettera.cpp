@@ -4,8 +4,8 @@
 #include <QFrame>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
 #include "archive/ContactRecord.h"
+#include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeArt.h"
@@ -18,6 +18,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -298,10 +299,10 @@ void frmLettera::buildButtons(QWidget *panel) {
 
 void frmLettera::Form_Load() {
     Hub &hub = Hub::instance();
-    const bool search = hub.hasAction(QStringLiteral("search"));
+    const bool search = hub.hasAction(Hub::Action::Search);
     picTrova01->setEnabled(search);
     picTrova02->setEnabled(search);
-    cmdImp->setEnabled(hub.hasAction(QStringLiteral("help")));
+    cmdImp->setEnabled(hub.hasAction(Hub::Action::Help));
 
     EnvelopeContent c = content();
     EnvelopeSettings::load(c, SettingsFile(), SenderLogo::programFilePath());
@@ -385,7 +386,7 @@ void frmLettera::cmdStampa_Click() {
 }
 
 void frmLettera::cmdImp_Click() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("buste"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("buste"));
 }
 
 void frmLettera::cmdAnnulla_Click() {
@@ -404,14 +405,44 @@ void frmLettera::navigate(ArchiveStore::Direction direction) {
     HourglassCursor hourglass;
     lblPosizione->setText(PositionLabel::text(nav.number));
     if (!nav.readOk) return;
-    txtTitolo[kRecipient]->setText(
-        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Titolo)));
-    txtSottotitolo[kRecipient]->setText(
-        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Sottotitolo)));
-    txtIndirizzo[kRecipient]->setText(
-        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Indirizzo)));
-    txtCitta[kRecipient]->setText(
-        ContactRecord::trimBlanks(nav.record.value(ContactRecord::Citta)));
+    showRecipient(nav.record);
+}
+
+void frmLettera::showRecipient(const ContactRecord &r) {
+    const auto field = [&r](ContactRecord::Field f) {
+        return ContactRecord::trimBlanks(r.value(f));
+    };
+    txtTitolo[kRecipient]->setText(field(ContactRecord::Titolo));
+    txtSottotitolo[kRecipient]->setText(field(ContactRecord::Sottotitolo));
+    txtIndirizzo[kRecipient]->setText(field(ContactRecord::Indirizzo));
+    txtCitta[kRecipient]->setText(field(ContactRecord::Citta));
+}
+
+void frmLettera::showSender(const ContactRecord &r) {
+    const auto field = [&r](ContactRecord::Field f) {
+        return ContactRecord::trimBlanks(r.value(f));
+    };
+    setPicture(picLogo[kSender], pictureOf(picNuovo));
+    lblPath->setText(field(ContactRecord::Logo01));
+    txtTitolo[kSender]->setText(field(ContactRecord::Titolo));
+    txtSottotitolo[kSender]->setText(field(ContactRecord::Sottotitolo));
+    txtIndirizzo[kSender]->setText(field(ContactRecord::Indirizzo));
+    txtCitta[kSender]->setText(field(ContactRecord::Citta));
+    txtIva[kSender]->setText(field(ContactRecord::Iva));
+    txtTel[kSender]->setText(field(ContactRecord::Tel));
+    txtCel[kSender]->setText(field(ContactRecord::Cel));
+    txtEmail[kSender]->setText(field(ContactRecord::Email));
+    const QString path = ContactRecord::trimBlanks(lblPath->text());
+    if (!path.isEmpty()) loadLogoFile(path);
+}
+
+bool frmLettera::receivesContact(OriginTag tag) const {
+    return tag == OriginTag::BusteMitt || tag == OriginTag::BusteDest;
+}
+
+void frmLettera::receiveContact(const ContactRecord &record, int, OriginTag tag) {
+    if (tag == OriginTag::BusteMitt) showSender(record);
+    if (tag == OriginTag::BusteDest) showRecipient(record);
 }
 
 void frmLettera::cmdPrimo_Click() {
@@ -430,11 +461,11 @@ void frmLettera::cmdUltimo_Click() {
 // The picture buttons.
 
 void frmLettera::picTrova01_MouseUp() {
-    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("buste_mitt"));
+    Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("buste_mitt"));
 }
 
 void frmLettera::picTrova02_MouseUp() {
-    Hub::instance().runAction(QStringLiteral("search"), this, QStringLiteral("buste_dest"));
+    Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("buste_dest"));
 }
 
 void frmLettera::picNuovo01_MouseUp() {

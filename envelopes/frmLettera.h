@@ -5,17 +5,18 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/widgets/MainWindowBase.h"
 #include "archive/ArchiveStore.h"
 #include "envelopes/EnvelopeContent.h"
+#include "ui/ContactReceiver.h"
+#include "ui/MainWindowBase.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each
 // control array) and the recipient block (four lines, element 3), the margins and
 // orientation it prints with, browsing the archive into the recipient block, and the
 // envelope's printing. The sender block is kept between runs in Cartaflex.ini and
-// Logo.bmp. Other windows write straight into its public controls: the margins window
-// into the margin and orientation labels, the search hand-off into either block.
-class frmLettera : public MainWindowBase {
+// Logo.bmp. The margins window writes into the margin and orientation labels; the
+// search hands a contact to either block through receiveContact.
+class frmLettera : public MainWindowBase, public ContactReceiver {
     Q_OBJECT
 public:
     static constexpr int kSender = 0;
@@ -62,6 +63,12 @@ public:
     // Loads a picture file into picLogo(0); a file that is not a picture leaves the
     // empty-logo picture there. False in that case.
     bool loadLogoFile(const QString &path);
+
+    // The search's contact: into the sender block (logo path, logo and eight lines) for
+    // the sender tag, into the recipient block (the four address lines) for the
+    // recipient tag.
+    bool receivesContact(OriginTag tag) const override;
+    void receiveContact(const ContactRecord &record, int number, OriginTag tag) override;
 
     // What the envelope is printed from: the controls as they stand.
     EnvelopeContent content() const;
@@ -112,6 +119,8 @@ private slots:
 
 private:
     void Form_Load();
+    void showSender(const ContactRecord &record);
+    void showRecipient(const ContactRecord &record);
     void buildSenderBlock(QWidget *panel);
     void buildRecipientBlock(QWidget *panel);
     void buildMarginsPanel(QWidget *panel);

@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets/PanelLabel.h"
 #include "archive/ContactRecord.h"
 #include "exchange/widgets/BackupWizardArt.h"
+#include "ui/PanelLabel.h"
 
 frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &caption,
                              const char *selectArt, const char *selectTip, const char *performArt,

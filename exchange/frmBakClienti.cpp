@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/PanelLabel.h"
 #include "exchange/widgets/BackupWizardArt.h"
 #include "platform/VbColor.h"
+#include "ui/Hub.h"
+#include "ui/PanelLabel.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     imgGuida = PanelLabel::picture(this, "imgGuida", ":/art/guida.svg", QSize(32, 32));
     imgGuida->setToolTip(QStringLiteral(" Guida "));
     imgGuida->setCursor(Qt::PointingHandCursor);
-    imgGuida->setEnabled(Hub::instance().hasAction(QStringLiteral("help")));
+    imgGuida->setEnabled(Hub::instance().hasAction(Hub::Action::Help));
     imgGuida->installEventFilter(this);
     imgDex = PanelLabel::picture(this, "imgDex", ":/art/mano.svg", QSize(48, 32));
     imgDex->hide();
@@ -125,5 +125,5 @@ void frmBakClienti::cmdEsci_Click() {
 }
 
 void frmBakClienti::imgGuida_Click() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("backup"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("backup"));
 }

@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 
-#include "exchange/MailMessages.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailMessages.h"
+#include "archive/MailtoBuilder.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include "app/widgets/PanelLabel.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/ExportMessages.h"
 #include "exchange/OfficeAvailability.h"
@@ -16,6 +15,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
+#include "ui/PanelLabel.h"
 
 namespace {
 

@@ -11,12 +11,14 @@
 #include <QStyle>
 
 #include "archive/ArchiveStore.h"
+#include "archive/OriginTag.h"
 #include "exchange/SearchCriterion.h"
 #include "exchange/SearchKey.h"
 #include "exchange/SearchListPrint.h"
-#include "exchange/widgets/SearchHandOff.h"
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
+#include "ui/ContactReceiver.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -287,11 +289,23 @@ void frmTrovaContatto::lstRiepilogo_DblClick() {
         ArchiveStore store;
         ContactRecord record;
         const int number = ContactSearch::recordForHit(store, m_hits.at(row), record);
-        if (number > 0)
-            SearchHandOff::deliver(ContactRecord::trimBlanks(lblMemory->text()), record, number,
-                                   m_caller);
+        if (number > 0) {
+            const OriginTag tag = originTagFromText(lblMemory->text());
+            if (ContactReceiver *receiver = receiverFor(tag))
+                receiver->receiveContact(record, number, tag);
+        }
     }
     accept();
+}
+
+ContactReceiver *frmTrovaContatto::receiverFor(OriginTag tag) const {
+    // The window that opened the search, or else the hub's open main window, when it
+    // takes contacts of that tag; none for an unknown tag.
+    for (QWidget *w : {m_caller.data(), Hub::instance().current()}) {
+        auto *receiver = dynamic_cast<ContactReceiver *>(w);
+        if (receiver && receiver->receivesContact(tag)) return receiver;
+    }
+    return nullptr;
 }
 
 void frmTrovaContatto::cmdAnnulla_Click() {

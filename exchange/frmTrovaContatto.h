@@ -10,6 +10,9 @@
 
 #include "exchange/ContactSearch.h"
 
+class ContactReceiver;
+enum class OriginTag;
+
 // The contact search window: a criterion, a key of one or more words, the list of the
 // contacts whose chosen field holds every word, its printout, and the hand-off of the
 // chosen contact to the window that opened the search (told by the tag in lblMemory).
@@ -66,6 +69,7 @@ private slots:
 
 private:
     void FitListExtent();
+    ContactReceiver *receiverFor(OriginTag tag) const;
     static void paintBackground(QWidget *control, bool focused);
 
     QPointer<QWidget> m_caller;

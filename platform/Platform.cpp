@@ -1,8 +1,7 @@
 #include "platform/Platform.h"
 
+#include <QtGlobal>
 #include <memory>
-
-#include "platform/ScriptedPlatform.h"
 
 namespace {
 
@@ -16,7 +15,9 @@ std::unique_ptr<Platform> &installed() {
 Platform::~Platform() = default;
 
 Platform &Platform::instance() {
-    if (!installed()) installed() = std::make_unique<ScriptedPlatform>();
+    // Every program installs its platform first thing; one that forgot must not go on
+    // with no dialogs, no printers and no message boxes.
+    if (!installed()) qFatal("Cartaflex: no platform installed (Platform::install at start)");
     return *installed();
 }
 

@@ -26,8 +26,8 @@ class Platform {
 public:
     virtual ~Platform();
 
-    // The installed implementation (a ScriptedPlatform with default answers until one is
-    // installed). `install` takes ownership and drops the previous one.
+    // The installed implementation; asking before one is installed ends the program
+    // with a message. `install` takes ownership and drops the previous one.
     static Platform &instance();
     static void install(Platform *platform);
 

@@ -5,11 +5,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "platform/ProgramFolder.h"
+
 bool Translations::installItalian(QCoreApplication &app) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto *translator = new QTranslator(&app);
-    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QStringLiteral("qtbase_it"), dir)) {
+    const QString name = QStringLiteral("qtbase_it");
+    if (!translator->load(name, ProgramFolder::join(ProgramFolder::installPath(),
+                                                    QStringLiteral("translations"))) &&
+        !translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/widgets/Hub.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
+#include "ui/Hub.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatCheck.h"
 #include "vat/VatMessages.h"
@@ -92,7 +92,7 @@ frmCalcIva::frmCalcIva(QWidget *parent) : QDialog(parent) {
                              QStringLiteral(" Guida "));
     cmdChiudi = pictureButton(this, "cmdChiudi", "esci.svg", QRect(384, 178, 52, 48),
                               QStringLiteral(" Chiudi "));
-    cmdGuida->setEnabled(Hub::instance().hasAction(QStringLiteral("help")));
+    cmdGuida->setEnabled(Hub::instance().hasAction(Hub::Action::Help));
 
     for (QLabel *l : {imgLogo, imgNuovo, imgCopia}) l->installEventFilter(this);
     connect(txtIva, &QLineEdit::textChanged, this, &frmCalcIva::txtIva_Change);
@@ -170,7 +170,7 @@ void frmCalcIva::imgCopia_Click() {
 }
 
 void frmCalcIva::cmdGuida_Click() {
-    Hub::instance().runAction(QStringLiteral("help"), this, QStringLiteral("iva"));
+    Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("iva"));
 }
 
 void frmCalcIva::cmdChiudi_Click() {

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "app/frmAbout.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailtoBuilder.h"
 #include "exchange/frmEmail.h"
 #include "support/TestEnvironment.h"
 

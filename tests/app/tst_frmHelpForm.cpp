@@ -7,15 +7,15 @@
 #include "app/HelpTopics.h"
 #include "app/frmHelpForm.h"
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmBakClienti.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {
@@ -217,8 +217,8 @@ private slots:
             parent = w->parentWidget();
             modal = w->isModal();
         });
-        QVERIFY(Hub::instance().hasAction(QStringLiteral("help")));
-        QVERIFY(Hub::instance().runAction(QStringLiteral("help"), &caller, key));
+        QVERIFY(Hub::instance().hasAction(Hub::Action::Help));
+        QVERIFY(Hub::instance().runAction(Hub::Action::Help, &caller, key));
         QCOMPARE(title, topic.title);
         QCOMPARE(text, HelpTopics::text(topic.paragraphs));
         QCOMPARE(parent, &caller);

@@ -3,10 +3,10 @@
 #include <QTest>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/MainWindowBase.h"
 #include "platform/Translations.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
+#include "ui/MainWindowBase.h"
 
 namespace {
 
@@ -170,9 +170,9 @@ private slots:
         QFETCH(QPoint, place);
         Hub &hub = Hub::instance();
         QString ran;
-        for (const char *name : {"help", "info", "about"})
-            hub.registerAction(name, [&ran, name](QWidget *, const QString &arg) {
-                ran = QString::fromLatin1(name) + u':' + arg;
+        for (Hub::Action action : {Hub::Action::Help, Hub::Action::Info, Hub::Action::About})
+            hub.registerAction(action, [&ran, action](QWidget *, const QString &arg) {
+                ran = Hub::actionName(action) + u':' + arg;
             });
         frmMenu menu;
         menu.show();

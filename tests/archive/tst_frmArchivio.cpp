@@ -9,13 +9,13 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "archive/WebAddress.h"
 #include "archive/frmArchivio.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {
@@ -166,11 +166,11 @@ private slots:
     void buttonsFollowTheRegisteredActions() {
         QStringList calls;
         Hub &hub = Hub::instance();
-        for (const char *name : {"search", "export-xlsx", "export-doc", "backup", "help"})
-            hub.registerAction(
-                QLatin1String(name), [&calls, name](QWidget *caller, const QString &arg) {
-                    calls << QLatin1String(name) + u'|' + arg + u'|' + caller->objectName();
-                });
+        for (Hub::Action action : {Hub::Action::Search, Hub::Action::ExportXlsx,
+                                   Hub::Action::ExportDoc, Hub::Action::Backup, Hub::Action::Help})
+            hub.registerAction(action, [&calls, action](QWidget *caller, const QString &arg) {
+                calls << Hub::actionName(action) + u'|' + arg + u'|' + caller->objectName();
+            });
         openWindow();
         for (QPushButton *b : {w->cmdTrova, w->cmdSlide, w->cmdWord, w->cmdBackup, w->cmdGuida}) {
             QVERIFY(b->isEnabled());

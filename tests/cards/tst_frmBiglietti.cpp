@@ -8,8 +8,6 @@
 #include <memory>
 
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardPicture.h"
@@ -20,7 +18,9 @@
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 using F = ContactRecord::Field;
 
@@ -296,12 +296,12 @@ private slots:
     void searchAndHelpThroughTheHub() {
         TestEnvironment env;
         QStringList calls;
-        Hub::instance().registerAction(QStringLiteral("search"),
+        Hub::instance().registerAction(Hub::Action::Search,
                                        [&](QWidget *caller, const QString &arg) {
                                            QCOMPARE(caller, w.get());
                                            calls << QStringLiteral("search:") + arg;
                                        });
-        Hub::instance().registerAction(QStringLiteral("help"), [&](QWidget *, const QString &arg) {
+        Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *, const QString &arg) {
             calls << QStringLiteral("help:") + arg;
         });
         open();

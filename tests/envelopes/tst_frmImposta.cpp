@@ -4,11 +4,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/frmImposta.h"
 #include "envelopes/frmLettera.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 

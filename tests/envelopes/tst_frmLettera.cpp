@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"
@@ -11,6 +10,7 @@
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -377,12 +377,11 @@ void TestFrmLettera::actionButtons() {
         QVERIFY(!w.cmdImp->isEnabled());
     }
     QStringList calls;
-    Hub::instance().registerAction(QStringLiteral("search"),
-                                   [&](QWidget *caller, const QString &arg) {
-                                       QVERIFY(qobject_cast<frmLettera *>(caller));
-                                       calls << QStringLiteral("search ") + arg;
-                                   });
-    Hub::instance().registerAction(QStringLiteral("help"), [&](QWidget *, const QString &arg) {
+    Hub::instance().registerAction(Hub::Action::Search, [&](QWidget *caller, const QString &arg) {
+        QVERIFY(qobject_cast<frmLettera *>(caller));
+        calls << QStringLiteral("search ") + arg;
+    });
+    Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *, const QString &arg) {
         calls << QStringLiteral("help ") + arg;
     });
     frmLettera w;

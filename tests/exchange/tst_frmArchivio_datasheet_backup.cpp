@@ -6,14 +6,14 @@
 
 #include "FakeOffice.h"
 #include "ZipReader.h"
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "exchange/frmBakClienti.h"
 #include "exchange/frmRipClienti01.h"
-#include "exchange/widgets/ArchiveWindowExports.h"
+#include "program/ArchiveWindowExports.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveStore.h"
 #include "exchange/BackupProcedure.h"
 #include "exchange/frmBakClienti.h"
@@ -14,6 +13,7 @@
 #include "exchange/widgets/BackupWizard.h"
 #include "platform/VbColor.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -124,11 +124,10 @@ void TestFrmBakClienti::helpKey() {
         QTest::mouseClick(f.imgGuida, Qt::LeftButton);  // nothing to run, nothing happens
     }
     QStringList asked;
-    Hub::instance().registerAction(QStringLiteral("help"),
-                                   [&](QWidget *caller, const QString &topic) {
-                                       QVERIFY(qobject_cast<frmBakClienti *>(caller));
-                                       asked << topic;
-                                   });
+    Hub::instance().registerAction(Hub::Action::Help, [&](QWidget *caller, const QString &topic) {
+        QVERIFY(qobject_cast<frmBakClienti *>(caller));
+        asked << topic;
+    });
     frmBakClienti f;
     QVERIFY(f.imgGuida->isEnabled());
     QTest::mouseClick(f.imgGuida, Qt::LeftButton);

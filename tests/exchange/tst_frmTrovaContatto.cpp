@@ -4,14 +4,14 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "exchange/SearchCriterion.h"
 #include "exchange/frmTrovaContatto.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
+#include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -278,7 +278,7 @@ private slots:
         TestEnvironment env;
         Hub::instance().reset();
         registerWindows();
-        QVERIFY(Hub::instance().hasAction(QStringLiteral("search")));
+        QVERIFY(Hub::instance().hasAction(Hub::Action::Search));
         QWidget caller;
         caller.show();
         QString seenTag;
@@ -292,8 +292,8 @@ private slots:
             modal = w->isModal() && w->isVisible();
             QTest::mouseClick(w->cmdAnnulla, Qt::LeftButton);
         });
-        QVERIFY(Hub::instance().runAction(QStringLiteral("search"), &caller,
-                                          QStringLiteral("buste_dest")));
+        QVERIFY(
+            Hub::instance().runAction(Hub::Action::Search, &caller, QStringLiteral("buste_dest")));
         QCOMPARE(seenTag, QStringLiteral("buste_dest"));
         QCOMPARE(seenParent, &caller);
         QVERIFY(modal);

@@ -4,13 +4,13 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/widgets/Hub.h"
-#include "app/widgets/WindowRegistry.h"
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "exchange/frmTrovaContatto.h"
+#include "program/WindowRegistry.h"
 #include "support/HandOffContacts.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 namespace {
 

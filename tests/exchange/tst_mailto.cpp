@@ -5,7 +5,7 @@
 #include <QUrlQuery>
 
 #include "archive/ArchiveStore.h"
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailtoBuilder.h"
 
 class TestMailto : public QObject {
     Q_OBJECT

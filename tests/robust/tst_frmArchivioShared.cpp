@@ -10,12 +10,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 
 // The archive window sharing its archive with other copies of the program: a window whose
 // change meets another writer's lock tells the user the archive is in use and changes
@@ -148,6 +148,57 @@ private slots:
             QCOMPARE(store.recordCount(), change == "add" ? 3 : 2);
             QCOMPARE(env->platform().lastMessage()->title, u8(ArchiveMessages::kSavedTitle));
         }
+    }
+
+    // The window shows record 2 while the terminal deletes record 1, so that another
+    // contact moves into number 2: the window's save or delete writes nothing, says so in
+    // one message and shows record 2 as it is now; the next save writes that contact.
+    void aContactChangedByAnotherCopyIsNeitherOverwrittenNorDeleted_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("save") << "save";
+        QTest::newRow("delete") << "delete";
+    }
+    void aContactChangedByAnotherCopyIsNeitherOverwrittenNorDeleted() {
+        QFETCH(QString, change);
+        ArchiveStore store(env->folder());
+        for (const char *n : {"Primo", "Secondo", "Terzo"})
+            QVERIFY(store.appendRecord(contact(n)) > 0);
+        openWindow();
+        w->cmdPrimo->click();
+        w->cmdAvanti->click();
+        QCOMPARE(w->txtTitolo->text(), QStringLiteral("Secondo"));
+        const QString label = w->lblPosizione->text();
+        QCOMPARE(QProcess::execute(cli(), {QStringLiteral("--folder"), env->folder(),
+                                           QStringLiteral("delete"), QStringLiteral("1")}),
+                 0);
+        const QByteArray after = TestEnvironment::readBytes(store.archivePath());
+
+        w->txtTel->setText(QStringLiteral("0123"));
+        env->platform().clear();
+        if (change == "delete") {
+            env->platform().queueAnswer(MsgAnswer::Yes);
+            w->picVuoto->click();
+        } else {
+            w->cmdSalva->click();
+        }
+        const auto *m = env->platform().lastMessage();
+        QVERIFY(m);
+        QCOMPARE(m->text, u8(ArchiveMessages::kChangedElsewhereText));
+        QCOMPARE(m->title, u8(ArchiveMessages::kChangedElsewhereTitle));
+        QCOMPARE(TestEnvironment::readBytes(store.archivePath()), after);
+        QCOMPARE(w->lblPosizione->text(), label);
+        QCOMPARE(w->txtTitolo->text(), QStringLiteral("Terzo"));
+        QCOMPARE(w->txtTel->text(), QString());
+
+        w->txtTel->setText(QStringLiteral("0456"));
+        env->platform().clear();
+        w->cmdSalva->click();
+        QCOMPARE(env->platform().lastMessage()->title, u8(ArchiveMessages::kSavedTitle));
+        const QList<ContactRecord> all = store.readAll();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all.at(0).titolo(), QStringLiteral("Secondo"));
+        QCOMPARE(all.at(1).titolo(), QStringLiteral("Terzo"));
+        QCOMPARE(all.at(1).value(ContactRecord::Tel), QStringLiteral("0456"));
     }
 
     // The window and a terminal process write the same archive at the same time: the

@@ -3,8 +3,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/widgets/Hub.h"
 #include "support/TestEnvironment.h"
+#include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
 namespace {
@@ -65,7 +65,7 @@ private slots:
 
     void helpGoesToTheIvaTopic() {
         QString topic;
-        Hub::instance().registerAction(QStringLiteral("help"),
+        Hub::instance().registerAction(Hub::Action::Help,
                                        [&](QWidget *, const QString &arg) { topic = arg; });
         openWindow();
         QVERIFY(w->cmdGuida->isEnabled());

@@ -1,16 +1,16 @@
-#include "app/widgets/WindowRegistry.h"
+#include "program/WindowRegistry.h"
 
 #include "app/frmAbout.h"
 #include "app/frmHelpForm.h"
 #include "app/frmInfo.h"
 #include "app/frmMenu.h"
-#include "app/widgets/Hub.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
-#include "exchange/widgets/ArchiveWindowExports.h"
+#include "program/ArchiveWindowExports.h"
+#include "ui/Hub.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
@@ -18,24 +18,24 @@ void registerWindows() {
     hub.registerMain(Hub::Main::Archive, [] { return new frmArchivio; });
     hub.registerMain(Hub::Main::Cards, [] { return new frmBiglietti; });
     hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
-    hub.registerAction(QStringLiteral("search"), [](QWidget *caller, const QString &tag) {
+    hub.registerAction(Hub::Action::Search, [](QWidget *caller, const QString &tag) {
         frmTrovaContatto::openFor(caller, tag);
     });
-    hub.registerAction(QStringLiteral("export-xlsx"),
+    hub.registerAction(Hub::Action::ExportXlsx,
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
-    hub.registerAction(QStringLiteral("export-doc"), [](QWidget *caller, const QString &) {
+    hub.registerAction(Hub::Action::ExportDoc, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::exportDataSheet(qobject_cast<frmArchivio *>(caller));
     });
-    hub.registerAction(QStringLiteral("backup"), [](QWidget *caller, const QString &) {
+    hub.registerAction(Hub::Action::Backup, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));
     });
 
     // Help topics, information and about windows.
-    hub.registerAction(QStringLiteral("help"), [](QWidget *caller, const QString &topic) {
+    hub.registerAction(Hub::Action::Help, [](QWidget *caller, const QString &topic) {
         frmHelpForm::openTopic(caller, topic);
     });
-    hub.registerAction(QStringLiteral("info"),
+    hub.registerAction(Hub::Action::Info,
                        [](QWidget *caller, const QString &) { frmInfo::showModal(caller); });
-    hub.registerAction(QStringLiteral("about"),
+    hub.registerAction(Hub::Action::About,
                        [](QWidget *caller, const QString &) { frmAbout::showModal(caller); });
 }

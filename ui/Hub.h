@@ -10,9 +10,9 @@
 // window, the card composer and the envelope composer at a time) and knows the actions
 // other windows offer (help topics, the search, the information windows...).
 //
-// Main windows are registered by kind with a factory; an action by name with a handler
-// that receives the window asking and a text argument (the help topic, the origin tag).
-// A button whose action is not registered is disabled.
+// Main windows are registered by kind with a factory; an action by its kind with a
+// handler that receives the window asking and a text argument (the help topic, the
+// origin tag). A button whose action is not registered is disabled.
 class Hub {
 public:
     enum class Main { Menu, Archive, Cards, Envelopes };
@@ -22,11 +22,18 @@ public:
     void registerMain(Main kind, std::function<QWidget *()> factory);
     bool hasMain(Main kind) const { return m_factories.contains(int(kind)); }
 
-    using Action = std::function<void(QWidget *caller, const QString &argument)>;
-    void registerAction(const QString &name, Action action);
-    bool hasAction(const QString &name) const { return m_actions.contains(name); }
-    // Runs the action; false when none of that name exists.
-    bool runAction(const QString &name, QWidget *caller, const QString &argument = QString());
+    // What the windows ask of one another: the contact search (argument: the origin
+    // tag), the spreadsheet and word-processor exports, the backup wizard, a help topic
+    // (argument: the topic), the information and the about windows.
+    enum class Action { Search, ExportXlsx, ExportDoc, Backup, Help, Info, About };
+    // The action's short name ("search", "export-xlsx"...), for logs and tests.
+    static QString actionName(Action action);
+
+    using Handler = std::function<void(QWidget *caller, const QString &argument)>;
+    void registerAction(Action action, Handler handler);
+    bool hasAction(Action action) const { return m_actions.contains(int(action)); }
+    // Runs the action; false when it is not registered.
+    bool runAction(Action action, QWidget *caller, const QString &argument = QString());
 
     // Shows the main window of that kind non-modal and unloads the one that was open.
     QWidget *open(Main kind);
@@ -52,7 +59,7 @@ public:
 private:
     Hub() = default;
     QHash<int, std::function<QWidget *()>> m_factories;
-    QHash<QString, Action> m_actions;
+    QHash<int, Handler> m_actions;
     QPointer<QWidget> m_current;
     Main m_currentKind = Main::Menu;
     bool m_exiting = false;

@@ -1,4 +1,4 @@
-#include "exchange/MailtoBuilder.h"
+#include "archive/MailtoBuilder.h"
 
 namespace {
 

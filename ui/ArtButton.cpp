@@ -1,4 +1,4 @@
-#include "app/widgets/ArtButton.h"
+#include "ui/ArtButton.h"
 
 #include <QIcon>
 #include <QPixmap>

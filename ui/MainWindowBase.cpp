@@ -1,9 +1,9 @@
-#include "app/widgets/MainWindowBase.h"
+#include "ui/MainWindowBase.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 
 MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent)
     : QWidget(parent), m_tile(tile), m_panel(new QWidget(this)) {

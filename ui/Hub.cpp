@@ -1,4 +1,4 @@
-#include "app/widgets/Hub.h"
+#include "ui/Hub.h"
 
 #include <QApplication>
 
@@ -11,16 +11,36 @@ void Hub::registerMain(Main kind, std::function<QWidget *()> factory) {
     m_factories.insert(int(kind), std::move(factory));
 }
 
-void Hub::registerAction(const QString &name, Action action) {
-    m_actions.insert(name, std::move(action));
+QString Hub::actionName(Action action) {
+    switch (action) {
+        case Action::Search:
+            return QStringLiteral("search");
+        case Action::ExportXlsx:
+            return QStringLiteral("export-xlsx");
+        case Action::ExportDoc:
+            return QStringLiteral("export-doc");
+        case Action::Backup:
+            return QStringLiteral("backup");
+        case Action::Help:
+            return QStringLiteral("help");
+        case Action::Info:
+            return QStringLiteral("info");
+        case Action::About:
+            return QStringLiteral("about");
+    }
+    return QString();
 }
 
-bool Hub::runAction(const QString &name, QWidget *caller, const QString &argument) {
-    auto it = m_actions.find(name);
+void Hub::registerAction(Action action, Handler handler) {
+    m_actions.insert(int(action), std::move(handler));
+}
+
+bool Hub::runAction(Action action, QWidget *caller, const QString &argument) {
+    auto it = m_actions.find(int(action));
     if (it == m_actions.end()) return false;
-    // Copy: the action may register or reset while it runs.
-    Action action = it.value();
-    action(caller, argument);
+    // Copy: the handler may register or reset while it runs.
+    Handler handler = it.value();
+    handler(caller, argument);
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "app/widgets/PanelLabel.h"
+#include "ui/PanelLabel.h"
 
 #include <QPixmap>
 

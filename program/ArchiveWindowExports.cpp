@@ -1,4 +1,4 @@
-#include "exchange/widgets/ArchiveWindowExports.h"
+#include "program/ArchiveWindowExports.h"
 
 #include <QPointer>
 
