@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <cstring>
 
 #include "archive/ArchiveColours.h"
 #include "archive/ContactEditor.h"
@@ -663,15 +664,19 @@ void frmArchivio::cmdRubrica_Click() {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuRubrica"));
     Hub &hub = Hub::instance();
-    QAction *import = menu.addAction(QStringLiteral("Importa contatti…"));
-    QAction *csv = menu.addAction(QStringLiteral("Esporta contatti in CSV…"));
-    QAction *vcard = menu.addAction(QStringLiteral("Esporta contatti in vCard…"));
-    csv->setEnabled(hub.hasAction(Hub::Action::ExportContacts));
-    vcard->setEnabled(csv->isEnabled());
-    QAction *chosen = menu.exec(cmdRubrica->mapToGlobal(QPoint(0, cmdRubrica->height())));
-    if (chosen == import) hub.runAction(Hub::Action::ImportContacts, this);
-    if (chosen == csv) hub.runAction(Hub::Action::ExportContacts, this, QStringLiteral("csv"));
-    if (chosen == vcard) hub.runAction(Hub::Action::ExportContacts, this, QStringLiteral("vcard"));
+    connect(menu.addAction(QStringLiteral("Importa contatti…")), &QAction::triggered, this,
+            [this] { Hub::instance().runAction(Hub::Action::ImportContacts, this); });
+    for (const char *format : {"csv", "vcard"}) {
+        QAction *entry = menu.addAction(std::strcmp(format, "csv") == 0
+                                            ? QStringLiteral("Esporta contatti in CSV…")
+                                            : QStringLiteral("Esporta contatti in vCard…"));
+        entry->setEnabled(hub.hasAction(Hub::Action::ExportContacts));
+        connect(entry, &QAction::triggered, this, [this, format] {
+            Hub::instance().runAction(Hub::Action::ExportContacts, this,
+                                      QString::fromLatin1(format));
+        });
+    }
+    menu.exec(cmdRubrica->mapToGlobal(QPoint(0, cmdRubrica->height())));
 }
 void frmArchivio::cmdGuida_Click() {
     Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("archivio"));

@@ -203,12 +203,17 @@ private slots:
         openWindow();
         QVERIFY(w->cmdRubrica->isEnabled());
         QStringList entries;
-        QTimer::singleShot(0, [&] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu);
+        // The menu is the window's child while it is open: the entry is chosen there.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = w->findChild<QMenu *>(QStringLiteral("mnuRubrica"));
+            if (!menu || !menu->isVisible()) return;
+            poll.stop();
             for (QAction *a : menu->actions()) entries << a->text();
             menu->actions().at(entry)->trigger();
+            menu->close();
         });
+        poll.start(10);
         w->cmdRubrica->click();
         QCOMPARE(entries, QStringList({"Importa contatti…", "Esporta contatti in CSV…",
                                        "Esporta contatti in vCard…"}));
