@@ -256,6 +256,11 @@ bool ArchiveStore::replaceArchive(const QString &tempPath, const QString &archiv
 
 bool ArchiveStore::rewrite(const std::function<bool(QFile &tmp, QString &why)> &produce,
                            qint64 expectedSize) {
+    return rewrite(produce, [expectedSize] { return expectedSize; });
+}
+
+bool ArchiveStore::rewrite(const std::function<bool(QFile &tmp, QString &why)> &produce,
+                           const std::function<qint64()> &expectedSize) {
     const QString path = archivePath();
     const QString tempPath = archivePath(QString::fromLatin1(kTempName));
 
@@ -284,11 +289,45 @@ bool ArchiveStore::rewrite(const std::function<bool(QFile &tmp, QString &why)> &
     if (!flushToDisk(tmp.handle())) return abandon(QStringLiteral("scrittura su disco fallita"));
     tmp.setPermissions(permissions);
     tmp.close();
-    if (QFileInfo(tempPath).size() != expectedSize)
+    if (QFileInfo(tempPath).size() != expectedSize())
         return abandon(QStringLiteral("copia incompleta"));
     if (!replaceArchive(tempPath, path)) return abandon(QStringLiteral("sostituzione fallita"));
     syncFolder(m_folder);
     return true;
+}
+
+int ArchiveStore::appendRecords(
+    const std::function<bool(const RecordWriter &write, QString &why)> &produce) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return -1;
+    const int count = recordCount();
+    if (count < 0) return -1;
+    const qint64 wholeEnd = qint64(count) * kLen;
+    int added = 0;
+    bool nothing = false;
+    const bool ok = rewrite(
+        [&](QFile &tmp, QString &why) {
+            if (!copyRange(archivePath(), 0, wholeEnd, tmp, why)) return false;
+            QByteArray buffer;
+            buffer.reserve(qint64(kBlockRecords) * kLen);
+            const RecordWriter write = [&](const ContactRecord &record) {
+                buffer += record.encode();
+                ++added;
+                if (buffer.size() < qint64(kBlockRecords) * kLen) return true;
+                const bool written = writeAll(tmp, buffer, why);
+                buffer.clear();
+                return written;
+            };
+            if (!produce(write, why) || !writeAll(tmp, buffer, why)) return false;
+            nothing = added == 0;
+            return !nothing;
+        },
+        [&] { return wholeEnd + qint64(added) * kLen; });
+    if (nothing) {
+        m_error.clear();
+        return 0;
+    }
+    return ok ? added : -1;
 }
 
 bool ArchiveStore::deleteRecord(int n, const ContactRecord *shown) {

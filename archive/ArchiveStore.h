@@ -71,6 +71,14 @@ public:
     bool writeRecord(int n, const ContactRecord &record, const ContactRecord *shown = nullptr);
     // Writes the record as number count + 1 and returns that number; 0 on failure.
     int appendRecord(const ContactRecord &record);
+    // Gets each new record of appendRecords; false when it could not be written.
+    using RecordWriter = std::function<bool(const ContactRecord &)>;
+    // Appends every record that `produce` hands to its writer, all or nothing: the whole
+    // records and the new ones go into Archivio.tmp, which is flushed and renamed over the
+    // archive in one step (a partial tail is dropped). When `produce` fails (false, with
+    // its reason in `why`) or hands over no record, the archive is left as it was. Returns
+    // the number of records appended, or -1 on failure.
+    int appendRecords(const std::function<bool(const RecordWriter &write, QString &why)> &produce);
     // Removes record n: the surviving records are written into Archivio.tmp, flushed to
     // disk and renamed over the archive in one step. On any failure the archive is as it
     // was and no temporary file stays behind. n above the count removes nothing (false);
@@ -117,6 +125,8 @@ private:
     // it in place of the archive; `expectedSize` guards against a short copy.
     bool rewrite(const std::function<bool(class QFile &tmp, QString &why)> &produce,
                  qint64 expectedSize);
+    bool rewrite(const std::function<bool(class QFile &tmp, QString &why)> &produce,
+                 const std::function<qint64()> &expectedSize);
 
     QString m_folder;
     QString m_error;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <cstring>
 
 #include "archive/ArchiveColours.h"
 #include "archive/ContactEditor.h"
@@ -313,6 +315,8 @@ void frmArchivio::buildButtons(QWidget *panel) {
                             QStringLiteral(" Esporta la scheda in un documento "));
     cmdBackup = pictureButton(panel, "cmdBackup", "backup.svg", QRect(x += 46, barTop, 42, 42),
                               QStringLiteral(" Backup e ripristino "));
+    cmdRubrica = pictureButton(panel, "cmdRubrica", "rubrica.svg", QRect(x += 46, barTop, 42, 42),
+                               QStringLiteral(" Importa ed esporta contatti "));
     cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 62, barTop, 42, 42),
                              QStringLiteral(" Guida "));
     cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
@@ -333,6 +337,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(cmdSlide, &QPushButton::clicked, this, &frmArchivio::cmdSlide_Click);
     connect(cmdWord, &QPushButton::clicked, this, &frmArchivio::cmdWord_Click);
     connect(cmdBackup, &QPushButton::clicked, this, &frmArchivio::cmdBackup_Click);
+    connect(cmdRubrica, &QPushButton::clicked, this, &frmArchivio::cmdRubrica_Click);
     connect(cmdGuida, &QPushButton::clicked, this, &frmArchivio::cmdGuida_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmArchivio::cmdEsci_Click);
 }
@@ -348,6 +353,7 @@ void frmArchivio::Form_Load() {
     cmdSlide->setEnabled(hub.hasAction(Hub::Action::ExportXlsx));
     cmdWord->setEnabled(hub.hasAction(Hub::Action::ExportDoc));
     cmdBackup->setEnabled(hub.hasAction(Hub::Action::Backup));
+    cmdRubrica->setEnabled(hub.hasAction(Hub::Action::ImportContacts));
     cmdGuida->setEnabled(hub.hasAction(Hub::Action::Help));
 
     // The window opens blank: no record is read.
@@ -646,6 +652,25 @@ void frmArchivio::cmdWord_Click() {
 }
 void frmArchivio::cmdBackup_Click() {
     Hub::instance().runAction(Hub::Action::Backup, this);
+}
+void frmArchivio::cmdRubrica_Click() {
+    // The import and the two exports, offered where the archive's exports are.
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuRubrica"));
+    Hub &hub = Hub::instance();
+    connect(menu.addAction(QStringLiteral("Importa contatti…")), &QAction::triggered, this,
+            [this] { Hub::instance().runAction(Hub::Action::ImportContacts, this); });
+    for (const char *format : {"csv", "vcard"}) {
+        QAction *entry = menu.addAction(std::strcmp(format, "csv") == 0
+                                            ? QStringLiteral("Esporta contatti in CSV…")
+                                            : QStringLiteral("Esporta contatti in vCard…"));
+        entry->setEnabled(hub.hasAction(Hub::Action::ExportContacts));
+        connect(entry, &QAction::triggered, this, [this, format] {
+            Hub::instance().runAction(Hub::Action::ExportContacts, this,
+                                      QString::fromLatin1(format));
+        });
+    }
+    menu.exec(cmdRubrica->mapToGlobal(QPoint(0, cmdRubrica->height())));
 }
 void frmArchivio::cmdGuida_Click() {
     Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("archivio"));

@@ -69,6 +69,7 @@ public:
     QPushButton *cmdSlide;
     QPushButton *cmdWord;
     QPushButton *cmdBackup;
+    QPushButton *cmdRubrica;  // contacts import and export
     QPushButton *cmdGuida;
     QPushButton *cmdEsci;
     // The blank picture (one white pixel) that empties a logo box.
@@ -127,6 +128,7 @@ private slots:
     void cmdSlide_Click();
     void cmdWord_Click();
     void cmdBackup_Click();
+    void cmdRubrica_Click();
     void cmdGuida_Click();
     void cmdEsci_Click();
 

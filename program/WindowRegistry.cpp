@@ -4,12 +4,15 @@
 #include "app/frmHelpForm.h"
 #include "app/frmInfo.h"
 #include "app/frmMenu.h"
+#include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
 #include "program/ArchiveWindowExports.h"
+#include "transfer/ContactExportRequest.h"
+#include "transfer/frmImporta.h"
 #include "ui/Hub.h"
 
 void registerWindows() {
@@ -25,6 +28,16 @@ void registerWindows() {
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
     hub.registerAction(Hub::Action::ExportDoc, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::exportDataSheet(qobject_cast<frmArchivio *>(caller));
+    });
+    hub.registerAction(Hub::Action::ImportContacts, [](QWidget *caller, const QString &) {
+        ArchiveStore store;
+        frmImporta::run(caller, store);
+    });
+    hub.registerAction(Hub::Action::ExportContacts, [](QWidget *, const QString &format) {
+        ArchiveStore store;
+        ContactExportRequest::run(store, format == QLatin1String("vcard")
+                                             ? ContactExport::Format::Vcard
+                                             : ContactExport::Format::Csv);
     });
     hub.registerAction(Hub::Action::Backup, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));

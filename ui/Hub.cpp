@@ -27,6 +27,10 @@ QString Hub::actionName(Action action) {
             return QStringLiteral("info");
         case Action::About:
             return QStringLiteral("about");
+        case Action::ImportContacts:
+            return QStringLiteral("import-contacts");
+        case Action::ExportContacts:
+            return QStringLiteral("export-contacts");
     }
     return QString();
 }

@@ -24,8 +24,19 @@ public:
 
     // What the windows ask of one another: the contact search (argument: the origin
     // tag), the spreadsheet and word-processor exports, the backup wizard, a help topic
-    // (argument: the topic), the information and the about windows.
-    enum class Action { Search, ExportXlsx, ExportDoc, Backup, Help, Info, About };
+    // (argument: the topic), the information and the about windows, the contacts import
+    // and the contacts export (argument: "csv" or "vcard").
+    enum class Action {
+        Search,
+        ExportXlsx,
+        ExportDoc,
+        Backup,
+        Help,
+        Info,
+        About,
+        ImportContacts,
+        ExportContacts
+    };
     // The action's short name ("search", "export-xlsx"...), for logs and tests.
     static QString actionName(Action action);
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -161,7 +162,8 @@ private slots:
                  QStringLiteral(" Fare doppio clic per caricare un logo "));
         QCOMPARE(w->cmdInvia->text(), QStringLiteral("Invia"));
         // Windows of other parts of the program are not there yet in this build.
-        for (QPushButton *b : {w->cmdTrova, w->cmdSlide, w->cmdWord, w->cmdBackup, w->cmdGuida})
+        for (QPushButton *b :
+             {w->cmdTrova, w->cmdSlide, w->cmdWord, w->cmdBackup, w->cmdRubrica, w->cmdGuida})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         QVERIFY(!QFile::exists(env->file("Contatti.edb")));  // nothing read at load
 
@@ -185,6 +187,43 @@ private slots:
         QCOMPARE(calls, QStringList({"search|archivio|frmArchivio", "export-xlsx||frmArchivio",
                                      "export-doc||frmArchivio", "backup||frmArchivio",
                                      "help|archivio|frmArchivio"}));
+    }
+
+    // The contacts button's menu: import, and export in either format.
+    void contactsMenuRunsItsAction_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("import") << 0 << "import-contacts||frmArchivio";
+        QTest::newRow("CSV") << 1 << "export-contacts|csv|frmArchivio";
+        QTest::newRow("vCard") << 2 << "export-contacts|vcard|frmArchivio";
+    }
+    void contactsMenuRunsItsAction() {
+        QFETCH(int, entry);
+        QFETCH(QString, call);
+        QStringList calls;
+        Hub &hub = Hub::instance();
+        for (Hub::Action action : {Hub::Action::ImportContacts, Hub::Action::ExportContacts})
+            hub.registerAction(action, [&calls, action](QWidget *caller, const QString &arg) {
+                calls << Hub::actionName(action) + u'|' + arg + u'|' + caller->objectName();
+            });
+        openWindow();
+        QVERIFY(w->cmdRubrica->isEnabled());
+        QStringList entries;
+        // The menu is the window's child while it is open: the entry is chosen there.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = w->findChild<QMenu *>(QStringLiteral("mnuRubrica"));
+            if (!menu || !menu->isVisible()) return;
+            poll.stop();
+            for (QAction *a : menu->actions()) entries << a->text();
+            menu->actions().at(entry)->trigger();
+            menu->close();
+        });
+        poll.start(10);
+        w->cmdRubrica->click();
+        QCOMPARE(entries, QStringList({"Importa contatti…", "Esporta contatti in CSV…",
+                                       "Esporta contatti in vCard…"}));
+        QCOMPARE(calls, QStringList{call});
     }
 
     void menuEnablesTheArchiveKeyAndClosingReopensIt() {

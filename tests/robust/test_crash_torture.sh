@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Crash torture of every change of the archive: each cartaflex-cli write (add, update and
-# delete of the first, a middle and the last record, restore of a backup) is killed with
-# SIGKILL at random moments. After every kill the archive must be byte for byte the
-# archive of before or the archive of after the change, a reader must read it, and what
-# the killed program left behind (Archivio.tmp, its lock file) must not stop or spoil the
-# next change. Prints the number of kills and of torn archives (which must be 0).
+# delete of the first, a middle and the last record, restore of a backup, import of a
+# contacts file) is killed with SIGKILL at random moments. After every kill the archive
+# must be byte for byte the archive of before or the archive of after the change, a reader
+# must read it, and what the killed program left behind (Archivio.tmp, its lock file) must
+# not stop or spoil the next change. Prints the number of kills and of torn archives
+# (which must be 0).
 #
 # Usage: test_crash_torture.sh BUILD_DIR
 # TORTURE_RECORDS (default 4000), TORTURE_KILLS (kills per operation, default 60) and
@@ -41,6 +42,14 @@ OPS=(
   "delete $MIDDLE"
   "delete $RECORDS"
 )
+# Contacts to import: half of them already in the archive (same Partita IVA), half new.
+{
+  printf 'Titolo;Iva;Tel\r\n'
+  for ((i = RECORDS / 2; i < RECORDS + RECORDS / 2; i++)); do printf 'Importato %d;%011d;06 %d\r\n' "$i" "$i" "$i"; done
+} >"$WORK/contatti.csv"
+if "$CLI" help 2>/dev/null | grep -q '^  import '; then
+  OPS+=("import $WORK/contatti.csv")
+fi
 if "$CLI" help 2>/dev/null | grep -q '^  restore '; then
   OPS+=("restore $WORK/backup.bkc")
 else

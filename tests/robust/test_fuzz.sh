@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Short, bounded fuzzing of the parsers: the record decoder, the settings reader, the margin
-# text, the VAT check, the search key and the logo loader. Every input that once failed is
-# replayed first; then each target runs for a few seconds over its seed corpus (copied, so
-# the repository is not changed). Exit 77 where clang with libFuzzer cannot be had.
+# text, the VAT check, the search key, the logo loader and the CSV and vCard readers.
+# Every input that once failed is replayed first; then each target runs for a few seconds
+# over its seed corpus (copied, so the repository is not changed). Exit 77 where clang with libFuzzer cannot be had.
 set -u
 BUILD="$1"
 SRC="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -43,7 +43,7 @@ trap 'rm -rf "$WORK"' EXIT
 total=0
 failed=0
 passed=0
-for target in fuzz_record fuzz_settings fuzz_margin fuzz_vat fuzz_search fuzz_picture; do
+for target in fuzz_record fuzz_settings fuzz_margin fuzz_vat fuzz_search fuzz_picture fuzz_csv fuzz_vcard; do
   bin="$OUT/$target"
   if [ ! -x "$bin" ]; then
     echo "FAIL: $target was not built"

@@ -87,6 +87,17 @@ const std::map<QString, const char *> &descriptions() {
          "percorso della copia."},
         {"restore",
          "Ripristina l'archivio dalla copia di sicurezza FILE, come la procedura guidata."},
+        {"import",
+         "Importa i contatti del FILE, CSV o vCard (riconosciuto dal contenuto). Scrive una "
+         "riga per contatto, lo stato (nuovo, già presente, da controllare), una tabulazione e "
+         "il nome, poi il conteggio. Importa i nuovi e quelli da controllare, con --all anche "
+         "i già presenti; con --dry-run non scrive nulla."},
+        {"export-csv",
+         "Esporta l'archivio, o con --search i contatti trovati dalla ricerca, nel FILE CSV "
+         "(UTF-8, separatore punto e virgola, i titoli del foglio di calcolo)."},
+        {"export-vcard",
+         "Esporta l'archivio, o con --search i contatti trovati dalla ricerca, nel FILE come "
+         "vCard 3.0, una per contatto."},
     };
     return all;
 }

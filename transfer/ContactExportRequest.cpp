@@ -1,0 +1,32 @@
+#include "transfer/ContactExportRequest.h"
+
+#include <QDir>
+
+#include "archive/ArchiveStore.h"
+#include "platform/HourglassCursor.h"
+#include "platform/Platform.h"
+#include "transfer/TransferMessages.h"
+
+bool ContactExportRequest::run(ArchiveStore &store, ContactExport::Format format,
+                               const std::optional<QSet<int>> &only) {
+    const bool csv = format == ContactExport::Format::Csv;
+    const QString path = Platform::instance().saveFileDialog(
+        csv ? QStringLiteral("Esporta contatti in CSV")
+            : QStringLiteral("Esporta contatti in vCard"),
+        {csv ? FileFilter{QStringLiteral("CSV (*.csv)"), QStringLiteral("*.csv")}
+             : FileFilter{QStringLiteral("vCard (*.vcf)"), QStringLiteral("*.vcf")}},
+        QDir::home().filePath(csv ? QStringLiteral("Contatti.csv")
+                                  : QStringLiteral("Contatti.vcf")));
+    if (path.isEmpty()) return false;
+    ContactExport exporter;
+    if (only) exporter.restrictTo(*only);
+    bool ok = false;
+    {
+        HourglassCursor hourglass;
+        ok = exporter.write(store, path, format);
+    }
+    Platform::instance().messageBox(exporter.message(),
+                                    QString::fromUtf8(TransferMessages::kExportTitle),
+                                    ok ? MsgIcon::Information : MsgIcon::Critical, MsgButtons::Ok);
+    return ok;
+}

@@ -1,0 +1,286 @@
+#include "transfer/VcardReader.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+
+#include "archive/Cp1252Codec.h"
+#include "transfer/TransferMessages.h"
+
+namespace {
+
+// Index of the first `sep` at or after `from` outside double quotes, or -1.
+qsizetype unquotedIndex(const QByteArray &s, char sep, qsizetype from = 0) {
+    bool quoted = false;
+    for (qsizetype i = from; i < s.size(); ++i) {
+        if (s.at(i) == '"')
+            quoted = !quoted;
+        else if (!quoted && s.at(i) == sep)
+            return i;
+    }
+    return -1;
+}
+
+QByteArray unquote(QByteArray s) {
+    s = s.trimmed();
+    if (s.size() >= 2 && s.startsWith('"') && s.endsWith('"')) s = s.mid(1, s.size() - 2);
+    return s;
+}
+
+bool isQuotedPrintable(const QByteArray &logical) {
+    const qsizetype colon = unquotedIndex(logical, ':');
+    const QByteArray head = (colon < 0 ? logical : logical.left(colon)).toUpper();
+    return head.contains("QUOTED-PRINTABLE");
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+QByteArray VcardReader::decodeQuotedPrintable(const QByteArray &value) {
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value.at(i);
+        if (c == '=' && i + 2 < value.size() && hexValue(value.at(i + 1)) >= 0 &&
+            hexValue(value.at(i + 2)) >= 0) {
+            out.append(char(hexValue(value.at(i + 1)) * 16 + hexValue(value.at(i + 2))));
+            i += 2;
+        } else if (c == '=' && i + 1 == value.size()) {
+            // A soft line break left at the very end.
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+QString VcardReader::unescape(const QString &value) {
+    if (!value.contains(u'\\')) return value;
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != u'\\' || i + 1 == value.size()) {
+            out += c;
+            continue;
+        }
+        const QChar n = value.at(++i);
+        if (n == u'n' || n == u'N')
+            out += u'\n';
+        else if (n == u',' || n == u';' || n == u'\\' || n == u':')
+            out += n;
+        else
+            out += QString(c) + n;
+    }
+    return out;
+}
+
+QStringList VcardReader::components(const QString &value) {
+    QStringList parts;
+    QString current;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == u'\\' && i + 1 < value.size()) {
+            current += c;
+            current += value.at(++i);
+        } else if (c == u';') {
+            parts << unescape(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    parts << unescape(current);
+    return parts;
+}
+
+QString VcardReader::text(const Property &p) const {
+    const QByteArray bytes =
+        p.encoding == "QUOTED-PRINTABLE" ? decodeQuotedPrintable(p.value) : p.value;
+    if (p.charset.isEmpty()) return TextEncoding::decode(bytes, m_encoding);
+    if (p.charset == "utf-8" || p.charset == "utf8") return QString::fromUtf8(bytes);
+    if (p.charset == "windows-1252" || p.charset == "cp1252") return Cp1252Codec::decode(bytes);
+    if (p.charset == "iso-8859-1" || p.charset == "latin1") return QString::fromLatin1(bytes);
+    QStringDecoder decoder(p.charset.constData());
+    if (decoder.isValid()) return decoder.decode(bytes);
+    return TextEncoding::decode(bytes, m_encoding);
+}
+
+bool VcardReader::property(const Property &p) {
+    const QByteArray &n = p.name;
+    if (n == "BEGIN" || n == "END") {
+        const bool card = p.value.trimmed().toUpper() == "VCARD";
+        if (n == "BEGIN") {
+            if (!card && m_depth == 0)
+                return fail(
+                    QString::fromUtf8(TransferMessages::kVcardStrayText).arg(m_logicalStart));
+            if (card && ++m_depth == 1) {
+                m_card = ContactDraft();
+                m_cardStart = m_logicalStart;
+                m_haveAddress = m_workAddress = m_version4 = false;
+            }
+            return true;
+        }
+        if (card && m_depth > 0 && --m_depth == 0 && !(*m_visit)(m_card)) m_stop = true;
+        return true;
+    }
+    if (m_depth == 0)
+        return fail(QString::fromUtf8(TransferMessages::kVcardStrayText).arg(m_logicalStart));
+    // A card inside the card (2.1 writes an agent's card as "AGENT:BEGIN:VCARD").
+    if (n == "AGENT" && p.value.trimmed().toUpper().startsWith("BEGIN:VCARD")) {
+        ++m_depth;
+        return true;
+    }
+    if (m_depth > 1) return true;
+    if (p.encoding == "B" || p.encoding == "BASE64" || n == "PHOTO" || n == "LOGO" ||
+        n == "SOUND" || n == "KEY")
+        return true;
+
+    if (n == "VERSION") {
+        m_version4 = p.value.trimmed() == "4.0";
+    } else if (n == "FN") {
+        if (m_card.fullName.isEmpty()) m_card.fullName = unescape(text(p));
+    } else if (n == "N") {
+        const QStringList c = components(text(p));
+        m_card.familyName = c.value(0);
+        m_card.givenName = c.value(1);
+    } else if (n == "ORG") {
+        if (m_card.organization.isEmpty()) m_card.organization = components(text(p)).value(0);
+    } else if (n == "TITLE") {
+        if (m_card.jobTitle.isEmpty()) m_card.jobTitle = unescape(text(p));
+    } else if (n == "ADR") {
+        const bool work = p.types.contains("work");
+        if (!m_haveAddress || (work && !m_workAddress)) {
+            const QStringList c = components(text(p));
+            m_card.street = c.value(2).isEmpty() ? c.value(0) : c.value(2);
+            m_card.town = c.value(3);
+            m_card.province = c.value(4);
+            m_card.postalCode = c.value(5);
+            m_haveAddress = true;
+            m_workAddress = work;
+        }
+    } else if (n == "TEL") {
+        ContactDraft::PhoneKind kind = ContactDraft::PhoneKind::Tel;
+        if (p.types.contains("fax"))
+            kind = ContactDraft::PhoneKind::Fax;
+        else if (p.types.contains("cell"))
+            kind = ContactDraft::PhoneKind::Cel;
+        // A "tel:" address: VALUE=uri says so, and 4.0 cards often write it without.
+        QString number = unescape(text(p));
+        if ((p.uri || m_version4) && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+            number = number.mid(4);
+        m_card.phones.append({kind, number});
+    } else if (n == "EMAIL") {
+        if (m_card.email.isEmpty()) m_card.email = unescape(text(p));
+    } else if (n == "URL") {
+        if (m_card.web.isEmpty()) m_card.web = unescape(text(p));
+    } else if (n == "NOTE") {
+        if (m_card.notes.isEmpty()) m_card.notes = unescape(text(p));
+    } else if (n == kVatProperty) {
+        if (m_card.vatNumber.isEmpty()) m_card.vatNumber = unescape(text(p));
+    }
+    return true;
+}
+
+bool VcardReader::line(const QByteArray &logical) {
+    if (std::all_of(logical.cbegin(), logical.cend(),
+                    [](char c) { return c == ' ' || c == '\t' || c == '\r'; }))
+        return true;
+    const qsizetype colon = unquotedIndex(logical, ':');
+    if (colon < 0) {
+        // Inside a card, a line without a name (a picture's data written unfolded) is
+        // skipped.
+        if (m_depth > 0) return true;
+        return fail(QString::fromUtf8(TransferMessages::kVcardStrayText).arg(m_logicalStart));
+    }
+    Property p;
+    p.value = logical.mid(colon + 1);
+    const QByteArray head = logical.left(colon);
+    qsizetype at = unquotedIndex(head, ';');
+    QByteArray name = (at < 0 ? head : head.left(at)).trimmed().toUpper();
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0) name = name.mid(dot + 1);
+    p.name = name;
+    while (at >= 0) {
+        const qsizetype next = unquotedIndex(head, ';', at + 1);
+        const QByteArray param = head.mid(at + 1, next < 0 ? -1 : next - at - 1).trimmed();
+        at = next;
+        const qsizetype eq = param.indexOf('=');
+        const QByteArray key = (eq < 0 ? param : param.left(eq)).toUpper();
+        const QByteArray value = eq < 0 ? QByteArray() : unquote(param.mid(eq + 1));
+        if (eq < 0) {
+            if (key == "QUOTED-PRINTABLE" || key == "BASE64")
+                p.encoding = key;
+            else
+                p.types.insert(key.toLower());
+        } else if (key == "TYPE") {
+            for (const QByteArray &t : value.split(',')) p.types.insert(unquote(t).toLower());
+        } else if (key == "ENCODING") {
+            p.encoding = value.toUpper();
+        } else if (key == "VALUE") {
+            p.uri = value.toLower() == "uri";
+        } else if (key == "CHARSET") {
+            p.charset = value.toLower();
+        }
+    }
+    return property(p);
+}
+
+bool VcardReader::read(QIODevice &in, TextEncoding::Kind encoding, const Visitor &visit,
+                       const Progress &progress) {
+    m_encoding = encoding;
+    m_visit = &visit;
+    m_stop = false;
+    m_depth = 0;
+    m_lineNumber = 0;
+    QByteArray carried;
+    QByteArray logical;
+    bool first = true;
+    qint64 total = 0;
+
+    auto physical = [&](QByteArray l) {
+        ++m_lineNumber;
+        if (l.endsWith('\r')) l.chop(1);
+        if (logical.endsWith('=') && isQuotedPrintable(logical)) {
+            logical.chop(1);
+            logical += l;
+            return true;
+        }
+        if (!logical.isEmpty() && !l.isEmpty() && (l.at(0) == ' ' || l.at(0) == '\t')) {
+            logical += l.mid(1);
+            return true;
+        }
+        const bool ok = logical.isEmpty() || line(logical);
+        logical = l;
+        m_logicalStart = m_lineNumber;
+        return ok;
+    };
+
+    QByteArray block(kBlockSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = in.read(block.data(), block.size());
+        if (got < 0) return fail(in.errorString());
+        if (got == 0) break;
+        total += got;
+        QByteArray data = carried + QByteArray::fromRawData(block.constData(), got);
+        if (first && TextEncoding::startsWithBom(data)) data.remove(0, 3);
+        first = false;
+        qsizetype start = 0;
+        for (qsizetype nl; (nl = data.indexOf('\n', start)) >= 0; start = nl + 1) {
+            if (!physical(data.mid(start, nl - start))) return false;
+            if (m_stop) return true;
+        }
+        carried = data.mid(start);
+        if (progress) progress(total);
+    }
+    if (!carried.isEmpty() && !physical(carried)) return false;
+    if (m_stop) return true;
+    if (!logical.isEmpty() && !line(logical)) return false;
+    if (m_depth > 0)
+        return fail(QString::fromUtf8(TransferMessages::kVcardTruncatedText).arg(m_cardStart));
+    return true;
+}

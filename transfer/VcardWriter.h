@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class ContactRecord;
+
+// One contact as a vCard 3.0: FN, N and ORG from Persona o azienda, TITLE from
+// Specialità, ADR from Indirizzo and Città ("47121 Forlì (FC)" split into its parts),
+// TEL typed WORK,VOICE / WORK,FAX / CELL, EMAIL, URL, NOTE from Informazioni aggiuntive
+// and the Partita IVA as X-PARTITA-IVA. UTF-8, lines folded at 75 bytes, CR LF.
+class VcardWriter {
+public:
+    static QByteArray card(const ContactRecord &record);
+    // Backslash, comma, semicolon and line breaks escaped.
+    static QString escape(const QString &value);
+    // A content line folded into lines of at most 75 bytes (never inside a character).
+    static QByteArray fold(const QByteArray &line);
+};
