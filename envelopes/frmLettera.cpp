@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -399,6 +400,7 @@ void frmLettera::navigate(ArchiveStore::Direction direction) {
     ArchiveStore store;
     const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
     if (nav.empty) {
+        showMessage(nav.message);
         lblPosizione->clear();
         return;
     }
