@@ -18,6 +18,7 @@ void setVerdana(PrinterPage &page, double size, bool bold) {
 }  // namespace
 
 void HelpTopicPrint::print(PrinterPage &page, const QString &title, const WrappedTextBox &text) {
+    page.setPaper(Paper::a4());
     page.setOrientation(PrinterPage::Portrait);
     page.setScaleMode(PrinterPage::Twips);
     page.setScaleLeft(-kIndent);

@@ -197,7 +197,11 @@ HelpTopic backupTopic() {
                 "Per ripristinare una copia scegliere il file di backup, con estensione "
                 ".bkc, e fare clic su Effettua ripristino. Dopo la conferma il file scelto "
                 "prende il posto dell'archivio in uso: le schede inserite o modificate dopo "
-                "la data della copia vanno perse."),
+                "la data della copia vanno perse. Un file vuoto, o la cui dimensione non "
+                "corrisponde a un numero intero di schede, viene segnalato prima con la sua "
+                "dimensione. L'archivio sostituito resta nella cartella del programma con il "
+                "nome Contatti.edb.prima-del-ripristino (solo l'ultimo): per annullare un "
+                "ripristino sbagliato basta ripristinare quel file."),
         }};
 }
 

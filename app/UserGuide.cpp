@@ -16,15 +16,17 @@ QString UserGuide::path() {
 }
 
 bool UserGuide::open() {
+    QString guide;
     bool opened = false;
     {
         HourglassCursor hourglass;
-        const QString guide = path();
+        guide = path();
         if (!guide.isEmpty()) opened = Platform::instance().openUrl(guide);
     }
     if (!opened)
-        Platform::instance().messageBox(QStringLiteral("File della guida non trovato."),
-                                        QStringLiteral("Attenzione: impossibile aprire il file"),
-                                        MsgIcon::Exclamation, MsgButtons::Ok);
+        Platform::instance().messageBox(
+            QString::fromUtf8(guide.isEmpty() ? kMissingText : kNoViewerText),
+            QStringLiteral("Attenzione: impossibile aprire il file"), MsgIcon::Exclamation,
+            MsgButtons::Ok);
     return opened;
 }

@@ -12,7 +12,12 @@ public:
     // empty when neither exists.
     static QString path();
 
-    // Hands the guide to the shell, under the hourglass. When it is missing or no program
-    // opens it, tells the user "File della guida non trovato." and returns false.
+    static constexpr const char *kMissingText = "File della guida non trovato.";
+    static constexpr const char *kNoViewerText =
+        "Impossibile aprire la guida: su questo computer non è disponibile nessun programma "
+        "per leggere i file PDF.";
+
+    // Hands the guide to the shell, under the hourglass. When it is missing, or no program
+    // opens it, tells the user which of the two it is and returns false.
     static bool open();
 };

@@ -11,6 +11,7 @@
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
+#include "printing/widgets/PrintDialog.h"
 #include "ui/PanelLabel.h"
 
 namespace {
@@ -133,7 +134,16 @@ void frmHelpForm::cmdStampa_Click() {
                                         QStringLiteral("Stampa argomento della guida in linea"),
                                         MsgIcon::Question, MsgButtons::YesNo);
     if (answer != MsgAnswer::Yes) return;
-    HelpTopicPrint::print(PrinterPage::printer(), lblTitolo->text(), textBox());
+    const QString title = lblTitolo->text();
+    const WrappedTextBox text = textBox();
+    Printout printout;
+    printout.caption = QStringLiteral("Stampa argomento della guida in linea");
+    printout.pdfFileName = QStringLiteral("Guida.pdf");
+    printout.draw = [title, text](PrinterPage &page, const PrintChoices &) {
+        HelpTopicPrint::print(page, title, text);
+        return page.ok();
+    };
+    PrintDialog::run(printout, this);
 }
 
 void frmHelpForm::cmdChiudi_Click() {

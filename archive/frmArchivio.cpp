@@ -16,6 +16,7 @@
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/PictureLoader.h"
+#include "platform/LogoFileFilters.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "ui/Hub.h"
@@ -402,14 +403,7 @@ bool frmArchivio::loadLogo(QLabel *box, const QString &path) {
 }
 
 QList<FileFilter> frmArchivio::logoFilters() {
-    return {
-        {QStringLiteral("Jpg (*.jpg)"), QStringLiteral("*.jpg")},
-        {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp")},
-        {QStringLiteral("Jpeg (*.jpeg)"), QStringLiteral("*.jpeg")},
-        {QStringLiteral("CompuServe Gif (*.gif)"), QStringLiteral("*.gif")},
-        {QStringLiteral("Windows Meta File (*.wmf)"), QStringLiteral("*.wmf")},
-        {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
-    };
+    return logoFileFilters();
 }
 
 QString frmArchivio::logoDialogTitle() {

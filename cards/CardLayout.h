@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -22,6 +23,7 @@ struct CardField {
 
     QRect rect() const { return QRect(left, top, width, height); }
 };
+Q_DECLARE_METATYPE(CardField)
 
 // A straight line, in twips.
 struct CardLine {

@@ -5,6 +5,7 @@
 
 #include "cards/CardLayout.h"
 #include "platform/Artwork.h"
+#include "platform/LogoFit.h"
 #include "platform/PictureLoader.h"
 #include "platform/PrinterPage.h"
 
@@ -82,10 +83,10 @@ QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
     shown.setDotsPerMeterX(dotsPerMeter(dpi));
     shown.setDotsPerMeterY(dotsPerMeter(dpi));
     if (!picture.isNull()) {
-        const QSizeF own = PrinterPage::imageTwips(picture);
+        const QSizeF fitted = LogoFit::sizeInBox(picture, boxTwips);
         QPainter p(&shown);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF(0, 0), own * (dpi / 1440.0)), picture);
+        p.drawImage(QRectF(QPointF(0, 0), fitted * (dpi / 1440.0)), picture);
         p.end();
         lastKey = picture.cacheKey();
         lastBox = boxTwips;

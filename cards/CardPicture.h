@@ -19,9 +19,9 @@ std::optional<QImage> load(const QString &path);
 // The sample logo a format's box shows at start, drawn for that box: its own size in
 // twips is the box's size.
 QImage sample(CardFormat format);
-// What a box of `boxTwips` shows of a picture: white, with the picture at its own size
-// at the top-left corner, cut at the box's edges. At the picture's own resolution
-// (between 96 and 600 dots per inch), so that printing it keeps its detail.
+// What a box of `boxTwips` shows of a picture on screen: white, with the picture at the
+// top-left corner at its own size, or scaled down to fit the box when it is larger. At
+// the picture's own resolution (between 96 and 600 dots per inch).
 QImage shownInBox(const QImage &picture, QSizeF boxTwips);
 
 }  // namespace CardPicture

@@ -1,5 +1,7 @@
 #include "cards/CardPrintJob.h"
 
+#include <algorithm>
+
 #include "cards/CardLayout.h"
 #include "cards/CardTexts.h"
 #include "cards/modTools.h"
@@ -24,16 +26,77 @@ LayoutForm CardPrintJob::filledLayout(CardFormat format, const CardContent &cont
     return form;
 }
 
+QString CardPrintJob::rangeError(CardFormat format, const Range &range) {
+    const int cards = CardLayout::of(format).cards();
+    if (range.first < 1 || range.first > cards)
+        return QStringLiteral("Il biglietto di partenza deve essere tra 1 e %1.").arg(cards);
+    if (range.count < 0) return QStringLiteral("Il numero di biglietti deve essere almeno 1.");
+    return QString();
+}
+
+int CardPrintJob::sheetsOf(CardFormat format, const Range &range, int pages) {
+    if (range.count <= 0) return pages;
+    const int cards = CardLayout::of(format).cards();
+    return (range.first - 1 + range.count + cards - 1) / cards;
+}
+
+LayoutForm CardPrintJob::sheetLayout(CardFormat format, const CardContent &content,
+                                     const QList<bool> &printed) {
+    LayoutForm form = filledLayout(format, content);
+    if (!printed.contains(false)) return form;
+    const CardLayout &layout = CardLayout::of(format);
+    LayoutForm out;
+    out.name = form.name;
+    out.caption = form.caption;
+    // The cut guides: the four edges of every printed card, each once.
+    QList<CardLine> cuts;
+    for (int k = 0; k < layout.cards(); ++k) {
+        if (!printed.value(k)) continue;
+        const QPoint o = layout.cellOrigin(k);
+        const int l = o.x(), t = o.y(), r = l + layout.cellWidth(), b = t + layout.cellHeight();
+        for (const CardLine &edge : {CardLine{l, t, r, t}, CardLine{r, t, r, b},
+                                     CardLine{l, b, r, b}, CardLine{l, t, l, b}})
+            if (!cuts.contains(edge)) cuts.append(edge);
+    }
+    for (int i = 0; i < cuts.size(); ++i) {
+        LayoutControl c;
+        c.type = LayoutControl::Type::Line;
+        c.name = QStringLiteral("linTaglio");
+        c.index = i;
+        c.x1 = cuts[i].x1;
+        c.y1 = cuts[i].y1;
+        c.x2 = cuts[i].x2;
+        c.y2 = cuts[i].y2;
+        out.add(c);
+    }
+    for (const LayoutControl &c : form.controls) {
+        if (c.name == QLatin1String("linTaglio")) continue;
+        const int card = c.name == QLatin1String("linRegola") ? c.index / 2 : c.index;
+        if (printed.value(card)) out.add(c);
+    }
+    return out;
+}
+
 bool CardPrintJob::run(PrinterPage &printer, CardFormat format, const CardContent &content,
-                       int pages) {
+                       int pages, const Range &range) {
     m_error.clear();
     printer.clearError();
+    printer.setPaper(Paper::a4());  // card stock is A4
     printer.setOrientation(PrinterPage::Portrait);
     printer.setScaleMode(PrinterPage::Twips);
     HourglassCursor hourglass;
-    const LayoutForm form = filledLayout(format, content);
-    for (int page = 1; page <= pages; ++page) {
-        modTools::FormPrinter(form, printer);
+    const int cards = CardLayout::of(format).cards();
+    const int sheets = sheetsOf(format, range, pages);
+    const int first = std::clamp(range.first, 1, cards) - 1;
+    int left = range.count > 0 ? range.count : sheets * cards - first;
+    const LayoutForm whole = filledLayout(format, content);
+    for (int page = 1; page <= sheets && left > 0; ++page) {
+        QList<bool> printed(cards, false);
+        for (int k = page == 1 ? first : 0; k < cards && left > 0; ++k, --left) printed[k] = true;
+        if (printed.contains(false))
+            modTools::FormPrinter(sheetLayout(format, content, printed), printer);
+        else
+            modTools::FormPrinter(whole, printer);
         if (!printer.ok()) break;  // the printer is gone: the next pages would fail the same
     }
     printer.endDoc();

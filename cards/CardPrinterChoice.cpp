@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrintTarget.h"
 
 namespace {
 
@@ -40,13 +40,11 @@ bool CardPrinterChoice::SelectPrinter(const QString &name) {
 }
 
 QString CardPrinterChoice::failureText() {
-    return QStringLiteral(
-        "Accertarsi che la stampante sia collegata al computer e che sia configurata "
-        "correttamente.");
+    return PrintToTarget::failureText();
 }
 
 QString CardPrinterChoice::failureTitle() {
-    return QStringLiteral("Impossibile eseguire la stampa");
+    return PrintToTarget::failureTitle();
 }
 
 void CardPrinterChoice::showFailure() {
@@ -54,32 +52,34 @@ void CardPrinterChoice::showFailure() {
                                     MsgButtons::Ok);
 }
 
-CardPrinterChoice::Outcome CardPrinterChoice::print(const QString &entry, CardFormat format,
-                                                    const CardContent &content, int pages) {
-    PrinterPage &printer = PrinterPage::printer();
-    CardPrintJob job;
+std::optional<PrintTarget> CardPrinterChoice::targetOf(const QString &entry) {
     if (entry == pdfEntry()) {
-        lastWasPdf() = true;
-        if (pages <= 0) return Outcome::Printed;
         const QString path = Platform::instance().saveFileDialog(
             QStringLiteral("Cartaflex - Salvare i biglietti da visita in un file PDF"),
             {FileFilter{QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}},
             QDir::home().filePath(QStringLiteral("Biglietti.pdf")));
-        if (path.isEmpty()) return Outcome::Cancelled;
-        printer.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(path)));
-        bool ok = job.run(printer, format, content, pages);
-        ok = printer.finishJob() && ok;
-        printer.clearError();
-        printer.useCurrentPrinter();
-        if (!ok) {
-            showFailure();
-            return Outcome::Failed;
-        }
-        return Outcome::Printed;
+        if (path.isEmpty()) return std::nullopt;
+        return PrintTarget::toPdf(path);
     }
-    lastWasPdf() = false;
-    SelectPrinter(entry);  // a queue that is gone: the current printer prints
-    if (!job.run(printer, format, content, pages)) {
+    // A queue that is gone: the current printer prints.
+    if (!PrinterList::contains(entry))
+        return PrintTarget::toQueue(PrinterPage::printer().currentPrinter());
+    return PrintTarget::toQueue(entry);
+}
+
+CardPrinterChoice::Outcome CardPrinterChoice::print(const QString &entry, CardFormat format,
+                                                    const CardContent &content, int pages,
+                                                    const CardPrintJob::Range &range) {
+    lastWasPdf() = entry == pdfEntry();
+    if (lastWasPdf() && CardPrintJob::sheetsOf(format, range, pages) <= 0) return Outcome::Printed;
+    const auto target = targetOf(entry);
+    if (!target) return Outcome::Cancelled;
+    PrintToTarget print;
+    const bool ok = print.run(*target, [&](PrinterPage &page) {
+        CardPrintJob job;
+        return job.run(page, format, content, pages, range);
+    });
+    if (!ok) {
         showFailure();
         return Outcome::Failed;
     }

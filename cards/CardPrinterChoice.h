@@ -2,9 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
+#include "cards/CardPrintJob.h"
+#include "printing/PrintTarget.h"
 
 // The printers the card print dialog offers and what choosing one does: the system's
 // print queues, then one entry that saves the sheets as a PDF file.
@@ -28,7 +31,10 @@ public:
     // (a cancelled question prints nothing). A printer that fails shows the
     // "Impossibile eseguire la stampa" message.
     static Outcome print(const QString &entry, CardFormat format, const CardContent &content,
-                         int pages);
+                         int pages, const CardPrintJob::Range &range = CardPrintJob::Range());
+    // Where an entry prints: its queue (the current printer for a queue that is gone),
+    // or the PDF file the user names (nothing when the question is cancelled).
+    static std::optional<PrintTarget> targetOf(const QString &entry);
 
     // The message of a printer that cannot print.
     static QString failureText();

@@ -5,17 +5,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "archive/ArchiveColours.h"
 #include "archive/OriginTag.h"
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardLayout.h"
 #include "cards/CardPicture.h"
-#include "cards/CardTextColours.h"
 #include "cards/CardTexts.h"
 #include "cards/frmMyPrinterListening.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
+#include "platform/LogoFileFilters.h"
 #include "platform/Platform.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "ui/Hub.h"
@@ -47,6 +49,24 @@ void setFore(QLineEdit *box, qint32 colour) {
     QPalette pal = box->palette();
     pal.setColor(QPalette::Text, VbColor::toColor(colour));
     box->setPalette(pal);
+}
+
+// A preview box shows its text as the card prints it: shrunk to fit its box, down to 70 %
+// of the design size, else cut at the edge with its start shown.
+void fitToBox(QLineEdit *box) {
+    const CardField place = box->property("cardField").value<CardField>();
+    PageFont design;
+    design.name = QString::fromLatin1(place.fontName);
+    design.size = place.fontSize;
+    design.bold = place.bold;
+    design.italic = place.italic;
+    const FittedText fitted = TextFit::fit(box->text(), design, box->width(), box);
+    QFont font = box->font();
+    if (font.pointSizeF() != fitted.font.size) {
+        font.setPointSizeF(fitted.font.size);
+        box->setFont(font);
+    }
+    if (!box->hasFocus()) box->setCursorPosition(0);
 }
 
 void fillWith(QWidget *w, const QColor &c) {
@@ -235,6 +255,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         setBack(box, kBoxBack);
         setFore(box, 0);
         box->installEventFilter(this);
+        box->setProperty("cardField", QVariant::fromValue(place));
+        connect(box, &QLineEdit::textChanged, box, [box] { fitToBox(box); });
         (*boxArray(f))[i] = box;
     }
 
@@ -306,7 +328,7 @@ void frmBiglietti::Form_Load() {
             ->setStyleSheet(QStringLiteral("border: 2px solid %1;").arg(kUnselectedBorder.name()));
     }
 
-    const CardTextColours colours = CardTextColours::read(SettingsFile());
+    const ArchiveColours::Pair colours = ArchiveColours::read(SettingsFile());
     for (QLineEdit *b : txtTitolo) setFore(b, colours.title);
     for (QLineEdit *b : txtSottotitolo) setFore(b, colours.subtitle);
 }
@@ -397,12 +419,7 @@ bool frmBiglietti::loadLogo(int index, const QString &path) {
 }
 
 QList<FileFilter> frmBiglietti::logoFilters() {
-    return {{QStringLiteral("Jpg (*.jpg)"), QStringLiteral("*.jpg")},
-            {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp")},
-            {QStringLiteral("Jpeg (*.jpeg)"), QStringLiteral("*.jpeg")},
-            {QStringLiteral("CompuServe Gif (*.gif)"), QStringLiteral("*.gif")},
-            {QStringLiteral("Windows Meta File (*.wmf)"), QStringLiteral("*.wmf")},
-            {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*")}};
+    return logoFileFilters();
 }
 
 QString frmBiglietti::logoDialogTitle() {
@@ -538,7 +555,9 @@ void frmBiglietti::boxGotFocus(QLineEdit *box, int index) {
 }
 
 void frmBiglietti::boxLostFocus(QLineEdit *box) {
-    if (box) setBack(box, kBoxBack);
+    if (!box) return;
+    setBack(box, kBoxBack);
+    box->setCursorPosition(0);
 }
 
 void frmBiglietti::txtTitolo_GotFocus(int i) {
@@ -650,7 +669,7 @@ void frmBiglietti::cmdStampa01_Click() {
     const auto format = selectedFormat();
     if (!format) return;
     frmMyPrinterListening dialog(this);
-    dialog.lblMemory->setText(CardFormats::tag(*format));
+    dialog.setFormat(*format);
     dialog.lblInfo->setText(CardFormats::printDialogInfo(*format));
     dialog.exec();
 }

@@ -3,12 +3,19 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+#include "cards/CardLayout.h"
 #include "cards/CardPrintJob.h"
 #include "cards/CardPrinterChoice.h"
+#include "cards/CardTestPage.h"
 #include "cards/frmBiglietti.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterList.h"
+#include "printing/PrintPreview.h"
+#include "printing/widgets/CalibrationDialog.h"
+#include "printing/widgets/PrintPreviewWindow.h"
+#include "vat/DigitKeys.h"
+#include "vat/VatMessages.h"
 
 namespace {
 
@@ -28,11 +35,11 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     setObjectName(QStringLiteral("frmMyPrinterListening"));
     setWindowTitle(QStringLiteral(" Stampa biglietti da visita"));
     setModal(true);
-    setFixedSize(460, 300);
+    setFixedSize(460, 372);
 
     fraStampa = new QGroupBox(this);
     fraStampa->setObjectName(QStringLiteral("fraStampa"));
-    fraStampa->setGeometry(10, 8, 440, 150);
+    fraStampa->setGeometry(10, 8, 440, 222);
 
     imgPrinter = new QLabel(fraStampa);
     imgPrinter->setObjectName(QStringLiteral("imgPrinter"));
@@ -74,20 +81,42 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     vsCopie->setPageStep(1);
     vsCopie->setValue(-1);
 
+    // A sheet already partly used: where to start and how many cards.
+    auto *lblInizio = new QLabel(QStringLiteral("Inizia dal biglietto:"), fraStampa);
+    lblInizio->setGeometry(92, 116, 140, 24);
+    spnInizio = new QSpinBox(fraStampa);
+    spnInizio->setObjectName(QStringLiteral("spnInizio"));
+    spnInizio->setGeometry(232, 114, 69, 28);
+    spnInizio->setRange(1, 21);
+    auto *lblBiglietti = new QLabel(QStringLiteral("Numero di biglietti:"), fraStampa);
+    lblBiglietti->setGeometry(92, 150, 140, 24);
+    spnBiglietti = new QSpinBox(fraStampa);
+    spnBiglietti->setObjectName(QStringLiteral("spnBiglietti"));
+    spnBiglietti->setGeometry(232, 148, 194, 28);
+    spnBiglietti->setRange(0, 999 * 21);
+    spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
+
+    cmdAnteprima = new QPushButton(QStringLiteral("Anteprima"), fraStampa);
+    cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
+    cmdAnteprima->setGeometry(200, 186, 100, 28);
+    cmdCalibra = new QPushButton(QStringLiteral("Calibra stampante…"), fraStampa);
+    cmdCalibra->setObjectName(QStringLiteral("cmdCalibra"));
+    cmdCalibra->setGeometry(308, 186, 118, 28);
+
     cmdStampa = new QPushButton(QStringLiteral("Stampa"), fraStampa);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
-    cmdStampa->setGeometry(92, 114, 100, 28);
+    cmdStampa->setGeometry(92, 186, 100, 28);
     cmdStampa->setDefault(true);
     cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), fraStampa);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
-    cmdAnnulla->setGeometry(200, 114, 100, 28);
+    cmdAnnulla->setGeometry(308, 80, 118, 28);
     cmdInfo = new QPushButton(QStringLiteral("?"), fraStampa);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
-    cmdInfo->setGeometry(396, 114, 30, 28);
+    cmdInfo->setGeometry(396, 14, 30, 20);
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
-    fraInfo->setGeometry(10, 166, 440, 124);
+    fraInfo->setGeometry(10, 238, 440, 124);
     lblInfo = new QLabel(
         QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."), fraInfo);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
@@ -101,6 +130,8 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 
     connect(cmdStampa, &QPushButton::clicked, this, &frmMyPrinterListening::cmdStampa_Click);
     connect(cmdAnnulla, &QPushButton::clicked, this, &frmMyPrinterListening::cmdAnnulla_Click);
+    connect(cmdAnteprima, &QPushButton::clicked, this, &frmMyPrinterListening::cmdAnteprima_Click);
+    connect(cmdCalibra, &QPushButton::clicked, this, &frmMyPrinterListening::cmdCalibra_Click);
     connect(txtCopie, &QLineEdit::textChanged, this, &frmMyPrinterListening::txtCopie_Change);
     connect(vsCopie, &QScrollBar::valueChanged, this, &frmMyPrinterListening::vsCopie_Change);
     cboPrinters->installEventFilter(this);
@@ -144,15 +175,8 @@ void frmMyPrinterListening::txtCopie_LostFocus() {
 }
 
 bool frmMyPrinterListening::txtCopie_KeyPress(QKeyEvent *event) {
-    const QString text = event->text();
-    if (text.isEmpty()) return false;  // keys that type nothing are not key presses
-    const QChar c = text.at(0);
-    if (c == u'\r' || c == u'\n' || c == u'\b' || (c >= u'0' && c <= u'9' && text.size() == 1))
-        return false;
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
-        event->key() == Qt::Key_Delete || event->key() == Qt::Key_Escape)
-        return false;
-    Platform::instance().messageBox(QStringLiteral("Digitare solo caratteri numerici."),
+    if (DigitKeys::classify(event) != DigitKeys::Verdict::Refused) return false;
+    Platform::instance().messageBox(QString::fromUtf8(VatMessages::kDigitsOnlyText),
                                     QStringLiteral("Attenzione: valore non valido"),
                                     MsgIcon::Exclamation, MsgButtons::Ok);
     return true;  // the key is dropped
@@ -173,12 +197,54 @@ void frmMyPrinterListening::cmdStampa_Click() {
     PrintCardJob();
 }
 
+CardPrintJob::Range frmMyPrinterListening::range() const {
+    return CardPrintJob::Range{spnInizio->value(), spnBiglietti->value()};
+}
+
+void frmMyPrinterListening::setFormat(CardFormat format) {
+    lblMemory->setText(CardFormats::tag(format));
+    const int cards = CardLayout::of(format).cards();
+    spnInizio->setRange(1, cards);
+    spnBiglietti->setRange(0, 999 * cards);
+}
+
+void frmMyPrinterListening::cmdAnteprima_Click() {
+    const auto format = CardFormats::fromTag(lblMemory->text());
+    if (!format) return;
+    const CardContent content = m_composer ? m_composer->cardContent(*format) : CardContent{};
+    const int pages = CardPrintJob::pagesFromText(txtCopie->text());
+    const QString entry = cboPrinters->currentText();
+    const PrintTarget target = entry == CardPrinterChoice::pdfEntry()
+                                   ? PrintTarget::toPdf(QStringLiteral("anteprima"))
+                                   : PrintTarget::toQueue(entry);
+    PrintPreview recorded;
+    const CardPrintJob::Range r = range();
+    if (!recorded.record(target, [&](PrinterPage &page) {
+            CardPrintJob job;
+            return job.run(page, *format, content, pages, r);
+        })) {
+        CardPrinterChoice::showFailure();
+        return;
+    }
+    PrintPreviewWindow window(recorded.pages(), this);
+    if (Platform::instance().execDialog(&window) == QDialog::Accepted) PrintCardJob();
+}
+
+void frmMyPrinterListening::cmdCalibra_Click() {
+    const QString entry = cboPrinters->currentText();
+    const auto format = CardFormats::fromTag(lblMemory->text());
+    if (entry == CardPrinterChoice::pdfEntry() || !format) return;
+    CalibrationDialog dialog(
+        entry, [f = *format](PrinterPage &page) { return CardTestPage::print(page, f); }, this);
+    Platform::instance().execDialog(&dialog);
+}
+
 void frmMyPrinterListening::PrintCardJob() {
     const auto format = CardFormats::fromTag(lblMemory->text());
     const CardContent content = m_composer ? m_composer->cardContent(*format) : CardContent{};
     const int pages = CardPrintJob::pagesFromText(txtCopie->text());
     const auto outcome =
-        CardPrinterChoice::print(cboPrinters->currentText(), *format, content, pages);
+        CardPrinterChoice::print(cboPrinters->currentText(), *format, content, pages, range());
     if (outcome == CardPrinterChoice::Outcome::Cancelled) return;  // no file name: stay open
     accept();
 }

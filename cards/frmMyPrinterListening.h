@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
+
+#include "cards/CardPrintJob.h"
 
 class frmBiglietti;
 
@@ -23,6 +26,10 @@ public:
     QLabel *lblCopie;
     QLineEdit *txtCopie;
     QScrollBar *vsCopie;
+    QSpinBox *spnInizio;
+    QSpinBox *spnBiglietti;
+    QPushButton *cmdAnteprima;
+    QPushButton *cmdCalibra;
     QPushButton *cmdStampa;
     QPushButton *cmdAnnulla;
     QPushButton *cmdInfo;
@@ -32,6 +39,10 @@ public:
     QLabel *lblMemory;
     QLabel *imgPrinter;
 
+    // The card format printed (its tag goes into lblMemory) and the cards chosen.
+    void setFormat(CardFormat format);
+    CardPrintJob::Range range() const;
+
     // The spinner's value as the pages box shows it (the upper arrow increases it).
     int spinnerValue() const;
     // Moves the spinner one step up (+1) or down (−1), as its arrows do.
@@ -40,6 +51,8 @@ public:
 public slots:
     void cmdStampa_Click();
     void cmdAnnulla_Click();
+    void cmdAnteprima_Click();
+    void cmdCalibra_Click();
 
 private slots:
     void cboPrinters_GotFocus();

@@ -1,6 +1,7 @@
 #include "cards/modTools.h"
 
-#include "cards/CardPicture.h"
+#include "platform/LogoFit.h"
+#include "platform/TextFit.h"
 #include "platform/VbColor.h"
 
 namespace modTools {
@@ -23,17 +24,17 @@ void takeFont(const PageFont &from, PrinterPage &printer) {
 }
 
 // CurrentX by alignment, in single precision as the page's layout arithmetic has it.
-void placeText(const LayoutControl &c, PrinterPage &printer) {
+void placeText(const LayoutControl &c, const QString &text, PrinterPage &printer) {
     switch (c.alignment) {
         case 0:
             printer.setCurrentX(c.left);
             break;
         case 1:
-            printer.setCurrentX(float(c.left) + float(c.width) - float(printer.textWidth(c.text)));
+            printer.setCurrentX(float(c.left) + float(c.width) - float(printer.textWidth(text)));
             break;
         case 2:
             printer.setCurrentX(float(c.left) +
-                                (float(c.width) - float(printer.textWidth(c.text))) / 2.0f);
+                                (float(c.width) - float(printer.textWidth(text))) / 2.0f);
             break;
         default:
             break;  // CurrentX keeps its value
@@ -74,21 +75,30 @@ void PrintControl(const LayoutControl &control, PrinterPage &printer) {
 void PrintTextBox(const LayoutControl &box, PrinterPage &printer) {
     printer.setForeColor(VbColor::toColor(box.foreColor));
     takeFont(box.font, printer);
-    placeText(box, printer);
-    printer.print(box.text);
+    // A text wider than its box shrinks to fit it, or is cut at its edge.
+    const FittedText fitted = TextFit::fit(
+        box.text, printer.font(), box.width,
+        [&printer](const QString &t, const PageFont &f) { return printer.textWidth(t, f); });
+    printer.font().size = fitted.font.size;
+    placeText(box, fitted.text, printer);
+    printer.print(fitted.text);
 }
 
 void PrintLabel(const LayoutControl &label, PrinterPage &printer) {
     printer.setForeColor(VbColor::toColor(label.foreColor));
     printer.setFontTransparent(label.backStyle == 0);
     takeFont(label.font, printer);
-    placeText(label, printer);
+    placeText(label, label.text, printer);
     printer.print(label.text);
 }
 
 void PrintPictureBox(const LayoutControl &box, PrinterPage &printer) {
-    const QImage shown = CardPicture::shownInBox(box.picture, QSizeF(box.width, box.height));
-    printer.paintPicture(shown, box.left, box.top, box.width, box.height);
+    // The picture itself, at its own resolution, fitted into the box at its top-left.
+    const double unit = printer.unitTwips();
+    const QSizeF fitted =
+        LogoFit::sizeInBox(box.picture, QSizeF(box.width * unit, box.height * unit)) / unit;
+    if (fitted.isEmpty()) return;
+    printer.paintPicture(box.picture, box.left, box.top, fitted.width(), fitted.height());
 }
 
 void PrintImage(const LayoutControl &image, PrinterPage &printer) {

@@ -26,3 +26,27 @@ int CliIo::fail(const QString &message) {
     err(message);
     return 1;
 }
+
+QString CliIo::oneLine(const QString &value) {
+    QString out;
+    out.reserve(value.size());
+    for (QChar c : value) {
+        switch (c.unicode()) {
+            case u'\t':
+                out += QLatin1String("\\t");
+                break;
+            case u'\r':
+                out += QLatin1String("\\r");
+                break;
+            case u'\n':
+                out += QLatin1String("\\n");
+                break;
+            case u'\\':
+                out += QLatin1String("\\\\");
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}

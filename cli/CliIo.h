@@ -11,4 +11,6 @@ public:
     static int usage(const QString &message);
     // Refused or failed: prints the program's message, returns 1.
     static int fail(const QString &message);
+    // A field value on one line: TAB, CR, LF and the backslash become \t, \r, \n, \\.
+    static QString oneLine(const QString &value);
 };

@@ -13,5 +13,8 @@ QString CliRegistry::usageText() {
     QString text =
         QStringLiteral("uso: cartaflex-cli [--folder CARTELLA] COMANDO [ARGOMENTI...]\n");
     for (const auto &[name, cmd] : commands()) text += QStringLiteral("  ") + cmd.usage + u'\n';
+    text += QStringLiteral(
+        "In list e show un TAB, un CR, un LF o una barra rovesciata dentro un valore sono "
+        "scritti \\t, \\r, \\n, \\\\.\n");
     return text;
 }

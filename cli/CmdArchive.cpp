@@ -41,7 +41,7 @@ int list(const QStringList &args) {
     const bool ok = store.forEachRecord([&](int n, const ContactRecord &r) {
         QString line = QString::number(n);
         for (int f = 0; f < ContactRecord::FieldCount; ++f)
-            line += u'\t' + r.value(ContactRecord::Field(f));
+            line += u'\t' + CliIo::oneLine(r.value(ContactRecord::Field(f)));
         buffer += line + u'\n';
         if (buffer.size() > 1 << 16) {
             buffer.chop(1);
@@ -68,7 +68,7 @@ int show(const QStringList &args) {
     if (const int status = CliRecord::read(store, n, r)) return status;
     for (int f = 0; f < ContactRecord::FieldCount; ++f)
         CliIo::out(ContactRecord::fieldName(ContactRecord::Field(f)) + u'=' +
-                   r.value(ContactRecord::Field(f)));
+                   CliIo::oneLine(r.value(ContactRecord::Field(f))));
     return 0;
 }
 

@@ -1,20 +1,21 @@
 // cards: card sheets from the terminal, through the card print job and the form printer.
 #include <memory>
 
+#include "archive/ArchiveColours.h"
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardContent.h"
 #include "cards/CardPicture.h"
 #include "cards/CardPrintJob.h"
 #include "cards/CardPrinterChoice.h"
-#include "cards/CardTextColours.h"
 #include "cards/CardTexts.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrintTarget.h"
 
 namespace {
 
@@ -27,7 +28,17 @@ struct Options {
     QList<std::pair<ContactRecord::Field, QString>> fields;
     QString pdf;
     QString queue;
+    CardPrintJob::Range range;
+    bool hasCount = false;
 };
+
+// A whole number of at most `digits` digits, without sign; -1 when it is not one.
+int wholeNumber(const QString &v, int digits) {
+    if (v.isEmpty() || v.size() > digits) return -1;
+    for (QChar c : v)
+        if (c < u'0' || c > u'9') return -1;
+    return v.toInt();
+}
 
 // Parses the arguments; returns 0 when they are sound, else the usage status.
 int parse(const QStringList &args, Options &o) {
@@ -53,6 +64,14 @@ int parse(const QStringList &args, Options &o) {
             if (!value(v) || v.isEmpty() || v.size() > 3 || (o.pages = v.toInt(&ok), !ok) ||
                 o.pages < 0 || v.contains(u'+') || v.contains(u'-'))
                 return CliIo::usage(QStringLiteral("--pages vuole un numero da 0 a 999"));
+        } else if (a == QLatin1String("--first")) {
+            if (!value(v)) return CliIo::usage(QStringLiteral("--first vuole un numero"));
+            o.range.first = wholeNumber(v, 3);
+            if (o.range.first < 0) o.range.first = 0;  // refused below with the message
+        } else if (a == QLatin1String("--count")) {
+            if (!value(v)) return CliIo::usage(QStringLiteral("--count vuole un numero"));
+            o.range.count = wholeNumber(v, 5);
+            o.hasCount = true;
         } else if (a == QLatin1String("--logo")) {
             if (!value(o.logo)) return CliIo::usage(QStringLiteral("--logo vuole un file"));
             o.hasLogo = true;
@@ -92,9 +111,13 @@ ContactRecord::Field logoField(CardFormat f) {
 int cards(const QStringList &args) {
     Options o;
     if (const int status = parse(args, o)) return status;
+    if (o.hasCount && o.range.count < 1)
+        return CliIo::fail(QStringLiteral("Il numero di biglietti deve essere almeno 1."));
+    const QString badRange = CardPrintJob::rangeError(o.format, o.range);
+    if (!badRange.isEmpty()) return CliIo::fail(badRange);
 
     CardContent content = CardContent::designState(o.format);
-    const CardTextColours colours = CardTextColours::read(SettingsFile());
+    const ArchiveColours::Pair colours = ArchiveColours::read(SettingsFile());
     content.titleColor = colours.title;
     content.subtitleColor = colours.subtitle;
 
@@ -123,28 +146,23 @@ int cards(const QStringList &args) {
         content.logo = picture ? *picture : CardPicture::blank();
     }
 
-    PrinterPage &printer = PrinterPage::printer();
-    CardPrintJob job;
-    bool ok = false;
-    if (!o.pdf.isEmpty()) {
-        printer.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(o.pdf)));
-        ok = job.run(printer, o.format, content, o.pages);
-        ok = printer.finishJob() && ok;
-        printer.useCurrentPrinter();
-    } else {
-        if (!CardPrinterChoice::SelectPrinter(o.queue))
-            return CliIo::fail(CardPrinterChoice::failureText());
-        ok = job.run(printer, o.format, content, o.pages);
-        ok = printer.finishJob() && ok;
-    }
+    if (o.pdf.isEmpty() && !PrinterList::contains(o.queue))
+        return CliIo::fail(CardPrinterChoice::failureText());
+    PrintToTarget print;
+    const bool ok =
+        print.run(o.pdf.isEmpty() ? PrintTarget::toQueue(o.queue) : PrintTarget::toPdf(o.pdf),
+                  [&](PrinterPage &page) {
+                      CardPrintJob job;
+                      return job.run(page, o.format, content, o.pages, o.range);
+                  });
     if (!ok) return CliIo::fail(CardPrinterChoice::failureText());
     return 0;
 }
 
 const CliRegistry::Entry kCards(
     "cards",
-    "cards card01|card02|card03|card04 [--record N] [--pages P] [--logo FILE] [CAMPO=VALORE...] "
-    "(--pdf FILE | --printer NOME)",
+    "cards card01|card02|card03|card04 [--record N] [--pages P] [--first K] [--count C] "
+    "[--logo FILE] [CAMPO=VALORE...] (--pdf FILE | --printer NOME)",
     cards);
 
 }  // namespace

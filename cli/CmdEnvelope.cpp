@@ -1,5 +1,5 @@
 // envelope: prints one envelope as the envelope composer does after opening.
-#include <memory>
+#include <optional>
 
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
@@ -10,9 +10,11 @@
 #include "envelopes/EnvelopeContent.h"
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSettings.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/SenderLogo.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrintTarget.h"
 
 namespace {
 
@@ -20,6 +22,8 @@ struct Options {
     int record = 0;
     QString pdf;
     QString printer;
+    std::optional<EnvelopeSize::Size> size;
+    QString badSize;
 };
 
 // Reads the options; an empty text when they are sound, else what is wrong.
@@ -39,6 +43,12 @@ QString parse(const QStringList &args, Options &o) {
             if (!hasValue || args.at(i + 1).isEmpty())
                 return QStringLiteral("--printer richiede il nome di una stampante");
             o.printer = args.at(++i);
+        } else if (a == QLatin1String("--size")) {
+            if (!hasValue) return QStringLiteral("--size richiede un formato di busta");
+            const QString word = args.at(++i);
+            o.size = EnvelopeSize::fromWord(word);
+            if (!o.size || word == EnvelopeSize::settingWord(EnvelopeSize::Size::Printer))
+                o.badSize = word;
         } else {
             return QStringLiteral("argomento sconosciuto: ") + a;
         }
@@ -52,6 +62,10 @@ int envelope(const QStringList &args) {
     Options o;
     const QString bad = parse(args, o);
     if (!bad.isEmpty()) return CliIo::usage(bad);
+    if (!o.badSize.isNull())
+        return CliIo::fail(QStringLiteral("Formato di busta sconosciuto: %1 (dl, americana, c6, "
+                                          "c5, c4, a4 o printer).")
+                               .arg(o.badSize));
 
     EnvelopeContent content = EnvelopeContent::design();
     EnvelopeSettings::load(content, SettingsFile(), SenderLogo::programFilePath());
@@ -61,31 +75,25 @@ int envelope(const QStringList &args) {
         ContactRecord r;
         if (const int status = CliRecord::read(store, o.record, r, CliRecord::Empty::EmptyArchive))
             return status;
-        content.recipient[EnvelopeContent::RTitolo] =
-            ContactRecord::trimBlanks(r.value(ContactRecord::Titolo));
-        content.recipient[EnvelopeContent::RSottotitolo] =
-            ContactRecord::trimBlanks(r.value(ContactRecord::Sottotitolo));
-        content.recipient[EnvelopeContent::RIndirizzo] =
-            ContactRecord::trimBlanks(r.value(ContactRecord::Indirizzo));
-        content.recipient[EnvelopeContent::RCitta] =
-            ContactRecord::trimBlanks(r.value(ContactRecord::Citta));
+        content.recipient = EnvelopeContent::recipientFrom(r);
     }
+    if (o.size) content.paper = EnvelopeSize::paper(*o.size);
 
-    PrinterPage &page = PrinterPage::printer();
-    if (!o.pdf.isEmpty()) {
-        page.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(o.pdf)));
-    } else if (!page.selectPrinter(o.printer)) {
+    if (o.pdf.isEmpty() && !PrinterList::contains(o.printer))
         return CliIo::fail(QStringLiteral("La stampante \"%1\" non è installata.").arg(o.printer));
-    }
-    const bool printed = EnvelopePrinter::print(content, page);
-    const bool finished = page.finishJob();
-    if (!printed || !finished)
+    PrintToTarget print;
+    const bool ok =
+        print.run(o.pdf.isEmpty() ? PrintTarget::toQueue(o.printer) : PrintTarget::toPdf(o.pdf),
+                  [&](PrinterPage &page) { return EnvelopePrinter::print(content, page); });
+    if (!ok)
         return CliIo::fail(
-            QStringLiteral("Impossibile stampare la busta: %1").arg(page.errorString()));
+            QStringLiteral("Impossibile stampare la busta: %1").arg(print.errorString()));
     return 0;
 }
 
-const CliRegistry::Entry kEnvelope("envelope",
-                                   "envelope [--record N] (--pdf FILE | --printer NOME)", envelope);
+const CliRegistry::Entry kEnvelope(
+    "envelope",
+    "envelope [--record N] [--size dl|americana|c6|c5|c4|a4|printer] (--pdf FILE | --printer NOME)",
+    envelope);
 
 }  // namespace

@@ -1,6 +1,4 @@
 // search, print-search: the contact search and its printed list from the terminal.
-#include <memory>
-
 #include "archive/ArchiveStore.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
@@ -8,8 +6,9 @@
 #include "exchange/ContactSearch.h"
 #include "exchange/SearchCriterion.h"
 #include "exchange/SearchListPrint.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrintTarget.h"
 
 namespace {
 
@@ -81,19 +80,20 @@ int printSearch(const QStringList &args) {
     int status = 0;
     if (!runSearch(rest, result, status)) return status;
 
-    PrinterPage &page = PrinterPage::printer();
-    if (!pdf.isEmpty()) {
-        page.setDevice(std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(pdf)));
-    } else if (!page.selectPrinter(queue)) {
+    if (pdf.isEmpty() && !PrinterList::contains(queue))
         return CliIo::fail(SearchListPrint::errorText() +
                            QStringLiteral("\n(stampante non trovata: ") + queue + u')');
-    }
     QStringList lines;
     lines.reserve(result.hits.size());
     for (const SearchHit &hit : result.hits) lines << hit.line;
-    const bool printed =
-        SearchListPrint::run(lines, ContactSearch::countCaption(int(result.hits.size())));
-    const bool finished = page.finishJob();
+    bool printed = false;
+    PrintToTarget print;
+    const bool finished = print.run(
+        pdf.isEmpty() ? PrintTarget::toQueue(queue) : PrintTarget::toPdf(pdf), [&](PrinterPage &) {
+            printed =
+                SearchListPrint::run(lines, ContactSearch::countCaption(int(result.hits.size())));
+            return true;  // its own failure is reported by the list's message
+        });
     if (!printed) return 1;
     if (!finished) return CliIo::fail(SearchListPrint::errorText());
     return 0;

@@ -12,6 +12,10 @@ MsgAnswer ConsolePlatform::messageBox(const QString &text, const QString &, MsgI
             return MsgAnswer::Ok;
         case MsgButtons::RetryCancel:
             return MsgAnswer::Cancel;
+        case MsgButtons::YesNoDefaultNo:
+            // A warning whose safe answer is No: the terminal tells it and takes No.
+            CliIo::err(text);
+            return MsgAnswer::No;
         case MsgButtons::Ok:
             break;
     }

@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeContent.h"
 
+#include "archive/ContactRecord.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
@@ -77,4 +78,13 @@ QString EnvelopeContent::senderKey(SenderLine line) {
             break;
     }
     return QString();
+}
+
+std::array<QString, EnvelopeContent::RecipientLineCount> EnvelopeContent::recipientFrom(
+    const ContactRecord &record) {
+    const auto v = [&](ContactRecord::Field f) {
+        return ContactRecord::trimBlanks(record.value(f));
+    };
+    return {v(ContactRecord::Titolo), v(ContactRecord::Sottotitolo), v(ContactRecord::Indirizzo),
+            v(ContactRecord::Citta)};
 }

@@ -5,6 +5,10 @@
 #include <QString>
 #include <array>
 
+#include "platform/Paper.h"
+
+class ContactRecord;
+
 // Everything one envelope is printed from: the sender's logo and eight lines with the
 // title and subtitle colours, the recipient's four lines, the four margin texts and the
 // orientation word. The envelope composer shows exactly this; the printing reads it.
@@ -32,10 +36,15 @@ struct EnvelopeContent {
     QString marginSinD;  // recipient, left
     QString marginSupD;  // recipient, top
     QString orientation;
+    Paper paper;  // the envelope's size ("Formato busta"), A4 until set
 
     // The composer as designed: the sample texts, black, the globe logo, margins "+0",
     // portrait.
     static EnvelopeContent design();
+
+    // The recipient block a contact gives: its name, subtitle, address and town, trimmed
+    // (the envelope window, the search hand-off and the terminal all fill it so).
+    static std::array<QString, RecipientLineCount> recipientFrom(const ContactRecord &record);
 
     static QString senderDesignText(SenderLine line);
     static QString recipientDesignText(RecipientLine line);

@@ -2,8 +2,12 @@
 
 #include "envelopes/EnvelopeLayout.h"
 #include "envelopes/OrientationWord.h"
+#include "envelopes/SenderLogo.h"
 #include "platform/HourglassCursor.h"
+#include "platform/LogoFit.h"
 #include "platform/PrinterPage.h"
+#include "platform/TextFit.h"
+#include "platform/Twips.h"
 
 namespace {
 
@@ -34,6 +38,7 @@ QColor colourOf(EnvelopeLayout::Colour c, const EnvelopeContent &content) {
 
 bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
     page.clearError();
+    page.setPaper(content.paper);
     if (const auto o = OrientationWord::printerOrientation(content.orientation))
         page.setOrientation(*o);
     HourglassCursor hourglass;
@@ -42,7 +47,12 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
 
     page.print(QString());
     if (!page.ok()) return false;
-    page.paintPicture(content.logo, o.sx, o.sy);
+    // The logo no larger than the composer's box shows it.
+    const QSizeF logo =
+        LogoFit::sizeInBox(content.logo, QSizeF(Twips::fromPx(SenderLogo::kWidth),
+                                                Twips::fromPx(SenderLogo::kHeight))) /
+        page.unitTwips();
+    if (!logo.isEmpty()) page.paintPicture(content.logo, o.sx, o.sy, logo.width(), logo.height());
     page.setFont(blockFont(10));
 
     bool recipientStarted = false;
@@ -57,9 +67,15 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
         page.font().size = line.size;
         if (line.colour) page.setForeColor(colourOf(*line.colour, content));
         if (line.bold) page.font().bold = *line.bold;
-        page.setCurrentX((sender ? o.sx : o.rx) + EnvelopeLayout::kTextIndent);
+        const double x = (sender ? o.sx : o.rx) + EnvelopeLayout::kTextIndent;
+        page.setCurrentX(x);
         page.setCurrentY((sender ? double(o.sy) : double(o.ry)) + line.dy);
-        page.print(EnvelopeLayout::lineText(content, i));
+        // A line that would pass the envelope's right edge shrinks, or is cut there.
+        const FittedText fitted = TextFit::fit(
+            EnvelopeLayout::lineText(content, i), page.font(), page.scaleWidth() - x,
+            [&page](const QString &t, const PageFont &f) { return page.textWidth(t, f); });
+        page.font().size = fitted.font.size;
+        page.print(fitted.text);
     }
     return page.endDoc();
 }

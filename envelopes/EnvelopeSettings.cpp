@@ -3,6 +3,7 @@
 #include "archive/ArchiveColours.h"
 #include "archive/ContactRecord.h"
 #include "archive/SettingsFile.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "platform/VbColor.h"
@@ -14,17 +15,6 @@ QString key(const char *name) {
 }
 
 }  // namespace
-
-QColor EnvelopeSettings::colourFromSetting(const QString &value) {
-    return VbColor::toColor(ArchiveColours::parse(ContactRecord::trimBlanks(value)));
-}
-
-bool EnvelopeSettings::isColourNumber(const QString &value) {
-    const QString t = ContactRecord::trimBlanks(value);
-    bool ok = t.isEmpty();
-    if (!ok) t.toInt(&ok);
-    return ok;
-}
 
 void EnvelopeSettings::loadSenderLines(EnvelopeContent &content, const SettingsFile &settings) {
     for (int i = 0; i < EnvelopeContent::SenderLineCount; ++i) {
@@ -63,18 +53,16 @@ EnvelopeSettings::LoadReport EnvelopeSettings::load(EnvelopeContent &content,
                                                     const SettingsFile &settings,
                                                     const QString &logoPath) {
     LoadReport report;
-    const QString colours = key(SettingsFile::kColours);
-    const QString title = settings.read(colours, key(SettingsFile::kTitleColour));
-    const QString subtitle = settings.read(colours, key(SettingsFile::kSubtitleColour));
-    content.titleColour = colourFromSetting(title);
-    content.subtitleColour = colourFromSetting(subtitle);
-    report.titleColourOk = isColourNumber(title);
-    report.subtitleColourOk = isColourNumber(subtitle);
+    const ArchiveColours::Pair colours = ArchiveColours::read(settings);
+    content.titleColour = VbColor::toColor(colours.title);
+    content.subtitleColour = VbColor::toColor(colours.subtitle);
+    report.coloursOk = ArchiveColours::readable(settings);
 
     loadSenderLines(content, settings);
     report.logoOk = loadLogo(content, logoPath);
     loadMargins(content, settings);
     loadOrientation(content, settings);
+    content.paper = EnvelopeSize::paper(EnvelopeSize::read(settings));
     return report;
 }
 

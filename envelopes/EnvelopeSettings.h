@@ -16,8 +16,7 @@ class EnvelopeSettings {
 public:
     // Which loading steps could not use what they found.
     struct LoadReport {
-        bool titleColourOk = true;
-        bool subtitleColourOk = true;
+        bool coloursOk = true;
         bool logoOk = true;
     };
 
@@ -25,12 +24,6 @@ public:
     // sender lines, the logo file, the four margin texts, the orientation.
     static LoadReport load(EnvelopeContent &content, const SettingsFile &settings,
                            const QString &logoPath);
-
-    // A colour key, read as the archive window reads it (its leading whole number; empty
-    // or not a number is black), so that every window shows the same colour.
-    static QColor colourFromSetting(const QString &value);
-    // Whether a colour key holds a proper whole number (or nothing).
-    static bool isColourNumber(const QString &value);
 
     // The sender lines step: a trimmed-empty value empties the line.
     static void loadSenderLines(EnvelopeContent &content, const SettingsFile &settings);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "archive/SettingsFile.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/MarginSpin.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/OrientationWord.h"
@@ -103,6 +104,16 @@ frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
     ol->addStretch();
     root->addWidget(orientation);
 
+    auto *size = new QGroupBox(QStringLiteral("Formato busta:"));
+    auto *sl = new QHBoxLayout(size);
+    cboFormato = new QComboBox;
+    cboFormato->setObjectName(QStringLiteral("cboFormato"));
+    cboFormato->addItems(EnvelopeSize::captions());
+    cboFormato->setCurrentIndex(int(EnvelopeSize::Size::A4));
+    sl->addWidget(cboFormato);
+    sl->addStretch();
+    root->addWidget(size);
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     cmdApplica = new QPushButton(QStringLiteral("Applica e chiudi"));
@@ -194,6 +205,7 @@ void frmImposta::Form_Load() {
         optOrizzontale->setChecked(true);
     else if (word == OrientationWord::portrait())
         optVerticale->setChecked(true);
+    cboFormato->setCurrentIndex(int(EnvelopeSize::read(settings)));
 }
 
 void frmImposta::loadBlock(const QString &section, Group left, Group top) {
@@ -322,6 +334,7 @@ void frmImposta::cmdApplica_Click() {
         word = OrientationWord::portrait();
     settings.write(QString::fromLatin1(SettingsFile::kEnvelopePrint),
                    QString::fromLatin1(SettingsFile::kOrientation), word);
+    EnvelopeSize::write(settings, EnvelopeSize::Size(cboFormato->currentIndex()));
 
     if (m_composer) {
         m_composer->lblValSin->setText(sender.left.text);

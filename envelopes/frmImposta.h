@@ -49,6 +49,7 @@ public:
     QLabel *lblValSupD;
     QRadioButton *optVerticale;
     QRadioButton *optOrizzontale;
+    QComboBox *cboFormato;  // "Formato busta"
     QPushButton *cmdApplica;
     QPushButton *cmdAnnulla;
 

@@ -10,14 +10,18 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeArt.h"
 #include "envelopes/EnvelopePrinter.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmImposta.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
+#include "platform/LogoFit.h"
+#include "platform/LogoFileFilters.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
+#include "printing/widgets/PrintDialog.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
 
@@ -333,6 +337,7 @@ EnvelopeContent frmLettera::content() const {
                 txtCel[kSender]->text(),       txtEmail[kSender]->text()};
     c.titleColour = txtTitolo[kSender]->palette().color(QPalette::Text);
     c.subtitleColour = txtSottotitolo[kSender]->palette().color(QPalette::Text);
+    c.paper = EnvelopeSize::paper(EnvelopeSize::read(SettingsFile()));
     c.logo = pictureOf(picLogo[kSender]);
     c.recipient = {txtTitolo[kRecipient]->text(), txtSottotitolo[kRecipient]->text(),
                    txtIndirizzo[kRecipient]->text(), txtCitta[kRecipient]->text()};
@@ -345,11 +350,16 @@ EnvelopeContent frmLettera::content() const {
 }
 
 QImage frmLettera::pictureOf(const QLabel *box) {
-    return box ? box->pixmap().toImage() : QImage();
+    if (!box) return QImage();
+    const QVariant picture = box->property("picture");
+    return picture.isValid() ? picture.value<QImage>() : box->pixmap().toImage();
 }
 
 void frmLettera::setPicture(QLabel *box, const QImage &image) {
-    if (box) box->setPixmap(QPixmap::fromImage(image));
+    if (!box) return;
+    // The box keeps the picture itself and shows it fitted, as the envelope prints it.
+    box->setProperty("picture", image);
+    box->setPixmap(QPixmap::fromImage(LogoFit::shownOnScreen(image, box->size())));
 }
 
 bool frmLettera::loadLogoFile(const QString &path) {
@@ -383,7 +393,14 @@ void frmLettera::cmdStampa_Click() {
         QString::fromUtf8(EnvelopePrinter::kConfirmText),
         QString::fromUtf8(EnvelopePrinter::kConfirmTitle), MsgIcon::Question, MsgButtons::YesNo);
     if (answer != MsgAnswer::Yes) return;
-    EnvelopePrinter::print(content(), PrinterPage::printer());
+    const EnvelopeContent c = content();
+    Printout printout;
+    printout.caption = QStringLiteral("Stampa busta");
+    printout.pdfFileName = QStringLiteral("Busta.pdf");
+    printout.draw = [c](PrinterPage &page, const PrintChoices &) {
+        return EnvelopePrinter::print(c, page);
+    };
+    PrintDialog::run(printout, this);
 }
 
 void frmLettera::cmdImp_Click() {
@@ -410,14 +427,12 @@ void frmLettera::navigate(ArchiveStore::Direction direction) {
     showRecipient(nav.record);
 }
 
-void frmLettera::showRecipient(const ContactRecord &r) {
-    const auto field = [&r](ContactRecord::Field f) {
-        return ContactRecord::trimBlanks(r.value(f));
-    };
-    txtTitolo[kRecipient]->setText(field(ContactRecord::Titolo));
-    txtSottotitolo[kRecipient]->setText(field(ContactRecord::Sottotitolo));
-    txtIndirizzo[kRecipient]->setText(field(ContactRecord::Indirizzo));
-    txtCitta[kRecipient]->setText(field(ContactRecord::Citta));
+void frmLettera::showRecipient(const ContactRecord &record) {
+    const auto lines = EnvelopeContent::recipientFrom(record);
+    txtTitolo[kRecipient]->setText(lines[EnvelopeContent::RTitolo]);
+    txtSottotitolo[kRecipient]->setText(lines[EnvelopeContent::RSottotitolo]);
+    txtIndirizzo[kRecipient]->setText(lines[EnvelopeContent::RIndirizzo]);
+    txtCitta[kRecipient]->setText(lines[EnvelopeContent::RCitta]);
 }
 
 void frmLettera::showSender(const ContactRecord &r) {
@@ -485,14 +500,7 @@ void frmLettera::picNuovo02_MouseUp() {
 }
 
 void frmLettera::picLogo_DblClick(int Index) {
-    const QList<FileFilter> filters{
-        {QStringLiteral("Jpg (*.jpg)"), QStringLiteral("*.jpg")},
-        {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp")},
-        {QStringLiteral("Jpeg (*.jpeg)"), QStringLiteral("*.jpeg")},
-        {QStringLiteral("CompuServe Gif (*.gif)"), QStringLiteral("*.gif")},
-        {QStringLiteral("Windows Meta File (*.wmf)"), QStringLiteral("*.wmf")},
-        {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
-    };
+    const QList<FileFilter> filters = logoFileFilters();
     const QString path = Platform::instance().openFileDialog(
         QStringLiteral("Cartaflex - Selezionare un file immagine"), filters, 0, QString());
     if (path.isEmpty() || Index != kSender) return;

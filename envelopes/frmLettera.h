@@ -6,6 +6,7 @@
 #include <array>
 
 #include "archive/ArchiveStore.h"
+#include "archive/ContactRecord.h"
 #include "envelopes/EnvelopeContent.h"
 #include "ui/ContactReceiver.h"
 #include "ui/MainWindowBase.h"

@@ -19,6 +19,18 @@ inline constexpr const char *kOverwriteArchiveText =
     "di backup selezionata.\r\n\r\n"
     "Si vuole proprio sovrascrivere il file esistente?";
 inline constexpr const char *kOverwriteArchiveTitle = "Conferma ripristino";
+// The chosen file cannot be a copy of the archive as it stands: %1 is its size in bytes.
+inline constexpr const char *kOddSizeText =
+    "Il file di backup selezionato misura %1 byte, che non corrispondono a un numero intero "
+    "di schede: potrebbe non essere una copia dell'archivio dati personali.\r\n\r\n"
+    "Ripristinare comunque?";
+inline constexpr const char *kEmptyFileText =
+    "Il file di backup selezionato misura 0 byte e non contiene nessuna scheda: "
+    "ripristinandolo l'archivio resterebbe vuoto.\r\n\r\n"
+    "Ripristinare comunque?";
+inline constexpr const char *kOddSizeTitle = "Attenzione: file di backup sospetto";
+// The archive a restore replaces is kept beside it under this name (one generation).
+inline constexpr const char *kPreviousArchiveName = "Contatti.edb.prima-del-ripristino";
 inline constexpr const char *kRestoreDoneText = "File di backup ripristinato con successo.";
 inline constexpr const char *kRestoreDoneTitle = "Ripristino terminato";
 inline constexpr const char *kRestoreFailedTitle = "Ripristino non riuscito";

@@ -1,6 +1,8 @@
 #include "exchange/BackupProcedure.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveStore.h"
@@ -127,9 +129,14 @@ BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
             // interrupted restore leaves is cleared by the next change.
             ArchiveLock lock(target);
             if (lock.acquire()) {
-                copied = m_copier->copy(
-                    source, target,
-                    m_store.archivePath(QString::fromLatin1(ArchiveStore::kTempName)));
+                // The archive being replaced is staged first and takes the kept name only
+                // once the restore is done, so restoring the kept file itself works too.
+                QString staged;
+                copied = stagePreviousArchive(staged) &&
+                         m_copier->copy(
+                             source, target,
+                             m_store.archivePath(QString::fromLatin1(ArchiveStore::kTempName)));
+                if (!staged.isEmpty()) settlePreviousArchive(staged, copied);
             } else if (lock.busy()) {
                 m_copier->setFailure(
                     BackupCopy::Failure::Other,
@@ -161,5 +168,47 @@ BackupProcedure::Outcome BackupProcedure::backup(const QString &folder, const QD
 
 BackupProcedure::Outcome BackupProcedure::restore(const QString &backupFile) {
     m_target = m_store.archivePath();
+    if (!sizeLooksRight(backupFile)) return Outcome::Declined;
     return run(Kind::Restore, backupFile, m_target);
+}
+
+QString BackupProcedure::previousArchivePath() const {
+    return ProgramFolder::join(m_store.folder(),
+                               QString::fromLatin1(BackupMessages::kPreviousArchiveName));
+}
+
+bool BackupProcedure::sizeLooksRight(const QString &backupFile) {
+    // Only a plain file is measured; anything else is left to the copy to report.
+    const QFileInfo info(backupFile);
+    if (!info.isFile()) return true;
+    const qint64 size = info.size();
+    if (size > 0 && size % ContactRecord::kRecordLength == 0) return true;
+    const QString text =
+        size == 0 ? u8(BackupMessages::kEmptyFileText) : u8(BackupMessages::kOddSizeText).arg(size);
+    return Platform::instance().messageBox(text, u8(BackupMessages::kOddSizeTitle),
+                                           MsgIcon::Exclamation,
+                                           MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
+}
+
+bool BackupProcedure::stagePreviousArchive(QString &staged) {
+    staged.clear();
+    if (!QFileInfo(m_store.archivePath()).isFile()) return true;
+    const QString path = ProgramFolder::join(
+        m_store.folder(), QStringLiteral(".") +
+                              QString::fromLatin1(BackupMessages::kPreviousArchiveName) +
+                              QStringLiteral(".nuovo"));
+    BackupCopy keeper;
+    if (!keeper.copy(m_store.archivePath(), path)) {
+        m_copier->setFailure(keeper.failure(), keeper.reason());
+        return false;
+    }
+    staged = path;
+    return true;
+}
+
+void BackupProcedure::settlePreviousArchive(const QString &staged, bool restored) {
+    const QByteArray from = QFile::encodeName(staged);
+    if (!restored ||
+        std::rename(from.constData(), QFile::encodeName(previousArchivePath()).constData()) != 0)
+        std::remove(from.constData());
 }

@@ -36,7 +36,14 @@ public:
     std::function<void()> afterRestore;
 
     Outcome backup(const QString &folder, const QDate &today = QDate::currentDate());
+    // Before the restore's own steps, a file that is empty or not a whole number of records
+    // long is announced with its size and restored only on Yes (No is the default); the
+    // archive it replaces is first kept as previousArchivePath(), so that restoring that
+    // file undoes the restore.
     Outcome restore(const QString &backupFile);
+
+    // Where the archive replaced by the last restore is kept.
+    QString previousArchivePath() const;
 
     // The destination of the last backup.
     QString lastTarget() const { return m_target; }
@@ -47,6 +54,12 @@ public:
 
 private:
     Outcome run(Kind kind, const QString &source, const QString &target);
+    bool sizeLooksRight(const QString &backupFile);
+    // Copies the archive beside it under a hidden name (`staged`, left empty when there is
+    // no archive). False when the copy failed; the copier then holds the reason.
+    bool stagePreviousArchive(QString &staged);
+    // After the restore: the staged copy becomes previousArchivePath(), or goes.
+    void settlePreviousArchive(const QString &staged, bool restored);
     void report(Kind kind);
 
     ArchiveStore &m_store;

@@ -15,6 +15,8 @@
 #include <QUrl>
 
 #include "archive/ContactRecord.h"
+#include "exchange/ZipContents.h"
+#include "exchange/ZipWriter.h"
 #include "platform/PictureLoader.h"
 
 namespace {
@@ -140,11 +142,65 @@ bool DataSheetDocument::writeOdt(QTextDocument &document, const QString &path, Q
         if (error) *error = QStringLiteral("scrittura del documento non riuscita");
         return false;
     }
+    QByteArray package;
+    if (!withDefaultFont(buffer.data(), package)) {
+        if (error) *error = QStringLiteral("scrittura del documento non riuscita");
+        return false;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() ||
+    if (!file.open(QIODevice::WriteOnly) || file.write(package) != package.size() ||
         !file.commit()) {
         if (error) *error = file.errorString();
         return false;
     }
     return true;
+}
+
+bool DataSheetDocument::withDefaultFont(const QByteArray &odt, QByteArray &out) {
+    // Qt's writer gives every text run its font but writes no styles of the document, so
+    // a paragraph without text (the blank lines) would take the word processor's own
+    // default face. The package gets a styles.xml whose default is Arial 10.
+    ZipContents contents;
+    if (!contents.read(odt)) return false;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    ZipWriter zip(buffer, Z_DEFAULT_COMPRESSION);
+    // The type of the package comes first and uncompressed, as readers look for it there.
+    bool ok = zip.add("mimetype", "application/vnd.oasis.opendocument.text", false);
+    for (const ZipContents::Member &m : contents.members()) {
+        if (m.name == "mimetype" || m.name == "styles.xml") continue;
+        QByteArray data = m.data;
+        if (m.name == "META-INF/manifest.xml") {
+            const qsizetype at = data.lastIndexOf("</manifest:manifest>");
+            if (at < 0) return false;
+            data.insert(at,
+                        "<manifest:file-entry manifest:media-type=\"text/xml\" "
+                        "manifest:full-path=\"styles.xml\"/>\n");
+        }
+        ok = ok && zip.add(m.name, data);
+    }
+    return ok && zip.add("styles.xml", defaultStyles()) && zip.finish();
+}
+
+QByteArray DataSheetDocument::defaultStyles() {
+    const QByteArray font = kFont.toUtf8();
+    const QByteArray size = QByteArray::number(kPointSize) + "pt";
+    const QByteArray text = "<style:text-properties style:font-name=\"" + font +
+                            "\" fo:font-family=\"" + font + "\" fo:font-size=\"" + size + "\"/>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<office:document-styles "
+           "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+           "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\" "
+           "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
+           "office:version=\"1.2\">"
+           "<office:font-face-decls><style:font-face style:name=\"" +
+           font + "\" svg:font-family=\"" + font +
+           "\" style:font-family-generic=\"swiss\"/></office:font-face-decls>"
+           "<office:styles>"
+           "<style:default-style style:family=\"paragraph\">" +
+           text +
+           "</style:default-style>"
+           "<style:style style:name=\"Standard\" style:family=\"paragraph\">" +
+           text + "</style:style></office:styles></office:document-styles>";
 }

@@ -28,4 +28,9 @@ public:
 
     // Writes the document as OpenDocument text (.odt). False (with the reason) on failure.
     static bool writeOdt(QTextDocument &document, const QString &path, QString *error = nullptr);
+
+    // The package `odt` with styles.xml (Arial 10 for every paragraph, empty ones included)
+    // added and listed in its manifest. False when `odt` is not a package it can read.
+    static bool withDefaultFont(const QByteArray &odt, QByteArray &out);
+    static QByteArray defaultStyles();
 };

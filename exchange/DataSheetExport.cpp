@@ -58,5 +58,7 @@ DataSheetExport::Outcome DataSheetExport::run(const DataSheetContent &content,
         folder.remove();
         return Outcome::Failed;
     }
-    return OfficeAvailability::openAsNewDocument(path) ? Outcome::Opened : Outcome::Failed;
+    return OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Document)
+               ? Outcome::Opened
+               : Outcome::Failed;
 }

@@ -21,6 +21,7 @@ bool SearchListPrint::print(const QStringList &lines, const QString &countCaptio
                             const QDateTime &when) {
     PrinterPage &p = PrinterPage::printer();
     p.clearError();
+    p.setPaper(Paper::a4());
     p.setOrientation(PrinterPage::Landscape);
     PageFont font;
     font.name = QStringLiteral("Courier New");
@@ -52,16 +53,20 @@ bool SearchListPrint::print(const QStringList &lines, const QString &countCaptio
     return p.endDoc() && printed;
 }
 
-bool SearchListPrint::run(const QStringList &lines, const QString &countCaption) {
+bool SearchListPrint::confirm(const QStringList &lines) {
     Platform &platform = Platform::instance();
     if (lines.isEmpty()) {
         platform.messageBox(QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
                             MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
-    if (platform.messageBox(QString::fromUtf8(kConfirmText), QString::fromUtf8(kConfirmTitle),
-                            MsgIcon::None, MsgButtons::OkCancel) != MsgAnswer::Ok)
-        return false;
+    return platform.messageBox(QString::fromUtf8(kConfirmText), QString::fromUtf8(kConfirmTitle),
+                               MsgIcon::None, MsgButtons::OkCancel) == MsgAnswer::Ok;
+}
+
+bool SearchListPrint::run(const QStringList &lines, const QString &countCaption) {
+    Platform &platform = Platform::instance();
+    if (!confirm(lines)) return false;
     bool printed = false;
     {
         HourglassCursor hourglass;

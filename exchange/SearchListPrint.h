@@ -26,6 +26,8 @@ public:
     // printer failed at any step.
     static bool print(const QStringList &lines, const QString &countCaption, const QDateTime &when);
 
+    // The empty-list message, or the OK/Cancel question: true when the user goes on.
+    static bool confirm(const QStringList &lines);
     // The print button: the empty-list message, the OK/Cancel question, the hourglass,
     // the printout and, on failure, the beep and the error message. True when printed.
     static bool run(const QStringList &lines, const QString &countCaption);

@@ -1,15 +1,12 @@
 #include "exchange/XlsxExport.h"
 
-#include <xlsxwriter.h>
-
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSaveFile>
 #include <array>
-#include <cstdio>
 
 #include "archive/ArchiveStore.h"
 #include "exchange/ColumnWidth.h"
+#include "exchange/ZipWriter.h"
 
 namespace {
 
@@ -20,9 +17,73 @@ constexpr std::array<ContactRecord::Field, XlsxExport::kColumns> kFields = {
     ContactRecord::Fax,          ContactRecord::Cel,         ContactRecord::Email,
     ContactRecord::Informazioni, ContactRecord::Web};
 
-QString libraryError(lxw_error e) {
-    return QString::fromUtf8(lxw_strerror(e));
-}
+// Style 1 is text, style 2 bold text (see kStyles).
+constexpr char kTextStyle = '1';
+constexpr char kHeaderStyle = '2';
+// Bytes of sheet text gathered before each handing to the compressor.
+constexpr qsizetype kSheetBlock = 1 << 18;
+
+const QByteArray kContentTypes = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/xl/workbook.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+    "<Override PartName=\"/xl/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+    "</Types>");
+
+const QByteArray kRootRels = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"xl/workbook.xml\"/></Relationships>");
+
+const QByteArray kWorkbook = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
+
+const QByteArray kWorkbookRels = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+    "Target=\"worksheets/sheet1.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/></Relationships>");
+
+// Font 0 plain, font 1 bold; cell format 0 the default, 1 text (number format 49, "@"),
+// 2 bold text.
+const QByteArray kStyles = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/>"
+    "</cellStyleXfs>"
+    "<cellXfs count=\"3\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"49\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
+    "applyNumberFormat=\"1\"/>"
+    "<xf numFmtId=\"49\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
+    "applyNumberFormat=\"1\" applyFont=\"1\"/></cellXfs>"
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+    "</styleSheet>");
+
+const QByteArray kSheetStart = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">");
 
 }  // namespace
 
@@ -59,78 +120,131 @@ bool XlsxExport::write(ArchiveStore &store, const QString &path, const Progress 
         m_error = store.errorString();
         return false;
     }
-
-    // The workbook is written under a temporary name beside the target and renamed over
-    // it when complete, so a failed export never leaves a broken file in its place. The
-    // streamed rows also go to that folder, not to /tmp, so that a large archive does not
-    // depend on the size of the temporary area.
-    const QString folder = QFileInfo(path).absolutePath();
-    QTemporaryFile reserve(folder + QStringLiteral("/.cartaflex-XXXXXX.xlsx"));
-    if (!reserve.open()) {
-        m_error = reserve.errorString();
+    if (QFileInfo(path).isDir()) {
+        m_error = QStringLiteral("%1 è una cartella").arg(path);
         return false;
     }
-    const QString partial = reserve.fileName();
-    reserve.close();
-    reserve.setAutoRemove(false);
-    const QByteArray target = QFile::encodeName(partial);
-    const QByteArray tmpdir = QFile::encodeName(folder);
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    options.tmpdir = const_cast<char *>(tmpdir.constData());
-    lxw_workbook *book = workbook_new_opt(target.constData(), &options);
-    if (!book) {
-        QFile::remove(partial);
-        m_error = QStringLiteral("impossibile creare la cartella di lavoro %1").arg(path);
-        return false;
-    }
-    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
-    lxw_format *text = workbook_add_format(book);
-    format_set_num_format(text, "@");
-    lxw_format *header = workbook_add_format(book);
-    format_set_num_format(header, "@");
-    format_set_bold(header);
 
+    // The columns come before the rows in the sheet, so their widths are measured in a
+    // first reading of the archive; reading is cheap beside writing.
     std::array<ColumnWidth, kColumns> widths;
-    lxw_error failed = LXW_NO_ERROR;
     const QStringList titles = headerTexts();
-    for (int c = 0; c < kColumns; ++c) {
-        const lxw_error e =
-            worksheet_write_string(sheet, 0, lxw_col_t(c), titles[c].toUtf8().constData(), header);
-        if (e != LXW_NO_ERROR) failed = e;
-        widths[c].add(titles[c], true);
+    for (int c = 0; c < kColumns; ++c) widths[c].add(titles[c], true);
+    if (!store.forEachRecord([&](int, const ContactRecord &record) {
+            for (int c = 0; c < kColumns; ++c) widths[c].add(record.value(kFields[c]));
+            return true;
+        })) {
+        m_error = store.errorString();
+        return false;
     }
 
-    const bool readOk = store.forEachRecord([&](int n, const ContactRecord &record) {
-        for (int c = 0; c < kColumns; ++c) {
-            const QString value = cellText(record.value(kFields[c]));
-            const lxw_error e = worksheet_write_string(sheet, lxw_row_t(n), lxw_col_t(c),
-                                                       value.toUtf8().constData(), text);
-            if (e != LXW_NO_ERROR) failed = e;
-            widths[c].add(value);
+    // Written under a temporary name beside the target and put in its place when complete,
+    // so a failed export never leaves a broken file there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = file.errorString();
+        return false;
+    }
+    ZipWriter zip(file);
+    bool ok = zip.add("[Content_Types].xml", kContentTypes) && zip.add("_rels/.rels", kRootRels) &&
+              zip.add("xl/workbook.xml", kWorkbook) &&
+              zip.add("xl/_rels/workbook.xml.rels", kWorkbookRels) &&
+              zip.add("xl/styles.xml", kStyles) && zip.begin("xl/worksheets/sheet1.xml");
+
+    QByteArray xml;
+    xml.reserve(kSheetBlock + (kSheetBlock >> 2));
+    xml += kSheetStart;
+    xml += "<cols>";
+    for (int c = 0; c < kColumns; ++c) {
+        if (widths[c].width() <= 0) continue;
+        xml += "<col min=\"" + QByteArray::number(c + 1) + "\" max=\"" + QByteArray::number(c + 1) +
+               "\" width=\"" + QByteArray::number(widths[c].width(), 'f', 2) +
+               "\" customWidth=\"1\"/>";
+    }
+    xml += "</cols><sheetData>";
+    appendRow(xml, 1, titles, kHeaderStyle);
+
+    const auto flush = [&](bool all) {
+        if (ok && (all || xml.size() >= kSheetBlock)) {
+            ok = zip.write(xml.constData(), xml.size());
+            xml.clear();
         }
+    };
+    QStringList values;
+    values.reserve(kColumns);
+    const bool readOk = store.forEachRecord([&](int n, const ContactRecord &record) {
+        values.clear();
+        for (int c = 0; c < kColumns; ++c) values.append(cellText(record.value(kFields[c])));
+        appendRow(xml, n + 1, values, kTextStyle);
+        flush(false);
         m_rows = n;
         if (progress) progress(n);
-        return failed == LXW_NO_ERROR;
+        return ok;
     });
-
-    for (int c = 0; c < kColumns; ++c)
-        if (widths[c].width() > 0)
-            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c].width(), nullptr);
-
-    const lxw_error closed = workbook_close(book);
-    if (!readOk || failed != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
-        m_error =
-            !readOk ? store.errorString() : libraryError(failed != LXW_NO_ERROR ? failed : closed);
-        QFile::remove(partial);
+    xml += "</sheetData></worksheet>";
+    flush(true);
+    ok = ok && zip.end() && zip.finish();
+    if (!readOk || !ok) {
+        m_error = !readOk ? store.errorString() : zip.errorString();
+        file.cancelWriting();
         return false;
     }
-    QFile::setPermissions(
-        partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(target.constData(), QFile::encodeName(path).constData()) != 0) {
-        m_error = QStringLiteral("impossibile scrivere %1").arg(path);
-        QFile::remove(partial);
+    if (!file.commit()) {
+        m_error = file.errorString();
         return false;
     }
     return true;
+}
+
+void XlsxExport::appendRow(QByteArray &xml, int row, const QStringList &values, char style) {
+    const QByteArray number = QByteArray::number(row);
+    xml += "<row r=\"";
+    xml += number;
+    xml += "\">";
+    for (int c = 0; c < values.size(); ++c) {
+        const QString &value = values.at(c);
+        if (value.isEmpty()) continue;  // an empty field is no cell
+        xml += "<c r=\"";
+        xml += char('A' + c);
+        xml += number;
+        xml += "\" s=\"";
+        xml += style;
+        xml += "\" t=\"inlineStr\"><is>";
+        const QChar first = value.front();
+        const QChar last = value.back();
+        xml += (first.isSpace() || last.isSpace()) ? "<t xml:space=\"preserve\">" : "<t>";
+        appendEscaped(xml, value);
+        xml += "</t></is></c>";
+    }
+    xml += "</row>";
+}
+
+void XlsxExport::appendEscaped(QByteArray &xml, const QString &value) {
+    const QByteArray utf8 = value.toUtf8();
+    const char *p = utf8.constData();
+    const char *end = p + utf8.size();
+    const char *run = p;
+    for (; p < end; ++p) {
+        const char *with = nullptr;
+        switch (*p) {
+            case '&':
+                with = "&amp;";
+                break;
+            case '<':
+                with = "&lt;";
+                break;
+            case '>':
+                with = "&gt;";
+                break;
+            case '\r':
+                with = "&#13;";  // kept: a reader would turn a plain CR into LF
+                break;
+            default:
+                continue;
+        }
+        xml.append(run, p - run);
+        xml += with;
+        run = p + 1;
+    }
+    xml.append(run, end - run);
 }

@@ -9,9 +9,9 @@ class ArchiveStore;
 // Writes the whole contact archive as a spreadsheet workbook (.xlsx): a bold header row
 // with the eleven column titles, then one row per contact in archive order from row 2.
 // Every value is a text cell with the text number format, so leading zeros, telephone
-// numbers and values that look like formulas or dates stay exactly as typed. The logo
-// paths are not exported. Columns are fitted to their texts. Rows are streamed to disk
-// as they are written, so memory does not grow with the archive.
+// numbers and values that look like formulas or dates stay exactly as typed; an empty
+// value is no cell. The logo paths are not exported. Columns are fitted to their texts.
+// Rows are compressed and written as they come, so memory does not grow with the archive.
 class XlsxExport {
 public:
     static QStringList headerTexts();
@@ -32,6 +32,10 @@ public:
     static QString cellText(const QString &value);
 
 private:
+    // One sheet row of text cells in style `style`, empty values left out.
+    static void appendRow(QByteArray &xml, int row, const QStringList &values, char style);
+    static void appendEscaped(QByteArray &xml, const QString &value);
+
     int m_rows = 0;
     QString m_error;
 };

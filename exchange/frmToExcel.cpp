@@ -27,7 +27,7 @@ constexpr qint64 kRepaintMs = 40;
 
 frmToExcel::frmToExcel(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmToExcel"));
-    setWindowTitle(QStringLiteral(" Esporta archivio in foglio di MS Excel"));
+    setWindowTitle(QStringLiteral(" Esporta archivio in un foglio di calcolo"));
     setModal(true);
 
     imgExcel = PanelLabel::picture(this, "imgExcel", ":/art/excel.svg", QSize(64, 64));
@@ -36,7 +36,7 @@ frmToExcel::frmToExcel(QWidget *parent) : QDialog(parent) {
     lblInfo01 =
         PanelLabel::text(this, "lblInfo01",
                          "Fare clic sul pulsante in calce per esportare l'archivio in un foglio di "
-                         "Microsoft Excel.");
+                         "calcolo.");
     lblInfo02 = PanelLabel::text(
         this, "lblInfo02",
         "Attenzione: questa operazione potrebbe richiedere diversi minuti, a seconda "
@@ -144,7 +144,7 @@ void frmToExcel::cmdEsporta_Click() {
             showProgress(exporter.rowsWritten(), true);
             if (written) {
                 m_file = path;
-                OfficeAvailability::openAsNewDocument(path);
+                OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Spreadsheet);
             } else {
                 folder.remove();
             }

@@ -17,6 +17,7 @@
 #include "exchange/SearchListPrint.h"
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
+#include "printing/widgets/PrintDialog.h"
 #include "ui/ContactReceiver.h"
 #include "ui/Hub.h"
 
@@ -316,5 +317,14 @@ void frmTrovaContatto::cmdStampa_Click() {
     QStringList lines;
     lines.reserve(lstRiepilogo->count());
     for (int i = 0; i < lstRiepilogo->count(); ++i) lines << lstRiepilogo->item(i)->text();
-    SearchListPrint::run(lines, lblImporto->text());
+    if (!SearchListPrint::confirm(lines)) return;
+    const QString count = lblImporto->text();
+    Printout printout;
+    printout.caption = QStringLiteral("Stampa risultati ricerca");
+    printout.pdfFileName = QStringLiteral("Risultati ricerca.pdf");
+    printout.draw = [lines, count](PrinterPage &, const PrintChoices &) {
+        HourglassCursor hourglass;
+        return SearchListPrint::print(lines, count, QDateTime::currentDateTime());
+    };
+    PrintDialog::run(printout, this);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "platform/PageOp.h"
+#include "platform/Paper.h"
 
 // Where the printer page draws: a real print queue or PDF file, or a recorder for tests.
 // The printer page calls beginDocument before the first operation of a document and
@@ -20,6 +21,8 @@ public:
     // Ends the whole job (a PDF file collecting several documents is closed).
     virtual bool finish() { return true; }
 
+    // The paper of the documents that follow (the printable area depends on it).
+    virtual void setPaper(const Paper &paper) { (void)paper; }
     // The printable area, in twips, for an orientation.
     virtual QSizeF printableTwips(int orientation) const = 0;
     // Width and height of a text in twips.

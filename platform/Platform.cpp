@@ -24,3 +24,10 @@ Platform &Platform::instance() {
 void Platform::install(Platform *platform) {
     installed().reset(platform);
 }
+
+int Platform::execDialog(QObject *dialog) {
+    int result = 0;
+    if (dialog)
+        QMetaObject::invokeMethod(dialog, "exec", Qt::DirectConnection, Q_RETURN_ARG(int, result));
+    return result;
+}

@@ -2,13 +2,15 @@
 
 #include <QColor>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 // Icons, buttons and answers of a message box.
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// YesNoDefaultNo: Yes and No, with No as the button that Enter presses.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
 
 // One pair of a file dialog's filter list: what the user reads, and the patterns
@@ -47,10 +49,16 @@ public:
     // Colour dialog; nullopt when cancelled.
     virtual std::optional<QColor> colorDialog(const QColor &initial) = 0;
 
-    // The shell's open request: a web address, a "mailto:" request or a local file.
+    // The shell's open request: a web address, a "mailto:" request or a local file. False
+    // when it cannot be made, or (for a local file) no program opens the file.
     virtual bool openUrl(const QString &url) = 0;
-    // Starts another program without waiting for it.
+    // Starts another program and watches it for a moment, not waiting for it to end: false
+    // when it cannot be started or ends at once with an error.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+
+    // Shows a modal window of the program (a QDialog) and returns its result. Tests answer
+    // through the scripted platform instead of waiting for a user.
+    virtual int execDialog(QObject *dialog);
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;

@@ -16,6 +16,7 @@ void PrinterPage::reset() {
     m_device.reset();
     m_queueFactory = nullptr;
     m_currentPrinter = PrinterList::defaultPrinter();
+    m_paper = Paper::a4();
     m_orientation = Portrait;
     m_scaleMode = Twips;
     m_scaleLeft = 0;
@@ -41,8 +42,16 @@ bool PrinterPage::selectPrinter(const QString &queueName) {
 }
 
 std::shared_ptr<PageDevice> PrinterPage::makeQueueDevice(const QString &queue) const {
-    if (m_queueFactory) return m_queueFactory(queue);
-    return std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queue));
+    std::shared_ptr<PageDevice> d =
+        m_queueFactory ? m_queueFactory(queue)
+                       : std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queue));
+    if (d) d->setPaper(m_paper);
+    return d;
+}
+
+void PrinterPage::setPaper(const Paper &paper) {
+    m_paper = paper;
+    if (m_device) m_device->setPaper(paper);
 }
 
 void PrinterPage::useCurrentPrinter() {
@@ -54,6 +63,7 @@ void PrinterPage::useCurrentPrinter() {
 void PrinterPage::setDevice(std::shared_ptr<PageDevice> device) {
     if (m_device && m_device != device) finishJob();
     m_device = std::move(device);
+    if (m_device) m_device->setPaper(m_paper);
     m_docOpen = false;
     m_docFailed = false;
 }
@@ -117,6 +127,11 @@ PageOp PrinterPage::baseOp(PageOp::Kind kind) const {
 double PrinterPage::textWidth(const QString &text) {
     PageDevice *d = device();
     return d ? d->textSizeTwips(text, m_font).width() / unitTwips() : 0;
+}
+
+double PrinterPage::textWidth(const QString &text, const PageFont &font) {
+    PageDevice *d = device();
+    return d ? d->textSizeTwips(text, font).width() / unitTwips() : 0;
 }
 
 double PrinterPage::textHeight(const QString &text) {

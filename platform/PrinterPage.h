@@ -41,6 +41,12 @@ public:
     // How a device for a print queue is made (tests put a recorder behind queue names).
     using QueueDeviceFactory = std::function<std::shared_ptr<PageDevice>(const QString &queue)>;
     void setQueueDeviceFactory(QueueDeviceFactory factory) { m_queueFactory = std::move(factory); }
+    // A new device for a print queue, with the current paper.
+    std::shared_ptr<PageDevice> makeQueueDevice(const QString &queue) const;
+
+    // The paper of the documents that follow (A4 until set).
+    const Paper &paper() const { return m_paper; }
+    void setPaper(const Paper &paper);
 
     int orientation() const { return m_orientation; }
     void setOrientation(int o) { m_orientation = (o == Landscape) ? Landscape : Portrait; }
@@ -71,6 +77,8 @@ public:
     // A line that would pass the bottom of the page goes to the top of a new page.
     void print(const QString &text, bool newLine = true);
     double textWidth(const QString &text);
+    // The width of a text in another font, on this device, in the current unit.
+    double textWidth(const QString &text, const PageFont &font);
     double textHeight(const QString &text = QStringLiteral("Ag"));
     // Draws a picture with its top-left corner at (x, y), at its own size, or stretched
     // to w × h when both are positive.
@@ -103,11 +111,11 @@ private:
     PrinterPage();
     bool ensureDocument();
     PageOp baseOp(PageOp::Kind kind) const;
-    std::shared_ptr<PageDevice> makeQueueDevice(const QString &queue) const;
 
     std::shared_ptr<PageDevice> m_device;
     QueueDeviceFactory m_queueFactory;
     QString m_currentPrinter;
+    Paper m_paper;
     int m_orientation = Portrait;
     int m_scaleMode = Twips;
     double m_scaleLeft = 0;

@@ -5,12 +5,14 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+#include "platform/PageOpPainter.h"
+
 QPrinterPageDevice QPrinterPageDevice::forQueue(const QString &queueName) {
     QPrinterPageDevice d;
     d.m_name = queueName;
     d.m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     d.m_printer->setPrinterName(queueName);
-    d.m_printer->setPageSize(QPageSize(QPageSize::A4));
+    d.setPaper(Paper::a4());
     return d;
 }
 
@@ -23,7 +25,7 @@ QPrinterPageDevice QPrinterPageDevice::forPdf(const QString &filePath) {
     d.m_printer->setOutputFileName(filePath);
     d.m_printer->setResolution(1440);
     d.m_printer->setFullPage(true);
-    d.m_printer->setPageSize(QPageSize(QPageSize::A4));
+    d.setPaper(Paper::a4());
     d.m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     return d;
 }
@@ -32,13 +34,28 @@ QPrinterPageDevice::~QPrinterPageDevice() {
     if (m_printer) finish();
 }
 
+void QPrinterPageDevice::setPaper(const Paper &paper) {
+    QPageSize size(QPageSize::A4);
+    if (paper.printersOwn) {
+        // The queue's own default paper; a PDF file has none and takes A4.
+        if (!m_pdf) {
+            const QPageSize own = QPrinterInfo::printerInfo(m_name).defaultPageSize();
+            if (own.isValid()) size = own;
+        }
+    } else if (!paper.millimetres.isEmpty()) {
+        // A standard size keeps its name (the queue then knows it), others are custom.
+        size =
+            QPageSize(paper.millimetres, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    }
+    if (m_paperSize.isValid() && m_paperSize.isEquivalentTo(size)) return;
+    m_paperSize = size;
+    m_printer->setPageSize(size);
+    if (m_pdf) m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+}
+
 void QPrinterPageDevice::configure(int orientation) const {
     m_printer->setPageOrientation(orientation == 2 ? QPageLayout::Landscape
                                                    : QPageLayout::Portrait);
-}
-
-double QPrinterPageDevice::px(double twips) const {
-    return twips * m_printer->resolution() / 1440.0;
 }
 
 bool QPrinterPageDevice::beginDocument(int orientation) {
@@ -69,45 +86,16 @@ bool QPrinterPageDevice::beginDocument(int orientation) {
     }
     m_painter->setRenderHint(QPainter::Antialiasing, true);
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // Pictures reach the page as they are: no lossy compression of logos.
+    m_painter->setRenderHint(QPainter::LosslessImageRendering, true);
     m_pageHasInk = false;
     return true;
 }
 
 void QPrinterPageDevice::draw(const PageOp &op) {
     if (!m_painter || !m_painter->isActive()) return;
-    QPainter &p = *m_painter;
     m_pageHasInk = true;
-    switch (op.kind) {
-        case PageOp::Text: {
-            const QFont font(op.font.toQFont(), m_printer.get());
-            p.setFont(font);
-            const QFontMetricsF fm(font, m_printer.get());
-            const QPointF topLeft(px(op.twips.left()), px(op.twips.top()));
-            if (!op.fontTransparent)
-                p.fillRect(QRectF(topLeft, QSizeF(fm.horizontalAdvance(op.text), fm.height())),
-                           Qt::white);
-            p.setPen(op.color);
-            p.drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), op.text);
-            break;
-        }
-        case PageOp::Picture: {
-            const QRectF target(px(op.twips.left()), px(op.twips.top()), px(op.twips.width()),
-                                px(op.twips.height()));
-            p.drawImage(target, op.image);
-            break;
-        }
-        case PageOp::Line: {
-            QPen pen(op.color);
-            pen.setWidthF(px(op.drawWidth * 1440.0 / 600.0));
-            pen.setCapStyle(Qt::FlatCap);
-            p.setPen(pen);
-            p.drawLine(QPointF(px(op.twips.left()), px(op.twips.top())),
-                       QPointF(px(op.twips.right()), px(op.twips.bottom())));
-            break;
-        }
-        default:
-            break;
-    }
+    PageOpPainter::draw(*m_painter, op, m_printer->resolution() / 1440.0, m_printer.get());
 }
 
 void QPrinterPageDevice::newPage() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
@@ -21,6 +22,7 @@ public:
     void newPage() override;
     bool endDocument() override;
     bool finish() override;
+    void setPaper(const Paper &paper) override;
     QSizeF printableTwips(int orientation) const override;
     QSizeF textSizeTwips(const QString &text, const PageFont &font) const override;
     QString name() const override { return m_name; }
@@ -32,10 +34,10 @@ public:
 private:
     QPrinterPageDevice() = default;
     void configure(int orientation) const;
-    double px(double twips) const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
+    QPageSize m_paperSize;
     QString m_name;
     bool m_pdf = false;
     bool m_pageHasInk = false;

@@ -18,6 +18,7 @@ bool RecordingPageDevice::beginDocument(int orientation) {
     if (m_failing) return false;
     m_current = Document();
     m_current.orientation = orientation;
+    m_current.paper = m_paper;
     m_current.pages.append(QList<PageOp>());
     m_open = true;
     return true;
@@ -40,7 +41,8 @@ bool RecordingPageDevice::endDocument() {
 }
 
 QSizeF RecordingPageDevice::printableTwips(int orientation) const {
-    return orientation == 2 ? m_portrait.transposed() : m_portrait;
+    const QSizeF portrait = m_printableOf ? m_printableOf(m_paper) : m_portrait;
+    return orientation == 2 ? portrait.transposed() : portrait;
 }
 
 QSizeF RecordingPageDevice::textSizeTwips(const QString &text, const PageFont &font) const {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <functional>
 
 #include "platform/PageDevice.h"
 
@@ -11,6 +12,7 @@ class RecordingPageDevice : public PageDevice {
 public:
     struct Document {
         int orientation = 1;
+        Paper paper;
         QList<QList<PageOp>> pages;  // at least one page
     };
 
@@ -21,10 +23,16 @@ public:
     void draw(const PageOp &op) override;
     void newPage() override;
     bool endDocument() override;
+    void setPaper(const Paper &paper) override { m_paper = paper; }
     QSizeF printableTwips(int orientation) const override;
     QSizeF textSizeTwips(const QString &text, const PageFont &font) const override;
     QString name() const override { return QStringLiteral("Registratore"); }
     QString errorString() const override { return m_error; }
+
+    // The printable area follows the paper: the portrait area, in twips, of each paper
+    // (as a print queue or a PDF file would give it).
+    using PrintableOf = std::function<QSizeF(const Paper &paper)>;
+    void setPrintableOf(PrintableOf printableOf) { m_printableOf = std::move(printableOf); }
 
     // Makes beginDocument fail (a printer that is not there).
     void setFailing(bool failing, const QString &why = QStringLiteral("stampante non disponibile"));
@@ -41,6 +49,8 @@ public:
 
 private:
     QSizeF m_portrait;
+    Paper m_paper;
+    PrintableOf m_printableOf;
     QImage m_measure;
     Document m_current;
     bool m_open = false;

@@ -11,6 +11,7 @@ MsgAnswer defaultAnswer(MsgButtons buttons) {
             return MsgAnswer::Cancel;
         case MsgButtons::YesNo:
         case MsgButtons::YesNoCancel:
+        case MsgButtons::YesNoDefaultNo:
             return MsgAnswer::No;
     }
     return MsgAnswer::Cancel;
@@ -23,6 +24,7 @@ void ScriptedPlatform::clear() {
     dialogs.clear();
     openedUrls.clear();
     startedPrograms.clear();
+    modalWindows.clear();
     beeps = 0;
     busyShown = 0;
 }
@@ -73,4 +75,15 @@ bool ScriptedPlatform::openUrl(const QString &url) {
 bool ScriptedPlatform::startProgram(const QString &program, const QStringList &arguments) {
     startedPrograms.append(QStringList{program} + arguments);
     return m_startProgramResult;
+}
+
+int ScriptedPlatform::execDialog(QObject *dialog) {
+    if (!dialog) return 0;
+    modalWindows << dialog->objectName();
+    if (!m_dialogHandlers.isEmpty()) return m_dialogHandlers.dequeue()(dialog);
+    int result = 0;
+    if (dialog->metaObject()->indexOfMethod("acceptDefault()") >= 0)
+        QMetaObject::invokeMethod(dialog, "acceptDefault", Qt::DirectConnection,
+                                  Q_RETURN_ARG(int, result));
+    return result;
 }

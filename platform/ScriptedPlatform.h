@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QQueue>
+#include <functional>
 
 #include "platform/Platform.h"
 
@@ -58,11 +59,20 @@ public:
     std::optional<QColor> colorDialog(const QColor &initial) override;
     bool openUrl(const QString &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    // A modal window: the queued handler answers it; with none queued, its slot
+    // "acceptDefault()" runs when it has one (what Enter does), else it is cancelled.
+    int execDialog(QObject *dialog) override;
+    void queueDialogHandler(std::function<int(QObject *)> handler) {
+        m_dialogHandlers.enqueue(std::move(handler));
+    }
+    QStringList modalWindows;  // object names of the modal windows shown
+
     void setClipboardText(const QString &text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
 
 private:
     QQueue<MsgAnswer> m_answers;
+    QQueue<std::function<int(QObject *)>> m_dialogHandlers;
     QQueue<QString> m_openFiles;
     QQueue<QString> m_saveFiles;
     QQueue<QString> m_folders;

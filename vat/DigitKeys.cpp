@@ -16,6 +16,12 @@ DigitKeys::Verdict DigitKeys::classify(const QKeyEvent *event) {
         if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
             key == Qt::Key_End || key == Qt::Key_Up || key == Qt::Key_Down)
             return Verdict::NotCharacter;
+        // Nor do the editing shortcuts: select all, copy, cut, undo and redo work as in
+        // any box. Pasting stays refused, as it could bring in anything.
+        if (key == Qt::Key_A || key == Qt::Key_C || key == Qt::Key_X || key == Qt::Key_Z ||
+            key == Qt::Key_Y || key == Qt::Key_Insert || event->matches(QKeySequence::Undo) ||
+            event->matches(QKeySequence::Redo))
+            return Verdict::NotCharacter;
         return Verdict::Refused;
     }
     if (event->matches(QKeySequence::Paste)) return Verdict::Refused;  // Shift+Insert

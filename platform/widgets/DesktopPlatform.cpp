@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -55,6 +56,10 @@ MsgAnswer DesktopPlatform::messageBox(const QString &text, const QString &title,
             break;
         case MsgButtons::RetryCancel:
             box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNoDefaultNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
             break;
     }
     switch (box.exec()) {
@@ -117,6 +122,10 @@ QString DesktopPlatform::folderDialog(const QString &title, const QString &initi
 }
 
 std::optional<QColor> DesktopPlatform::colorDialog(const QColor &initial) {
+    // The custom colours start empty on every call: Qt's dialog would otherwise keep
+    // those of earlier calls, and of earlier runs through its own settings.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, QColor(Qt::white));
     const QColor c = QColorDialog::getColor(initial, dialogParent());
     if (!c.isValid()) return std::nullopt;
     return c;
@@ -124,15 +133,38 @@ std::optional<QColor> DesktopPlatform::colorDialog(const QColor &initial) {
 
 bool DesktopPlatform::openUrl(const QString &url) {
     QUrl u;
-    if (QFileInfo(url).isAbsolute() && QFileInfo::exists(url))
+    if (QFileInfo(url).isAbsolute() && QFileInfo::exists(url)) {
+        // A local file through the desktop's opener, watched as a started program is, so
+        // that "no program for this kind of file" is told apart from an opened file.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty()) return startProgram(opener, {url});
         u = QUrl::fromLocalFile(url);
-    else
+    } else
         u = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
     return QDesktopServices::openUrl(u);
 }
 
 bool DesktopPlatform::startProgram(const QString &program, const QStringList &arguments) {
-    return QProcess::startDetached(program, arguments);
+    // The program is watched for a moment: one that cannot work here (no display, a broken
+    // installation) ends at once with an error, which is a failure and not an opened file.
+    // One still running after that is left to run; this program never stops it.
+    auto *process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    if (!process->waitForStarted(kWatchMs)) {
+        delete process;
+        return false;
+    }
+    if (process->waitForFinished(kWatchMs)) {
+        const bool ok = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return ok;
+    }
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
 }
 
 void DesktopPlatform::setClipboardText(const QString &text) {

@@ -6,6 +6,9 @@
 // open requests, the system clipboard.
 class DesktopPlatform : public Platform {
 public:
+    // How long a started program is watched for an error before it counts as running.
+    static constexpr int kWatchMs = 2500;
+
     MsgAnswer messageBox(const QString &text, const QString &title, MsgIcon icon,
                          MsgButtons buttons) override;
     void beep() override;

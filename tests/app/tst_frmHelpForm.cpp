@@ -11,6 +11,7 @@
 #include "cards/frmBiglietti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmBakClienti.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "program/WindowRegistry.h"
@@ -55,7 +56,10 @@ private slots:
     void init() {
         PrinterPage::printer().reset();
         m_device = std::make_shared<RecordingPageDevice>();
-        PrinterPage::printer().setDevice(m_device);
+        // The print dialog opens on the current printer: a queue drawing on the recorder.
+        PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        PrinterPage::printer().setQueueDeviceFactory([d = m_device](const QString &) { return d; });
+        PrinterPage::printer().selectPrinter(QStringLiteral("Ufficio"));
     }
     void cleanup() { PrinterPage::printer().reset(); }
 
@@ -162,16 +166,33 @@ private slots:
         QCOMPARE(env.platform().busyDepth, 0);
     }
 
+    // A missing guide and a guide that no program opens are told apart.
+    void guideThatNoProgramOpens_data() {
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no PDF viewer")
+            << true
+            << QString::fromUtf8(
+                   "Impossibile aprire la guida: su questo computer non è "
+                   "disponibile nessun programma per leggere i file PDF.");
+        QTest::newRow("no guide") << false << "File della guida non trovato.";
+    }
     void guideThatNoProgramOpens() {
+        QFETCH(bool, guide);
+        QFETCH(QString, text);
         TestEnvironment env;
-        QVERIFY(TestEnvironment::writeBytes(env.file(QStringLiteral("Guida.pdf")), "%PDF-1.4\n"));
+        if (guide)
+            QVERIFY(
+                TestEnvironment::writeBytes(env.file(QStringLiteral("Guida.pdf")), "%PDF-1.4\n"));
         env.platform().setOpenUrlResult(false);
         frmHelpForm w;
         w.show();
         pressAndRelease(w.imgPDF);
-        QCOMPARE(env.platform().openedUrls.size(), 1);
+        QCOMPARE(env.platform().openedUrls.size(), guide ? 1 : 0);
         QCOMPARE(env.platform().messages.size(), 1);
-        QCOMPARE(env.platform().messages[0].text, QStringLiteral("File della guida non trovato."));
+        QCOMPARE(env.platform().messages[0].text, text);
+        QCOMPARE(env.platform().messages[0].title,
+                 QStringLiteral("Attenzione: impossibile aprire il file"));
         QVERIFY(w.isVisible());
     }
 

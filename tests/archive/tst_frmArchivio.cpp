@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -14,6 +15,11 @@
 #include "archive/SettingsFile.h"
 #include "archive/WebAddress.h"
 #include "archive/frmArchivio.h"
+#include "cards/frmBiglietti.h"
+#include "envelopes/EnvelopeSettings.h"
+#include "envelopes/SenderLogo.h"
+#include "platform/VbColor.h"
+#include "platform/widgets/DesktopPlatform.h"
 #include "support/TestEnvironment.h"
 #include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
@@ -224,6 +230,82 @@ private slots:
         openWindow();
         QCOMPARE(w->titleColour(), title);
         QCOMPARE(w->subtitleColour(), subtitle);
+    }
+
+    // The archive window, the card composer and the envelope composer show one setting
+    // alike: a colour is a whole number from 0 to 16777215, anything else makes both black,
+    // and the archive window writes back what it showed.
+    void everyWindowReadsTheColoursAlike_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<int>("shownTitle");
+        QTest::addColumn<int>("shownSubtitle");
+        QTest::newRow("two colours") << " 16777215 "
+                                     << "255" << 0xFFFFFF << 255;
+        QTest::newRow("empty title is black") << ""
+                                              << "65280" << 0 << 65280;
+        QTest::newRow("a word beside a colour") << "255"
+                                                << "rosso" << 0 << 0;
+        QTest::newRow("digits then letters") << "255abc"
+                                             << "" << 0 << 0;
+        QTest::newRow("negative") << "-5"
+                                  << "255" << 0 << 0;
+        QTest::newRow("beyond white") << "16777216"
+                                      << "255" << 0 << 0;
+        QTest::newRow("sign") << "+255"
+                              << "" << 0 << 0;
+    }
+    void everyWindowReadsTheColoursAlike() {
+        QFETCH(QString, title);
+        QFETCH(QString, subtitle);
+        QFETCH(int, shownTitle);
+        QFETCH(int, shownSubtitle);
+        {
+            SettingsFile ini;
+            QVERIFY(ini.write(u8(SettingsFile::kColours), u8(SettingsFile::kTitleColour), title));
+            QVERIFY(
+                ini.write(u8(SettingsFile::kColours), u8(SettingsFile::kSubtitleColour), subtitle));
+        }
+        EnvelopeContent envelope = EnvelopeContent::design();
+        EnvelopeSettings::load(envelope, SettingsFile(), SenderLogo::programFilePath());
+        QCOMPARE(VbColor::fromColor(envelope.titleColour), shownTitle);
+        QCOMPARE(VbColor::fromColor(envelope.subtitleColour), shownSubtitle);
+        {
+            frmBiglietti cards;
+            QCOMPARE(frmBiglietti::textColour(cards.txtTitolo[0]), shownTitle);
+            QCOMPARE(frmBiglietti::textColour(cards.txtSottotitolo[3]), shownSubtitle);
+        }
+        openWindow();
+        QCOMPARE(w->titleColour(), shownTitle);
+        QCOMPARE(w->subtitleColour(), shownSubtitle);
+        w->close();
+        SettingsFile ini;
+        QCOMPARE(ini.read(u8(SettingsFile::kColours), u8(SettingsFile::kTitleColour)),
+                 QString::number(shownTitle));
+        QCOMPARE(ini.read(u8(SettingsFile::kColours), u8(SettingsFile::kSubtitleColour)),
+                 QString::number(shownSubtitle));
+    }
+
+    // The desktop's colour dialog opens every time with an empty table of custom colours,
+    // whatever an earlier call left in it.
+    void colourDialogStartsWithoutCustomColours() {
+        DesktopPlatform desktop;
+        QList<QColor> seen[2];
+        for (int call = 0; call < 2; ++call) {
+            QColorDialog::setCustomColor(0, QColor(Qt::red));
+            QColorDialog::setCustomColor(15, QColor(1, 2, 3));
+            QTimer::singleShot(50, [&seen, call] {
+                for (int i = 0; i < QColorDialog::customCount(); ++i)
+                    seen[call] << QColorDialog::customColor(i);
+                // As if the user added one before choosing.
+                QColorDialog::setCustomColor(3, QColor(Qt::blue));
+                if (auto *d = qobject_cast<QColorDialog *>(QApplication::activeModalWidget()))
+                    d->reject();
+            });
+            QCOMPARE(desktop.colorDialog(QColor(Qt::black)), std::nullopt);
+            QCOMPARE(seen[call].size(), 16);
+            for (const QColor &c : seen[call]) QCOMPARE(c, QColor(Qt::white));
+        }
     }
 
     void colourDialogSetsTheBoxColour() {
@@ -583,7 +665,8 @@ private slots:
         for (const FileFilter &f : d.filters) pairs << f.description + u'|' + f.patterns;
         QCOMPARE(pairs, QStringList({"Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp",
                                      "Jpeg (*.jpeg)|*.jpeg", "CompuServe Gif (*.gif)|*.gif",
-                                     "Windows Meta File (*.wmf)|*.wmf", "Tutti i file (*.*)|*.*"}));
+                                     "Windows Meta File (*.wmf)|*.wmf", "Immagini PNG (*.png)|*.png",
+                                     "Tutti i file (*.*)|*"}));
 
         // A file that is not a picture: blank picture, path box as it was, no message.
         const QString bad = env->file("fake.gif");

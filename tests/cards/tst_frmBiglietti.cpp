@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(env.platform().dialogs.size(), 1);
         const auto &d = env.platform().dialogs.first();
         QCOMPARE(d.title, QStringLiteral("Cartaflex - Selezionare un file immagine"));
-        QCOMPARE(d.filters.size(), 6);
+        QCOMPARE(d.filters.size(), 7);
         QCOMPARE(d.filters.first().description, QStringLiteral("Jpg (*.jpg)"));
         QCOMPARE(d.selectedFilter, 0);
         QCOMPARE(QColor(w->logoPicture(2).pixel(0, 0)), QColor(Qt::blue));

@@ -1,6 +1,7 @@
 // The card print dialog: printer list, pages box and spinner, the job on the recording
 // device, the PDF entry, and the printers that are not there.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QTest>
 #include <memory>
@@ -13,8 +14,32 @@
 #include "platform/RecordingPageDevice.h"
 #include "support/PdfReadBack.h"
 #include "support/TestEnvironment.h"
+#include "vat/frmCalcIva.h"
 
-namespace {}  // namespace
+namespace {
+
+// Presses a script of keys in a box: "^A" is Ctrl+A, "+Ins" Shift+Insert, "Home", "End",
+// "Left" and "Bksp" those keys, anything else its characters.
+void press(QLineEdit *box, const QStringList &keys) {
+    for (const QString &k : keys) {
+        if (k.startsWith(u'^'))
+            QTest::keyClick(box, k.at(1).toLatin1(), Qt::ControlModifier);
+        else if (k == QLatin1String("+Ins"))
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        else if (k == QLatin1String("Home"))
+            QTest::keyClick(box, Qt::Key_Home);
+        else if (k == QLatin1String("End"))
+            QTest::keyClick(box, Qt::Key_End);
+        else if (k == QLatin1String("Left"))
+            QTest::keyClick(box, Qt::Key_Left);
+        else if (k == QLatin1String("Bksp"))
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(box, k);
+    }
+}
+
+}  // namespace
 
 class TestFrmMyPrinterListening : public QObject {
     Q_OBJECT
@@ -114,6 +139,41 @@ private slots:
         }
         QTest::keyClick(d->txtCopie, Qt::Key_Backspace);
         QCOMPARE(env.platform().messages.size(), messages);
+    }
+
+    // In both digit boxes, the page count and the VAT number, the editing keys work
+    // silently on "12"; only pasting is refused with the message.
+    void editingKeysInTheDigitBoxes_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("Ctrl+A, then a digit") << QStringList{"^A", "2"} << "2" << 0;
+        QTest::newRow("Ctrl+C, Ctrl+X, Ctrl+Z") << QStringList{"^A", "^C", "^X", "^Z"} << "12" << 0;
+        QTest::newRow("Ctrl+X empties") << QStringList{"^A", "^X"} << "" << 0;
+        QTest::newRow("Ctrl+Y") << QStringList{"^Y", "3"} << "123" << 0;
+        QTest::newRow("Home, End, arrows")
+            << QStringList{"Home", "3", "End", "Left", "Bksp"} << "32" << 0;
+        QTest::newRow("Ctrl+V refused") << QStringList{"^V"} << "12" << 1;
+        QTest::newRow("Shift+Insert refused") << QStringList{"+Ins"} << "12" << 1;
+        QTest::newRow("Ctrl+B refused") << QStringList{"^B", "3"} << "123" << 1;
+    }
+    void editingKeysInTheDigitBoxes() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, text);
+        QFETCH(int, messages);
+        TestEnvironment env;
+        QApplication::clipboard()->setText(QStringLiteral("9"));
+        auto pages = dialog();
+        frmCalcIva vat;
+        for (QLineEdit *box : {pages->txtCopie, vat.txtIva}) {
+            env.platform().clear();
+            box->setText(QStringLiteral("12"));
+            press(box, keys);
+            QCOMPARE(box->text(), text);
+            QCOMPARE(env.platform().messages.size(), messages);
+            for (const auto &m : env.platform().messages)
+                QCOMPARE(m.text, QStringLiteral("Digitare solo caratteri numerici."));
+        }
     }
 
     void pagesBoxMovesTheSpinner_data() {

@@ -75,5 +75,19 @@ printf 'tail' >> "$DIR/Contatti.edb"
 check "partial record not counted" "1" "$(run count 2>/dev/null)"
 check "partial record warned" "1" "$(run count 2>&1 >/dev/null | grep -c '4 byte')"
 
+# A value never splits a line of list or show: TAB, CR, LF and the backslash are escaped.
+n="$(run add Titolo="$(printf 'Riga\tuno\r\nC:\\dati')" Citta='Forlì')"
+check "escaped list line" "$(printf '%s\tRiga\\tuno\\r\\nC:\\\\dati\t\t\tForlì' "$n")" \
+  "$(run list | tail -1 | cut -f1-5)"
+check "list keeps one line per contact" "$(run count)" "$(run list | wc -l)"
+check "escaped show line" 'Titolo=Riga\tuno\r\nC:\\dati' "$(run show "$n" | head -1)"
+check "show keeps fourteen lines" "14" "$(run show "$n" | wc -l)"
+check "help tells the escapes" "1" "$(run --help | grep -c 'scritti \\t, \\r, \\n, \\\\')"
+# vat refuses what the window's 11-character box cannot hold.
+out="$(run vat 123456700170)"; st=$?
+check "vat of 12 characters refused" "1|Il numero di partita IVA deve essere costituito da 11 cifre." "$st|$out"
+out="$(run vat '12345670017 ')"; st=$?
+check "vat with a trailing blank refused" "1" "$st"
+
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -23,8 +23,6 @@ private slots:
     void spinBar();
     void orientation_data();
     void orientation();
-    void colour_data();
-    void colour();
     void firstRunLoadsDesignAndEmptySender();
     void badColourDoesNotStopLoading();
     void brokenLogoDoesNotStopLoading();
@@ -150,28 +148,6 @@ void TestEnvelopeLogic::orientation() {
     QCOMPARE(OrientationWord::fromSetting(value).value_or(QString()), word);
 }
 
-void TestEnvelopeLogic::colour_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("number");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("empty is black") << "" << true << QColor(Qt::black);
-    QTest::newRow("red in the low byte") << "255" << true << QColor(255, 0, 0);
-    QTest::newRow("blue") << "16711680" << true << QColor(0, 0, 255);
-    QTest::newRow("blanks") << " 32768 " << true << QColor(0, 128, 0);
-    QTest::newRow("letters are black") << "rosso" << false << QColor(Qt::black);
-    QTest::newRow("beyond 32 bits is black") << "99999999999" << false << QColor(Qt::black);
-    QTest::newRow("leading number, as the archive reads it")
-        << "12abc" << false << QColor(12, 0, 0);
-}
-
-void TestEnvelopeLogic::colour() {
-    QFETCH(QString, value);
-    QFETCH(bool, number);
-    QFETCH(QColor, colour);
-    QCOMPARE(EnvelopeSettings::isColourNumber(value), number);
-    QCOMPARE(EnvelopeSettings::colourFromSetting(value), colour);
-}
-
 void TestEnvelopeLogic::firstRunLoadsDesignAndEmptySender() {
     TestEnvironment env;
     EnvelopeContent c = EnvelopeContent::design();
@@ -196,10 +172,9 @@ void TestEnvelopeLogic::badColourDoesNotStopLoading() {
         "[Stampa Busta]\r\nOrientamento=Orizzontale\r\n");
     EnvelopeContent c = EnvelopeContent::design();
     const auto report = EnvelopeSettings::load(c, SettingsFile(), SenderLogo::programFilePath());
-    QVERIFY(!report.titleColourOk);
-    QVERIFY(report.subtitleColourOk);
+    QVERIFY(!report.coloursOk);
     QCOMPARE(c.titleColour, QColor(Qt::black));
-    QCOMPARE(c.subtitleColour, QColor(255, 0, 0));
+    QCOMPARE(c.subtitleColour, QColor(Qt::black));
     QCOMPARE(c.sender[EnvelopeContent::Titolo], QStringLiteral("Studio Rossi"));
     QCOMPARE(c.sender[EnvelopeContent::Tel], QStringLiteral("06 1234"));
     QCOMPARE(c.sender[EnvelopeContent::Iva], QString());

@@ -7,6 +7,7 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmLettera.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -67,7 +68,10 @@ void TestFrmLettera::init() {
     Hub::instance().reset();
     PrinterPage::printer().reset();
     m_device = std::make_shared<RecordingPageDevice>();
-    PrinterPage::printer().setDevice(m_device);
+    // The print dialog opens on the current printer: a queue drawing on the recorder.
+    PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+    PrinterPage::printer().setQueueDeviceFactory([d = m_device](const QString &) { return d; });
+    PrinterPage::printer().selectPrinter(QStringLiteral("Ufficio"));
 }
 
 void TestFrmLettera::cleanup() {
@@ -120,7 +124,8 @@ void TestFrmLettera::badColourStillLoadsTheRest() {
     {
         frmLettera w;
         QCOMPARE(w.txtTitolo[0]->palette().color(QPalette::Text), QColor(Qt::black));
-        QCOMPARE(w.txtSottotitolo[0]->palette().color(QPalette::Text), QColor(255, 0, 0));
+        // One colour that is not a colour makes both black, as in every window.
+        QCOMPARE(w.txtSottotitolo[0]->palette().color(QPalette::Text), QColor(Qt::black));
         QCOMPARE(w.txtTitolo[0]->text(), QStringLiteral("Studio Rossi"));
         QCOMPARE(w.txtEmail[0]->text(), QStringLiteral("info@rossi.it"));
         QCOMPARE(w.txtTel[0]->text(), QString());
@@ -338,10 +343,12 @@ void TestFrmLettera::logoChoice() {
     const auto &d = m_env->platform().dialogs.first();
     QCOMPARE(d.kind, QStringLiteral("open"));
     QCOMPARE(d.title, QStringLiteral("Cartaflex - Selezionare un file immagine"));
-    QCOMPARE(d.filters.size(), 6);
+    QCOMPARE(d.filters.size(), 7);
     QCOMPARE(d.filters.at(0).description, QStringLiteral("Jpg (*.jpg)"));
     QCOMPARE(d.filters.at(4).patterns, QStringLiteral("*.wmf"));
-    QCOMPARE(d.filters.at(5).description, QStringLiteral("Tutti i file (*.*)"));
+    QCOMPARE(d.filters.at(5).description, QStringLiteral("Immagini PNG (*.png)"));
+    QCOMPARE(d.filters.at(6).description, QStringLiteral("Tutti i file (*.*)"));
+    QCOMPARE(d.filters.at(6).patterns, QStringLiteral("*"));
     const QImage after = frmLettera::pictureOf(w.picLogo[0]);
     if (outcome == QLatin1String("loaded")) {
         QCOMPARE(after.size(), QSize(12, 14));

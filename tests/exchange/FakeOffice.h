@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 // A PATH of the test's own for its lifetime: with a stand-in LibreOffice launcher that
-// does nothing, or with no office program at all.
+// does nothing (beside its spreadsheet and word-processor modules), or with no office
+// program at all.
 class FakeOffice {
 public:
     explicit FakeOffice(bool installed) : m_saved(qgetenv("PATH")) {
@@ -16,6 +17,11 @@ public:
             f.write("#!/bin/sh\nexit 0\n");
             f.close();
             f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            // The spreadsheet and word-processor modules of the installation.
+            for (const char *module : {"/libsclo.so", "/libswlo.so"}) {
+                QFile m(m_dir.path() + QLatin1String(module));
+                m.open(QIODevice::WriteOnly);
+            }
         }
     }
     ~FakeOffice() { qputenv("PATH", m_saved); }

@@ -69,7 +69,8 @@ head -c $((1136 * 2)) "$WORK/before.edb" >"$WORK/two.bkc"
 cli restore "$WORK/two.bkc"; check "restore exits 0" test $? -eq 0
 check "archive is the backup" cmp -s "$WORK/prog/Contatti.edb" "$WORK/two.bkc"
 check "count after restore" test "$(cli count)" = 2
-check "no temporary file left" test -z "$(ls -A "$WORK/prog" | grep -v '^Contatti.edb$')"
+check "replaced archive kept beside it" cmp -s "$WORK/prog/Contatti.edb.prima-del-ripristino" "$WORK/before.edb"
+check "no temporary file left" test -z "$(ls -A "$WORK/prog" | grep -v -e '^Contatti.edb$' -e '^Contatti.edb.prima-del-ripristino$')"
 
 # A pipe named as the backup is refused at once, never waited on.
 mkfifo "$WORK/pipe.bkc"
@@ -77,6 +78,6 @@ cp "$WORK/prog/Contatti.edb" "$WORK/before.edb"
 timeout 20 "$CLI" --folder "$WORK/prog" restore "$WORK/pipe.bkc" 2>"$WORK/err"; rc=$?
 check "restore from a pipe fails with 1, without hanging" test $rc -eq 1
 check "restore from a pipe leaves the archive" cmp -s "$WORK/prog/Contatti.edb" "$WORK/before.edb"
-check "restore from a pipe leaves no temporary file" test -z "$(ls -A "$WORK/prog" | grep -v '^Contatti.edb$')"
+check "restore from a pipe leaves no temporary file" test -z "$(ls -A "$WORK/prog" | grep -v -e '^Contatti.edb$' -e '^Contatti.edb.prima-del-ripristino$')"
 
 exit $((fails > 0))

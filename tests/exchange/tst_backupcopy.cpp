@@ -87,6 +87,8 @@ private slots:
     void backupIntoMissingFolder();
     void backupIntoUnwritableFolder();
     void restoreCopiesAnyFileUnexamined();
+    void restoreGuardsTheArchive_data();
+    void restoreGuardsTheArchive();
     void restoreWhenArchiveWasMissingStillAsks();
     void restoreDeclinedChangesNothing();
     void failedRestoreLeavesArchiveIntact_data();
@@ -344,18 +346,20 @@ void TestBackupCopy::restoreCopiesAnyFileUnexamined() {
         QByteArray("Non sono un backup, ma una lista della spesa.\n").repeated(60);
     QVERIFY(TestEnvironment::writeBytes(env.file("spesa.txt"), other));
     int resets = 0;
+    env.platform().queueAnswer(MsgAnswer::Yes);  // restore a file of an odd size anyway
     env.platform().queueAnswer(MsgAnswer::Yes);
     BackupProcedure p(store);
     p.afterRestore = [&] {
         ++resets;
         // The window is reset once the archive is in place, before the message.
-        QCOMPARE(env.platform().messages.size(), 1);
+        QCOMPARE(env.platform().messages.size(), 2);
     };
     QCOMPARE(p.restore(env.file("spesa.txt")), BackupProcedure::Outcome::Done);
     QCOMPARE(resets, 1);
     QCOMPARE(TestEnvironment::readBytes(store.archivePath()), other);
     QCOMPARE(store.recordCount(), int(other.size() / ContactRecord::kRecordLength));
-    QCOMPARE(env.platform().messages.size(), 2);
+    QCOMPARE(env.platform().messages.size(), 3);
+    env.platform().messages.removeFirst();
     QCOMPARE(env.platform().messages.at(0).title, QStringLiteral("Conferma ripristino"));
     QCOMPARE(env.platform().messages.at(0).text,
              QStringLiteral(
@@ -366,6 +370,69 @@ void TestBackupCopy::restoreCopiesAnyFileUnexamined() {
              QStringLiteral("File di backup ripristinato con successo."));
     QCOMPARE(env.platform().messages.at(1).title, QStringLiteral("Ripristino terminato"));
     QCOMPARE(env.platform().messages.at(1).icon, MsgIcon::Information);
+}
+
+// A file that cannot hold whole records is announced with its size and restored only on
+// Yes; whatever is restored, the archive it replaces is kept beside it, one generation.
+void TestBackupCopy::restoreGuardsTheArchive_data() {
+    QTest::addColumn<QByteArray>("backup");
+    QTest::addColumn<QList<int>>("answers");  // MsgAnswer values
+    QTest::addColumn<QString>("warning");     // empty: none
+    QTest::addColumn<int>("outcome");
+    const QList<int> yes{int(MsgAnswer::Yes), int(MsgAnswer::Yes)};
+    QTest::newRow("whole records") << archiveBytes(3) << QList<int>{int(MsgAnswer::Yes)}
+                                   << QString() << int(BackupProcedure::Outcome::Done);
+    QTest::newRow("six bytes, No by default")
+        << QByteArray("Ciao!\n") << QList<int>{} << "misura 6 byte"
+        << int(BackupProcedure::Outcome::Declined);
+    QTest::newRow("six bytes, restored anyway")
+        << QByteArray("Ciao!\n") << yes << "misura 6 byte" << int(BackupProcedure::Outcome::Done);
+    QTest::newRow("one byte past whole records")
+        << archiveBytes(2) + 'x' << QList<int>{int(MsgAnswer::No)} << "misura 2273 byte"
+        << int(BackupProcedure::Outcome::Declined);
+    QTest::newRow("empty") << QByteArray() << QList<int>{} << "misura 0 byte"
+                           << int(BackupProcedure::Outcome::Declined);
+}
+
+void TestBackupCopy::restoreGuardsTheArchive() {
+    QFETCH(QByteArray, backup);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, warning);
+    QFETCH(int, outcome);
+    TestEnvironment env;
+    ArchiveStore store;
+    const QString previous = env.file(BackupMessages::kPreviousArchiveName);
+    QVERIFY(TestEnvironment::writeBytes(previous, "an older generation"));
+    const QByteArray before = archiveBytes(4);
+    QVERIFY(TestEnvironment::writeBytes(store.archivePath(), before));
+    QVERIFY(TestEnvironment::writeBytes(env.file("b.bkc"), backup));
+    for (int a : answers) env.platform().queueAnswer(MsgAnswer(a));
+    BackupProcedure p(store);
+    QCOMPARE(p.previousArchivePath(), previous);
+    QCOMPARE(int(p.restore(env.file("b.bkc"))), outcome);
+
+    const auto &first = env.platform().messages.first();
+    if (warning.isEmpty()) {
+        QCOMPARE(first.title, QStringLiteral("Conferma ripristino"));
+    } else {
+        QVERIFY2(first.text.contains(warning), qPrintable(first.text));
+        QVERIFY(first.text.endsWith(QStringLiteral("\r\n\r\nRipristinare comunque?")));
+        QCOMPARE(first.buttons, MsgButtons::YesNoDefaultNo);
+        QCOMPARE(first.icon, MsgIcon::Exclamation);
+    }
+    if (outcome == int(BackupProcedure::Outcome::Done)) {
+        QCOMPARE(TestEnvironment::readBytes(store.archivePath()), backup);
+        QCOMPARE(TestEnvironment::readBytes(previous), before);
+        // Restoring the kept archive undoes the restore.
+        env.platform().queueAnswer(MsgAnswer::Yes);
+        QCOMPARE(p.restore(previous), BackupProcedure::Outcome::Done);
+        QCOMPARE(TestEnvironment::readBytes(store.archivePath()), before);
+    } else {
+        QCOMPARE(env.platform().messages.size(), 1);
+        QCOMPARE(TestEnvironment::readBytes(store.archivePath()), before);
+        QCOMPARE(TestEnvironment::readBytes(previous), QByteArray("an older generation"));
+    }
+    QVERIFY(hiddenLeftovers(env.folder()).isEmpty());
 }
 
 void TestBackupCopy::restoreWhenArchiveWasMissingStillAsks() {

@@ -106,6 +106,7 @@ private slots:
     void logoThatIsNoPictureLeavesNoPicture_data();
     void logoThatIsNoPictureLeavesNoPicture();
     void wholeDocumentIsArial10();
+    void blankLinesAreArial10Too();
     void closingLine_data();
     void closingLine();
     void recordGivesTableInFieldOrder();
@@ -244,6 +245,39 @@ void TestDataSheetOdt::wholeDocumentIsArial10() {
         QVERIFY2(m.captured(1).contains(QStringLiteral("fo:font-size=\"10pt\"")),
                  qPrintable(m.captured(1)));
     }
+}
+
+// The paragraphs without text take the document's default face, which is Arial 10 as
+// well: written in styles.xml, listed in the manifest, the package type still first.
+void TestDataSheetOdt::blankLinesAreArial10Too() {
+    TestEnvironment env;
+    const QString odt = writeSheet(env, sample(), QString());
+    QVERIFY(ZipReader::intact(odt));
+    const QStringList names = ZipReader::names(odt);
+    QCOMPARE(names.value(0), QStringLiteral("mimetype"));
+    QCOMPARE(names.count(QStringLiteral("styles.xml")), 1);
+    QVERIFY(ZipReader::member(odt, QStringLiteral("META-INF/manifest.xml"))
+                .contains("manifest:full-path=\"styles.xml\""));
+    const Body b = readBody(odt);
+    QVERIFY(b.paragraphs.count(QString()) >= 3);  // the blank lines of the sheet
+
+    const QByteArray styles = ZipReader::member(odt, QStringLiteral("styles.xml"));
+    QXmlStreamReader r(styles);
+    bool inDefault = false;
+    QString family, size;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement() && r.qualifiedName() == u"style:default-style")
+            inDefault = r.attributes().value(QLatin1String("style:family")) == u"paragraph";
+        if (r.isStartElement() && inDefault && r.qualifiedName() == u"style:text-properties") {
+            family = r.attributes().value(QLatin1String("fo:font-family")).toString();
+            size = r.attributes().value(QLatin1String("fo:font-size")).toString();
+        }
+        if (r.isEndElement() && r.qualifiedName() == u"style:default-style") inDefault = false;
+    }
+    QVERIFY(!r.hasError());
+    QCOMPARE(family, QStringLiteral("Arial"));
+    QCOMPARE(size, QStringLiteral("10pt"));
 }
 
 void TestDataSheetOdt::closingLine_data() {

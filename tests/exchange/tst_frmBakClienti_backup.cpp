@@ -323,8 +323,10 @@ void TestFrmBakClienti::restoreOfANonBackupFile() {
     QSignalSpy replaced(&p, &frmRipClienti01::archiveReplaced);
     env.platform().queueOpenFile(env.file("lettera.txt"));
     p.cmdSelect->click();
+    env.platform().queueAnswer(MsgAnswer::Yes);  // its size is announced: restore anyway
     env.platform().queueAnswer(MsgAnswer::Yes);
     p.cmdEffettua->click();
+    QVERIFY(env.platform().messages.first().text.contains(QStringLiteral("misura 2900 byte")));
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), text);
     QCOMPARE(ArchiveStore().recordCount(), 2);  // 2900 bytes: two whole records

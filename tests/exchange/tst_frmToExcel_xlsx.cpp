@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "FakeOffice.h"
@@ -7,6 +9,7 @@
 #include "archive/ArchiveStore.h"
 #include "exchange/ExportMessages.h"
 #include "exchange/frmToExcel.h"
+#include "platform/widgets/DesktopPlatform.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -36,16 +39,18 @@ private slots:
     void exportsArchiveAndOpensNewDocument();
     void unreadableArchiveUnloadsWithoutOpening();
     void looksRight();
+    void startedProgramIsWatched_data();
+    void startedProgramIsWatched();
 };
 
 void TestFrmToExcel::opensInWaitingState() {
     TestEnvironment env;
     frmToExcel w;
-    QCOMPARE(w.windowTitle(), QStringLiteral(" Esporta archivio in foglio di MS Excel"));
+    QCOMPARE(w.windowTitle(), QStringLiteral(" Esporta archivio in un foglio di calcolo"));
     QCOMPARE(w.cmdEsporta->text(), QStringLiteral("Esporta"));
     QVERIFY(w.cmdEsporta->isEnabled());
     QCOMPARE(w.lblInfo01->text(), QStringLiteral("Fare clic sul pulsante in calce per esportare "
-                                                 "l'archivio in un foglio di Microsoft Excel."));
+                                                 "l'archivio in un foglio di calcolo."));
     for (QWidget *p : progressWidgets(w)) QVERIFY2(p->isHidden(), qPrintable(p->objectName()));
     QCOMPARE(w.txtEsportati->text(), QStringLiteral("0"));
     QCOMPARE(w.lblTotale->text(), QStringLiteral("di 0 record."));
@@ -60,9 +65,9 @@ void TestFrmToExcel::noSpreadsheetProgram() {
     w.cmdEsporta->click();
     QCOMPARE(env.platform().messages.size(), 1);
     const auto &m = env.platform().messages.first();
-    QCOMPARE(m.text,
-             QStringLiteral("L'applicativo Microsoft Excel non è installato su questo computer."));
-    QCOMPARE(m.title, QStringLiteral("Impossibile esportare in Microsoft Excel"));
+    QCOMPARE(m.text, QStringLiteral("Su questo computer non è installato nessun programma per "
+                                    "fogli di calcolo."));
+    QCOMPARE(m.title, QStringLiteral("Impossibile esportare in un foglio di calcolo"));
     QCOMPARE(m.icon, MsgIcon::Critical);
     QCOMPARE(m.buttons, MsgButtons::Ok);
     // The window stays as it was.
@@ -140,3 +145,30 @@ void TestFrmToExcel::looksRight() {
 
 QTEST_MAIN(TestFrmToExcel)
 #include "tst_frmToExcel_xlsx.moc"
+
+// The desktop watches a started office for a moment: one that ends at once with an error
+// (no display, a broken installation) is a failure, one that runs on or hands the file to
+// a running copy is a success, and the caller does not wait for it to end.
+void TestFrmToExcel::startedProgramIsWatched_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("ends with an error") << QByteArray("echo no display >&2; exit 1") << false;
+    QTest::newRow("killed at once") << QByteArray("kill -9 $$") << false;
+    QTest::newRow("runs on") << QByteArray("exec >/dev/null 2>&1; sleep 4") << true;
+    QTest::newRow("hands over and ends") << QByteArray("exit 0") << true;
+}
+
+void TestFrmToExcel::startedProgramIsWatched() {
+    QFETCH(QByteArray, script);
+    QFETCH(bool, ok);
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("soffice"));
+    QVERIFY(TestEnvironment::writeBytes(program, "#!/bin/sh\n" + script + "\n"));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    DesktopPlatform desktop;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(desktop.startProgram(program, {QStringLiteral("-n"), QStringLiteral("/tmp/x")}), ok);
+    QVERIFY(clock.elapsed() < DesktopPlatform::kWatchMs + 2000);
+    QVERIFY(!desktop.startProgram(dir.filePath(QStringLiteral("missing")), {}));
+}

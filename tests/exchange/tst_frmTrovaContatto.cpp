@@ -6,6 +6,7 @@
 
 #include "exchange/SearchCriterion.h"
 #include "exchange/frmTrovaContatto.h"
+#include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
@@ -253,7 +254,10 @@ private slots:
         writeArchive(env, {contact("Rossi"), contact("Verdi"), contact("Neri")});
         PrinterPage::printer().reset();
         auto device = std::make_shared<RecordingPageDevice>();
-        PrinterPage::printer().setDevice(device);
+        // The print dialog opens on the current printer: a queue drawing on the recorder.
+        PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        PrinterPage::printer().setQueueDeviceFactory([d = device](const QString &) { return d; });
+        PrinterPage::printer().selectPrinter(QStringLiteral("Ufficio"));
         frmTrovaContatto w;
         w.show();
         QTest::mouseClick(w.cmdStampa, Qt::LeftButton);

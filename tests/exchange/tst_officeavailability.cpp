@@ -37,6 +37,8 @@ private slots:
     void libreOfficeOpensAsNewDocument();
     void registeredApplicationUsesShellOpen_data();
     void registeredApplicationUsesShellOpen();
+    void fileThatCannotBeShown_data();
+    void fileThatCannotBeShown();
 };
 
 void TestOfficeAvailability::nothingInstalled() {
@@ -55,9 +57,11 @@ void TestOfficeAvailability::libreOfficeOpensAsNewDocument() {
     TestEnvironment env;
     FakePath path;
     const QString soffice = path.add(QStringLiteral("libreoffice"), "exit 0");
+    path.add(QStringLiteral("libsclo.so"), "");
     QVERIFY(OfficeAvailability::isAvailable(OfficeAvailability::Kind::Spreadsheet));
     QCOMPARE(OfficeAvailability::libreOfficeProgram(), soffice);
-    QVERIFY(OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/x.xlsx")));
+    QVERIFY(OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/x.xlsx"),
+                                                  OfficeAvailability::Kind::Spreadsheet));
     QCOMPARE(env.platform().startedPrograms.size(), 1);
     QCOMPARE(env.platform().startedPrograms.first(),
              (QStringList{soffice, QStringLiteral("-n"), QStringLiteral("/tmp/x.xlsx")}));
@@ -67,7 +71,8 @@ void TestOfficeAvailability::libreOfficeOpensAsNewDocument() {
     QCOMPARE(OfficeAvailability::libreOfficeProgram(), preferred);
     // A program that does not start is reported.
     env.platform().setStartProgramResult(false);
-    QVERIFY(!OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/x.xlsx")));
+    QVERIFY(!OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/x.xlsx"),
+                                                   OfficeAvailability::Kind::Spreadsheet));
 }
 
 void TestOfficeAvailability::registeredApplicationUsesShellOpen_data() {
@@ -97,9 +102,58 @@ void TestOfficeAvailability::registeredApplicationUsesShellOpen() {
                            ? OfficeAvailability::Kind::Spreadsheet
                            : OfficeAvailability::Kind::Document;
     QVERIFY(!OfficeAvailability::isAvailable(other));
-    QVERIFY(OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/f")));
+    QVERIFY(OfficeAvailability::openAsNewDocument(QStringLiteral("/tmp/f"), k));
     QVERIFY(env.platform().startedPrograms.isEmpty());
     QCOMPARE(env.platform().openedUrls, QStringList{QStringLiteral("/tmp/f")});
+}
+
+// A launcher is no office without the module of the kind; a file that the started program
+// does not show is announced, and can be saved where the user wants it.
+void TestOfficeAvailability::fileThatCannotBeShown_data() {
+    QTest::addColumn<QString>("module");  // beside the launcher
+    QTest::addColumn<bool>("available");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QString>("saveAs");  // empty: No to the offer
+    QTest::newRow("launcher alone") << "" << false << true << "";
+    QTest::newRow("word processor only") << "libswlo.so" << false << true << "";
+    QTest::newRow("opens") << "libsclo.so" << true << true << "";
+    QTest::newRow("fails, not saved") << "libsclo.so" << true << false << "";
+    QTest::newRow("fails, saved") << "libsclo.so" << true << false << "Copia.xlsx";
+}
+
+void TestOfficeAvailability::fileThatCannotBeShown() {
+    QFETCH(QString, module);
+    QFETCH(bool, available);
+    QFETCH(bool, starts);
+    QFETCH(QString, saveAs);
+    TestEnvironment env;
+    FakePath path;
+    path.add(QStringLiteral("soffice"), "exit 0");
+    if (!module.isEmpty()) path.add(module, "");
+    const auto kind = OfficeAvailability::Kind::Spreadsheet;
+    QCOMPARE(OfficeAvailability::isAvailable(kind), available);
+    if (!available) return;
+
+    const QString file = env.file(QStringLiteral("Archivio.xlsx"));
+    QVERIFY(TestEnvironment::writeBytes(file, "PK workbook"));
+    env.platform().setStartProgramResult(starts);
+    if (!saveAs.isEmpty()) {
+        env.platform().queueAnswer(MsgAnswer::Yes);
+        env.platform().queueSaveFile(env.file(saveAs));
+    }
+    QCOMPARE(OfficeAvailability::openOrOfferSave(file, kind), starts);
+    QCOMPARE(env.platform().messages.size(), starts ? 0 : 1);
+    if (starts) return;
+    const auto &m = env.platform().messages.first();
+    QCOMPARE(m.title, QStringLiteral("Impossibile aprire il file"));
+    QVERIFY2(m.text.contains(QStringLiteral("Archivio.xlsx")), qPrintable(m.text));
+    QVERIFY(m.text.endsWith(QStringLiteral("Salvare il file con nome, per aprirlo più tardi?")));
+    QCOMPARE(m.buttons, MsgButtons::YesNo);
+    QCOMPARE(env.platform().dialogs.size(), saveAs.isEmpty() ? 0 : 1);
+    if (!saveAs.isEmpty()) {
+        QCOMPARE(env.platform().dialogs.first().title, QStringLiteral("Salva con nome…"));
+        QCOMPARE(TestEnvironment::readBytes(env.file(saveAs)), QByteArray("PK workbook"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOfficeAvailability)

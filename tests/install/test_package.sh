@@ -37,7 +37,7 @@ done
 [ "$(grep -c '^./usr/bin/.' <<<"$contents")" -eq 2 ] || fail "unexpected programs: $contents"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6svg6 libxlsxwriter fonts-liberation2 fonts-dejavu-core \
+for p in libqt6widgets6 libqt6svg6 zlib1g fonts-liberation2 fonts-dejavu-core \
     qt6-translations-l10n; do
   grep -q "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done

@@ -1,5 +1,6 @@
 #include <QProcess>
 #include <QTest>
+#include <iterator>
 
 #include "vat/VatCheck.h"
 #include "vat/VatOffices.h"
@@ -29,26 +30,119 @@ private slots:
             QVERIFY2(!VatOffices::nameAt(i).isEmpty(), qPrintable(VatOffices::codeAt(i)));
     }
 
+    // Every office of the table by its code, and codes that have none.
     void officeNames_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("001") << "001"
-                             << "Torino";
-        QTest::newRow("040 accent") << "040" << QString::fromUtf8("Forlì");
-        QTest::newRow("066 apostrophe") << "066"
-                                        << "L'Aquila";
-        QTest::newRow("096") << "096"
-                             << "Monza (Milano 2)";
-        QTest::newRow("099") << "099"
-                             << "Chiavari (Genova 2)";
-        QTest::newRow("101") << "101"
-                             << "Bologna 2";
-        QTest::newRow("102") << "102"
-                             << "Napoli 2";
-        QTest::newRow("120") << "120"
-                             << "Bologna 2";
-        QTest::newRow("121") << "121"
-                             << "Napoli 2";
+        static const char *const kOffices[] = {"001\tTorino",
+                                               "002\tVercelli",
+                                               "003\tNovara",
+                                               "004\tCuneo",
+                                               "005\tAsti",
+                                               "006\tAlessandria",
+                                               "007\tAosta",
+                                               "008\tImperia",
+                                               "009\tSavona",
+                                               "010\tGenova 1",
+                                               "011\tLa Spezia",
+                                               "012\tVarese",
+                                               "013\tComo",
+                                               "014\tSondrio",
+                                               "015\tMilano 1",
+                                               "016\tBergamo",
+                                               "017\tBrescia 1",
+                                               "018\tPavia",
+                                               "019\tCremona",
+                                               "020\tMantova",
+                                               "021\tBolzano",
+                                               "022\tTrento",
+                                               "023\tVerona",
+                                               "024\tVicenza",
+                                               "025\tBelluno",
+                                               "026\tTreviso",
+                                               "027\tVenezia",
+                                               "028\tPadova",
+                                               "029\tRovigo",
+                                               "030\tUdine",
+                                               "031\tGorizia",
+                                               "032\tTrieste",
+                                               "033\tPiacenza",
+                                               "034\tParma",
+                                               "035\tReggio Emilia",
+                                               "036\tModena",
+                                               "037\tBologna 1",
+                                               "038\tFerrara",
+                                               "039\tRavenna",
+                                               "040\tForlì",
+                                               "041\tPesaro",
+                                               "042\tAncona",
+                                               "043\tMacerata",
+                                               "044\tAscoli Piceno",
+                                               "045\tMassa Carrara",
+                                               "046\tLucca",
+                                               "047\tPistoia",
+                                               "048\tFirenze 1",
+                                               "049\tLivorno",
+                                               "050\tPisa",
+                                               "051\tArezzo",
+                                               "052\tSiena",
+                                               "053\tGrosseto",
+                                               "054\tPerugia",
+                                               "055\tTerni",
+                                               "056\tViterbo",
+                                               "057\tRieti",
+                                               "058\tRoma 1",
+                                               "059\tLatina",
+                                               "060\tFrosinone",
+                                               "061\tCaserta",
+                                               "062\tBenevento",
+                                               "063\tNapoli 1",
+                                               "064\tAvellino",
+                                               "065\tSalerno",
+                                               "066\tL'Aquila",
+                                               "067\tTeramo",
+                                               "068\tPescara",
+                                               "069\tChieti",
+                                               "070\tCampobasso",
+                                               "071\tFoggia",
+                                               "072\tBari",
+                                               "073\tTaranto",
+                                               "074\tBrindisi",
+                                               "075\tLecce",
+                                               "076\tPotenza",
+                                               "077\tMatera",
+                                               "078\tCosenza",
+                                               "079\tCatanzaro",
+                                               "080\tReggio Calabria",
+                                               "081\tTrapani",
+                                               "082\tPalermo",
+                                               "083\tMessina",
+                                               "084\tAgrigento",
+                                               "085\tCaltanissetta",
+                                               "086\tEnna",
+                                               "087\tCatania",
+                                               "088\tRagusa",
+                                               "089\tSiracusa",
+                                               "090\tSassari",
+                                               "091\tNuoro",
+                                               "092\tCagliari",
+                                               "093\tPordenone",
+                                               "094\tIsernia",
+                                               "095\tOristano",
+                                               "096\tMonza (Milano 2)",
+                                               "097\tPrato (Firenze 2)",
+                                               "098\tBrescia 2",
+                                               "099\tChiavari (Genova 2)",
+                                               "100\tRoma 2",
+                                               "101\tBologna 2",
+                                               "102\tNapoli 2",
+                                               "120\tBologna 2",
+                                               "121\tNapoli 2"};
+        QCOMPARE(int(std::size(kOffices)), VatOffices::kRowCount);
+        for (const char *row : kOffices) {
+            const QStringList pair = QString::fromUtf8(row).split(u'\t');
+            QTest::newRow(row) << pair[0] << pair[1];
+        }
         QTest::newRow("000") << "000"
                              << "";
         QTest::newRow("103") << "103"

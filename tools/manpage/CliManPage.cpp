@@ -38,6 +38,16 @@ const std::map<QString, const char *> &descriptions() {
         {"print-search",
          "Stampa l'elenco trovato dalla ricerca come il pulsante di stampa della finestra di "
          "ricerca, in un file PDF o su una stampante."},
+        {"test-page",
+         "Stampa la pagina di prova del formato di biglietto (griglia di taglio, righelli in "
+         "millimetri, croci agli angoli) per calibrare una stampante, in un file PDF o su una "
+         "stampante con la sua calibrazione."},
+        {"calibrate",
+         "Mostra la calibrazione della stampante NOME, oppure la salva: spostamento orizzontale "
+         "e verticale in mm (da -20 a +20) e scala orizzontale e verticale in % (da 98 a 102)."},
+        {"print-help",
+         "Stampa l'argomento N della guida in linea come il pulsante di stampa della guida, in "
+         "un file PDF o su una stampante."},
         {"vat",
          "Il controllo della partita IVA della sua finestra sul NUMERO così come è scritto. "
          "Scrive il messaggio della finestra; esce con 0 solo se il numero è esatto."},

@@ -1,0 +1,243 @@
+// Paper-true printing on the recording device: fitted logos and texts, partial sheets,
+// envelope paper, calibration of a queue (never of a PDF) and the preview's pages.
+#include <QLineF>
+#include <QTest>
+#include <memory>
+
+#include "archive/SettingsFile.h"
+#include "cards/CardLayout.h"
+#include "cards/CardPrintJob.h"
+#include "envelopes/EnvelopePrinter.h"
+#include "envelopes/EnvelopeSize.h"
+#include "platform/PrinterList.h"
+#include "platform/PrinterPage.h"
+#include "platform/RecordingPageDevice.h"
+#include "printing/CalibrationSettings.h"
+#include "printing/PrintPreview.h"
+#include "printing/PrintTarget.h"
+#include "support/TestEnvironment.h"
+
+using F = ContactRecord::Field;
+
+class TestPaperPrint : public QObject {
+    Q_OBJECT
+    std::shared_ptr<RecordingPageDevice> rec;
+    PrinterPage &page() { return PrinterPage::printer(); }
+
+    static QImage picture(int w, int h, double dpi) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        return image;
+    }
+
+private slots:
+    void init() {
+        page().reset();
+        rec = std::make_shared<RecordingPageDevice>();
+        page().setDevice(rec);
+    }
+    void cleanup() {
+        PrinterList::useSystem();
+        page().reset();
+    }
+
+    // Logo boxes: a picture that fits keeps its size, a larger one shrinks into the box.
+    void logoFitsItsBox_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QImage>("logo");
+        QTest::addColumn<QSizeF>("drawn");
+        QTest::newRow("small picture at its size") << 2 << picture(40, 30, 96) << QSizeF(600, 450);
+        QTest::newRow("300 px square into the medium box")
+            << 2 << picture(300, 300, 96) << QSizeF(1335, 1335);
+        QTest::newRow("600 dpi wide picture into the large box")
+            << 3 << picture(1200, 300, 600) << QSizeF(1560, 390);
+    }
+    void logoFitsItsBox() {
+        QFETCH(int, format);
+        QFETCH(QImage, logo);
+        QFETCH(QSizeF, drawn);
+        CardContent content = CardContent::designState(CardFormat(format));
+        content.logo = logo;
+        QVERIFY(CardPrintJob().run(page(), CardFormat(format), content, 1));
+        const PageOp op = rec->pictures().first();
+        QCOMPARE(op.twips.size().toSize(), drawn.toSize());
+        QCOMPARE(op.image.size(), logo.size());  // the picture itself, at its own pixels
+        const QRect box = CardLayout::of(CardFormat(format))
+                              .logo()
+                              ->translated(CardLayout::of(CardFormat(format)).cellOrigin(0));
+        QCOMPARE(op.twips.topLeft().toPoint(), box.topLeft());
+    }
+
+    // Partial sheets: which cards of each sheet print, and their cut guides.
+    void partialSheets_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QList<int>>("titlesPerSheet");
+        QTest::newRow("whole sheet as before") << 1 << 0 << 1 << QList<int>{21};
+        QTest::newRow("from card 20 to the end") << 20 << 0 << 1 << QList<int>{2};
+        QTest::newRow("from card 21, 4 cards") << 21 << 4 << 1 << QList<int>{1, 3};
+        QTest::newRow("rest of two sheets") << 5 << 0 << 2 << QList<int>{17, 21};
+    }
+    void partialSheets() {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(int, pages);
+        QFETCH(QList<int>, titlesPerSheet);
+        CardContent content = CardContent::designState(CardFormat::SmallLogo);
+        content.texts[F::Titolo] = QStringLiteral("Rossi");
+        QVERIFY(CardPrintJob().run(page(), CardFormat::SmallLogo, content, pages, {first, count}));
+        QCOMPARE(rec->documents.size(), titlesPerSheet.size());
+        const CardLayout &layout = CardLayout::of(CardFormat::SmallLogo);
+        for (int s = 0; s < titlesPerSheet.size(); ++s) {
+            QList<QPointF> titles;
+            for (const PageOp &op : rec->documents[s].pages.first())
+                if (op.kind == PageOp::Text && op.text == QLatin1String("Rossi"))
+                    titles << op.twips.topLeft();
+            QCOMPARE(titles.size(), titlesPerSheet[s]);
+            // Sheet 1 starts at card `first`, the next ones at card 1.
+            const int start = s == 0 ? first - 1 : 0;
+            QCOMPARE(titles.first().toPoint(),
+                     layout.cellOrigin(start) + layout.field(F::Titolo)->rect().topLeft());
+        }
+        // The cut guides of the first sheet: the whole grid as before, or only edges of
+        // printed cards (no guide runs through a card that is not printed).
+        QList<QLineF> cuts;
+        for (const PageOp &op : rec->documents[0].pages.first())
+            if (op.kind == PageOp::Line) cuts << QLineF(op.twips.topLeft(), op.twips.bottomRight());
+        const int start = first - 1, printed = titlesPerSheet[0];
+        if (printed == layout.cards()) {
+            QCOMPARE(cuts.size() - 2 * printed, layout.cutLines().size());
+            return;
+        }
+        const QRect firstPrinted(layout.cellOrigin(start),
+                                 QSize(layout.cellWidth(), layout.cellHeight()));
+        for (int k = 0; k < start; ++k) {
+            const QRectF skipped(QPointF(layout.cellOrigin(k)) + QPointF(1, 1),
+                                 QSizeF(layout.cellWidth() - 2, layout.cellHeight() - 2));
+            for (const QLineF &l : cuts) QVERIFY(!skipped.contains(l.center()));
+        }
+        QVERIFY(cuts.contains(
+            QLineF(firstPrinted.topLeft(),
+                   QPointF(firstPrinted.left() + layout.cellWidth(), firstPrinted.top()))));
+    }
+
+    // A title too long for the small card's box shrinks, or is cut, and stays inside.
+    void textsFitTheirBox_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("shrunk");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("fits: as today") << QStringLiteral("Rossi Srl") << false << true;
+        QTest::newRow("25 characters shrink")
+            << QStringLiteral("Ferramenta Bianchi Giorgi") << true << true;
+        QTest::newRow("far too long is cut")
+            << QStringLiteral("Studio Tecnico Associato Ingegneri Bianchi Lombardo e Figli") << true
+            << false;
+    }
+    void textsFitTheirBox() {
+        QFETCH(QString, title);
+        QFETCH(bool, shrunk);
+        QFETCH(bool, whole);
+        CardContent content = CardContent::designState(CardFormat::SmallLogo);
+        content.texts[F::Titolo] = title;
+        QVERIFY(CardPrintJob().run(page(), CardFormat::SmallLogo, content, 1));
+        const CardField *box = CardLayout::of(CardFormat::SmallLogo).field(F::Titolo);
+        PageOp drawn;
+        for (const PageOp &op : rec->texts())
+            if (title.startsWith(op.text) && !op.text.isEmpty()) {
+                drawn = op;
+                break;
+            }
+        QCOMPARE(drawn.font.size < 9.75, shrunk);
+        QVERIFY(drawn.font.size >= 9.75 * 0.7 - 1e-9);
+        QCOMPARE(drawn.text == title, whole);
+        QVERIFY(drawn.twips.right() <= CardLayout::of(CardFormat::SmallLogo).cellOrigin(0).x() +
+                                           box->left + box->width + 0.5);
+    }
+
+    // The envelope's paper is its size; without a size, A4 as always.
+    void envelopePaper_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QSizeF>("mm");
+        QTest::newRow("DL") << int(EnvelopeSize::Size::DL) << QSizeF(110, 220);
+        QTest::newRow("C5") << int(EnvelopeSize::Size::C5) << QSizeF(162, 229);
+        QTest::newRow("A4") << int(EnvelopeSize::Size::A4) << QSizeF(210, 297);
+    }
+    void envelopePaper() {
+        QFETCH(int, size);
+        QFETCH(QSizeF, mm);
+        EnvelopeContent c = EnvelopeContent::design();
+        c.paper = EnvelopeSize::paper(EnvelopeSize::Size(size));
+        QVERIFY(EnvelopePrinter::print(c, page()));
+        QCOMPARE(rec->documents.first().paper.millimetres, mm);
+        QCOMPARE(EnvelopeContent::design().paper, Paper::a4());
+        // The envelope logo never exceeds the composer's box (2.1 × 2.4 cm).
+        const PageOp logo = rec->pictures().first();
+        QVERIFY(logo.twips.width() <= 79 * 15 + 0.5 && logo.twips.height() <= 90 * 15 + 0.5);
+    }
+
+    // A calibrated queue moves and scales the page; a PDF target is never calibrated.
+    void calibrationOnQueuesOnly_data() {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QPointF>("cornerMoved");
+        QTest::newRow("queue, offset") << false << QStringLiteral("2.0 -1.0 100 100")
+                                       << QPointF(2 * 1440 / 25.4, -1440 / 25.4);
+        QTest::newRow("queue, garbage key") << false << QStringLiteral("due 1 2") << QPointF();
+        QTest::newRow("PDF file") << true << QStringLiteral("2.0 -1.0 100 100") << QPointF();
+    }
+    void calibrationOnQueuesOnly() {
+        QFETCH(bool, pdf);
+        QFETCH(QString, stored);
+        QFETCH(QPointF, cornerMoved);
+        TestEnvironment env;
+        SettingsFile settings;
+        QVERIFY(settings.write(QString::fromLatin1(CalibrationSettings::kSection),
+                               QStringLiteral("Ufficio"), stored));
+        PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        auto queue = std::make_shared<RecordingPageDevice>();
+        page().setQueueDeviceFactory([queue](const QString &) { return queue; });
+        const QString file = env.file(QStringLiteral("prova.pdf"));
+        PrintToTarget print;
+        const auto job = [](PrinterPage &p) {
+            CardContent content = CardContent::designState(CardFormat::Medium);
+            return CardPrintJob().run(p, CardFormat::Medium, content, 1);
+        };
+        QVERIFY(print.run(pdf ? PrintTarget::toPdf(file) : PrintTarget::toQueue("Ufficio"), job));
+        if (pdf) {
+            QVERIFY(queue->operations().isEmpty());
+            QVERIFY(QFile::exists(file));
+            return;
+        }
+        const QPointF corner = queue->lines().first().twips.topLeft();
+        const QRect grid = CardLayout::of(CardFormat::Medium).grid();
+        QCOMPARE(corner - QPointF(grid.topLeft()), cornerMoved);
+    }
+
+    // The preview's pages are the printed pages: same count, same operations.
+    void previewShowsThePrintedPages() {
+        TestEnvironment env;
+        const auto job = [](PrinterPage &p) {
+            CardContent content = CardContent::designState(CardFormat::Large);
+            return CardPrintJob().run(p, CardFormat::Large, content, 3, {7, 0});
+        };
+        PrintPreview preview;
+        QVERIFY(preview.record(PrintTarget::toPdf(env.file(QStringLiteral("x.pdf"))), job));
+        QVERIFY(!QFile::exists(env.file(QStringLiteral("x.pdf"))));
+        page().setDevice(rec);
+        QVERIFY(job(page()));
+        page().endDoc();
+        QCOMPARE(preview.pages().size(), rec->pageCount());
+        for (int i = 0; i < preview.pages().size(); ++i) {
+            const QList<PageOp> &printed = rec->documents[i].pages.first();
+            QCOMPARE(preview.pages()[i].operations.size(), printed.size());
+            QCOMPARE(preview.pages()[i].operations.last().twips, printed.last().twips);
+        }
+        QCOMPARE(preview.pages().first().twips.toSize(), QSize(11906, 16838));
+    }
+};
+
+QTEST_MAIN(TestPaperPrint)
+#include "tst_paperprint.moc"
