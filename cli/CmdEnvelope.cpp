@@ -6,6 +6,7 @@
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
+#include "cli/CmdEnvelopeSeries.h"
 #include "cli/FieldAssignments.h"
 #include "envelopes/EnvelopeContent.h"
 #include "envelopes/EnvelopePrinter.h"
@@ -59,6 +60,7 @@ QString parse(const QStringList &args, Options &o) {
 }
 
 int envelope(const QStringList &args) {
+    if (CmdEnvelopeSeries::wanted(args)) return CmdEnvelopeSeries::run(args);
     Options o;
     const QString bad = parse(args, o);
     if (!bad.isEmpty()) return CliIo::usage(bad);
@@ -91,9 +93,10 @@ int envelope(const QStringList &args) {
     return 0;
 }
 
-const CliRegistry::Entry kEnvelope(
-    "envelope",
-    "envelope [--record N] [--size dl|americana|c6|c5|c4|a4|printer] (--pdf FILE | --printer NOME)",
-    envelope);
+const CliRegistry::Entry kEnvelope("envelope",
+                                   "envelope [--record N | --all | --search CRITERIO CHIAVE | "
+                                   "--records N[,N...]] [--size dl|americana|c6|c5|c4|a4|printer] "
+                                   "(--pdf FILE | --printer NOME)",
+                                   envelope);
 
 }  // namespace

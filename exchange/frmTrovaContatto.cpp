@@ -15,6 +15,7 @@
 #include "exchange/SearchCriterion.h"
 #include "exchange/SearchKey.h"
 #include "exchange/SearchListPrint.h"
+#include "labels/frmEtichette.h"
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
 #include "printing/widgets/PrintDialog.h"
@@ -104,7 +105,8 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     courier.setStyleHint(QFont::TypeWriter);
     lstRiepilogo->setFont(courier);
     lstRiepilogo->setUniformItemSizes(true);
-    lstRiepilogo->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several lines can be chosen (Ctrl and Shift with the click) for labels and envelopes.
+    lstRiepilogo->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstRiepilogo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRiepilogo->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
@@ -120,6 +122,24 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     lblDoppioclic->hide();
     lblMemory = label(this, "lblMemory", QString(), QRect(330, 344, 100, 20));
     lblMemory->hide();
+
+    cmdSelezionaTutto = new QPushButton(QStringLiteral("Seleziona tutto"), this);
+    cmdSelezionaTutto->setObjectName(QStringLiteral("cmdSelezionaTutto"));
+    cmdSelezionaTutto->setGeometry(386, 342, 118, 24);
+    cmdSelezionaTutto->setAutoDefault(false);
+    cmdDeselezionaTutto = new QPushButton(QStringLiteral("Deseleziona tutto"), this);
+    cmdDeselezionaTutto->setObjectName(QStringLiteral("cmdDeselezionaTutto"));
+    cmdDeselezionaTutto->setGeometry(508, 342, 118, 24);
+    cmdDeselezionaTutto->setAutoDefault(false);
+
+    cmdEtichette = new QPushButton(QStringLiteral("Stampa etichette"), this);
+    cmdEtichette->setObjectName(QStringLiteral("cmdEtichette"));
+    cmdEtichette->setGeometry(206, 390, 118, 28);
+    cmdEtichette->setAutoDefault(false);
+    cmdBuste = new QPushButton(QStringLiteral("Stampa buste"), this);
+    cmdBuste->setObjectName(QStringLiteral("cmdBuste"));
+    cmdBuste->setGeometry(330, 390, 116, 28);
+    cmdBuste->setAutoDefault(false);
 
     cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
@@ -143,12 +163,22 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     connect(cmdCerca, &QPushButton::clicked, this, &frmTrovaContatto::cmdCerca_Click);
     connect(cmdStampa, &QPushButton::clicked, this, &frmTrovaContatto::cmdStampa_Click);
     connect(cmdAnnulla, &QPushButton::clicked, this, &frmTrovaContatto::cmdAnnulla_Click);
+    connect(cmdEtichette, &QPushButton::clicked, this, &frmTrovaContatto::cmdEtichette_Click);
+    connect(cmdBuste, &QPushButton::clicked, this, &frmTrovaContatto::cmdBuste_Click);
+    connect(cmdSelezionaTutto, &QPushButton::clicked, this,
+            &frmTrovaContatto::cmdSelezionaTutto_Click);
+    connect(cmdDeselezionaTutto, &QPushButton::clicked, this,
+            &frmTrovaContatto::cmdDeselezionaTutto_Click);
     connect(lstRiepilogo, &QListWidget::itemSelectionChanged, this,
             &frmTrovaContatto::lstRiepilogo_Click);
     setTabOrder(cboCriterio, txtChiave);
     setTabOrder(txtChiave, cmdCerca);
     setTabOrder(cmdCerca, lstRiepilogo);
-    setTabOrder(lstRiepilogo, cmdStampa);
+    setTabOrder(lstRiepilogo, cmdSelezionaTutto);
+    setTabOrder(cmdSelezionaTutto, cmdDeselezionaTutto);
+    setTabOrder(cmdDeselezionaTutto, cmdEtichette);
+    setTabOrder(cmdEtichette, cmdBuste);
+    setTabOrder(cmdBuste, cmdStampa);
     setTabOrder(cmdStampa, cmdAnnulla);
 }
 
@@ -283,8 +313,11 @@ void frmTrovaContatto::lblDoppioclic_Click() {
 void frmTrovaContatto::lstRiepilogo_DblClick() {
     const QList<QListWidgetItem *> selected = lstRiepilogo->selectedItems();
     if (selected.isEmpty()) return;
-    const int row = lstRiepilogo->row(selected.first());
-    if (row < 0 || row >= m_hits.size() || selected.first()->text().isEmpty()) return;
+    // With several lines chosen, the one under the pointer (the current one) is handed off.
+    QListWidgetItem *chosen = lstRiepilogo->currentItem();
+    if (!chosen || !chosen->isSelected()) chosen = selected.first();
+    const int row = lstRiepilogo->row(chosen);
+    if (row < 0 || row >= m_hits.size() || chosen->text().isEmpty()) return;
     {
         HourglassCursor hourglass;
         ArchiveStore store;
@@ -327,4 +360,41 @@ void frmTrovaContatto::cmdStampa_Click() {
         return SearchListPrint::print(lines, count, QDateTime::currentDateTime());
     };
     PrintDialog::run(printout, this);
+}
+
+void frmTrovaContatto::cmdSelezionaTutto_Click() {
+    lstRiepilogo->selectAll();
+}
+
+void frmTrovaContatto::cmdDeselezionaTutto_Click() {
+    lstRiepilogo->clearSelection();
+}
+
+void frmTrovaContatto::cmdEtichette_Click() {
+    PrintSeries(SeriesPrint::Kind::Labels);
+}
+
+void frmTrovaContatto::cmdBuste_Click() {
+    PrintSeries(SeriesPrint::Kind::Envelopes);
+}
+
+void frmTrovaContatto::PrintSeries(SeriesPrint::Kind kind) {
+    QList<frmEtichette::Choice> choices;
+    QList<SearchHit> ticked;
+    for (QListWidgetItem *item : lstRiepilogo->selectedItems()) {
+        const int row = lstRiepilogo->row(item);
+        if (row >= 0 && row < m_hits.size()) ticked << m_hits.at(row);
+    }
+    if (!ticked.isEmpty())
+        choices << frmEtichette::Choice{
+            QStringLiteral("Contatti selezionati nella lista (%1)").arg(ticked.size()),
+            ContactSelection::searchResult(ticked)};
+    if (!m_hits.isEmpty())
+        choices << frmEtichette::Choice{
+            QStringLiteral("Tutti i contatti trovati (%1)").arg(m_hits.size()),
+            ContactSelection::searchResult(m_hits)};
+    choices << frmEtichette::Choice{QStringLiteral("Tutto l'archivio"),
+                                    ContactSelection::wholeArchive()};
+    frmEtichette dialog(kind, choices, this);
+    dialog.exec();
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "exchange/ContactSearch.h"
+#include "labels/SeriesPrint.h"
 
 class ContactReceiver;
 enum class OriginTag;
@@ -38,6 +39,10 @@ public:
     QLabel *lblDoppioclic;
     QLabel *lblMemory;
     QPushButton *cmdStampa;
+    QPushButton *cmdEtichette;
+    QPushButton *cmdBuste;
+    QPushButton *cmdSelezionaTutto;
+    QPushButton *cmdDeselezionaTutto;
     QPushButton *cmdAnnulla;
     QLabel *imgLente;
 
@@ -56,6 +61,10 @@ private slots:
     void cboCriterio_Click();
     void cmdCerca_Click();
     void cmdStampa_Click();
+    void cmdEtichette_Click();
+    void cmdBuste_Click();
+    void cmdSelezionaTutto_Click();
+    void cmdDeselezionaTutto_Click();
     void cmdAnnulla_Click();
     void lstRiepilogo_Click();
     void lstRiepilogo_DblClick();
@@ -69,6 +78,9 @@ private slots:
 
 private:
     void FitListExtent();
+    // The label and envelope dialog over this window, offering the ticked lines, the
+    // whole result and the whole archive.
+    void PrintSeries(SeriesPrint::Kind kind);
     ContactReceiver *receiverFor(OriginTag tag) const;
     static void paintBackground(QWidget *control, bool focused);
 

@@ -30,6 +30,11 @@ public:
     // Draw on another device (a PDF file, a recorder); the current printer name stays.
     void setDevice(std::shared_ptr<PageDevice> device);
     PageDevice *device();
+    // The same device, shared (a series wraps it to join its documents into one job).
+    std::shared_ptr<PageDevice> sharedDevice() {
+        device();
+        return m_device;
+    }
     // Ends the job on the device (closes a PDF collecting several documents).
     bool finishJob();
     // Ends the job and goes back to the current printer's queue for what follows (after

@@ -63,7 +63,19 @@ const std::map<QString, const char *> &descriptions() {
         {"envelope",
          "Stampa una busta come la finestra delle buste appena aperta: mittente, logo, "
          "margini e orientamento dalla cartella del programma, destinatario dalla scheda N "
-         "(i testi di esempio senza --record). Non chiede conferma."},
+         "(i testi di esempio senza --record). Non chiede conferma. Con --all (tutto "
+         "l'archivio), --search CRITERIO CHIAVE (i contatti trovati) o --records N,N... stampa "
+         "in un solo lavoro una busta per ciascun contatto, nell'ordine dell'archivio; i "
+         "contatti senza Indirizzo e senza Città sono esclusi, una riga ciascuno sull'errore "
+         "standard."},
+        {"labels",
+         "Stampa etichette per indirizzi su fogli A4 fustellati, una per contatto "
+         "nell'ordine dell'archivio: 3x8 (70 × 37 mm), 3x7 (70 × 42,3 mm), 2x7 (99,1 × 38,1 "
+         "mm), 3x7s (63,5 × 38,1 mm), 2x4 (99,1 × 67,7 mm). La selezione è la stessa delle "
+         "buste in serie; --first K comincia il primo foglio dall'etichetta K. I contatti "
+         "senza Indirizzo e senza Città sono esclusi, una riga ciascuno sull'errore "
+         "standard; un formato sconosciuto, una scheda fuori dall'archivio o una selezione "
+         "vuota sono rifiutati con uscita 1."},
         {"export-xlsx",
          "Esporta l'intero archivio in un foglio di calcolo, scritto nel FILE invece di "
          "essere aperto."},
