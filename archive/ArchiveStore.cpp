@@ -11,7 +11,6 @@
 
 #include "archive/ArchiveLock.h"
 #include "archive/PositionLabel.h"
-#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WriteProtection.h"
 
@@ -378,9 +377,8 @@ ArchiveStore::Navigation ArchiveStore::navigateTo(Direction direction, int curre
     }
     const int count = recordCount();
     if (count <= 0) {
-        Platform::instance().messageBox(QString::fromUtf8(kEmptyText),
-                                        QString::fromUtf8(kEmptyTitle), MsgIcon::Exclamation,
-                                        MsgButtons::Ok);
+        nav.message = Message{QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
+                              MsgIcon::Exclamation};
         nav.empty = true;
         return nav;
     }

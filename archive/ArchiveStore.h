@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "archive/ContactRecord.h"
+#include "platform/Message.h"
 
 // The operations every window performs on Contatti.edb. Each call opens the file, does
 // its work and closes it again; nothing is cached between calls.
@@ -31,7 +32,8 @@ public:
 
     // What a browsing step gives the window.
     struct Navigation {
-        bool empty = false;   // the archive holds no record: the message was shown
+        bool empty = false;  // the archive holds no record: the caller shows `message`
+        Message message;
         int number = 0;       // the record to show (1-based), when not empty
         bool readOk = false;  // false when reading the record failed
         ContactRecord record;
@@ -97,7 +99,7 @@ public:
 
     // The browsing rule shared by the three browsing windows: First gives 1, Previous
     // current − 1, Next current + 1, Last the count, clamped to 1 … count. An empty
-    // archive shows "L'archivio non contiene nessuna scheda." and gives `empty`.
+    // archive gives `empty` and the message "L'archivio non contiene nessuna scheda.".
     Navigation navigateTo(Direction direction, int current);
     // The same, with the current number read from a position label text.
     Navigation navigateTo(Direction direction, const QString &positionLabelText);

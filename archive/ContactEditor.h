@@ -4,20 +4,13 @@
 
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
-#include "platform/Platform.h"
+#include "platform/Message.h"
 
 // Saving and deleting the contact the archive window shows, without the window: what is
 // written, which message the user gets, and what the position label becomes. The archive
-// window drives its controls from these outcomes.
+// window and the terminal drive their output from these outcomes; nothing here shows a box.
 class ContactEditor {
 public:
-    struct Notice {
-        QString text;
-        QString title;
-        MsgIcon icon = MsgIcon::None;
-        bool beep = false;
-    };
-
     enum class SaveResult {
         MissingName,       // nothing written: the name is blank
         OutOfRange,        // the shown number is no longer in the archive: nothing written
@@ -30,7 +23,7 @@ public:
         SaveResult result = SaveResult::Failed;
         int number = 0;
         QString labelText;  // the position label after the save
-        Notice notice;
+        Message message;
     };
 
     explicit ContactEditor(ArchiveStore &store) : m_store(store) {}
@@ -42,26 +35,29 @@ public:
                      const ContactRecord *shown = nullptr);
 
     enum class DeleteResult {
-        NotShown,  // no stored record is shown: nothing asked, nothing removed
-        Declined,  // the user did not answer Yes
+        NotShown,  // no stored record is shown: nothing removed
         Gone,      // the shown number is past the end of the archive: nothing removed
         Deleted,
         ChangedElsewhere,  // the shown record no longer holds the shown contact: kept
         Failed             // the archive could not be rewritten; it is as it was
     };
 
-    // The confirmation asked before a deletion.
-    static Notice deleteQuestion(const QString &labelText);
-    static Notice notShownNotice();
-    static Notice deletedNotice();
-    static Notice deleteFailedNotice();
-    static Notice changedElsewhereNotice();
+    struct DeleteOutcome {
+        DeleteResult result = DeleteResult::Failed;
+        Message message;  // for Deleted, the report the window shows after browsing
+    };
 
-    // Removes the shown record: asks the confirmation through the platform, then deletes
-    // (only while the archive still holds `shown`, when given).
-    // The messages of NotShown, Gone, ChangedElsewhere and Failed are shown here; the
-    // window browses to the previous record and reports Deleted itself, after the browsing.
-    DeleteResult remove(const QString &labelText, const ContactRecord *shown = nullptr);
+    // What the user answers before a deletion: the Yes/No question for a shown record, or
+    // (no record shown) the NotShown message with Ok alone. Only a Yes leads to remove().
+    static Message deleteQuestion(const QString &labelText);
+    static Message notShownMessage();
+    static Message deletedMessage();
+    static Message deleteFailedMessage();
+    static Message changedElsewhereMessage();
+
+    // Removes the shown record, once the user agreed (only while the archive still holds
+    // `shown`, when given).
+    DeleteOutcome remove(const QString &labelText, const ContactRecord *shown = nullptr);
 
 private:
     ArchiveStore &m_store;

@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 #include "vat/DigitKeys.h"
 #include "vat/frmCalcIva.h"
 
@@ -482,6 +483,7 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     ArchiveStore store;
     const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
     if (nav.empty) {
+        showMessage(nav.message);
         lblPosizione->clear();
         cmdNuovo_Click();
         return;
@@ -523,24 +525,22 @@ void frmArchivio::cmdSalva_Click() {
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();
     const ContactEditor::SaveOutcome out = editor.save(lblPosizione->text(), record, &m_working);
-    Platform &platform = Platform::instance();
-    if (out.notice.beep) platform.beep();
     switch (out.result) {
         case ContactEditor::SaveResult::MissingName:
-            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showMessage(out.message);
             txtTitolo->setFocus();
             return;
         case ContactEditor::SaveResult::OutOfRange:
-            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showMessage(out.message);
             cmdNuovo_Click();
             return;
         case ContactEditor::SaveResult::ChangedElsewhere:
-            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showMessage(out.message);
             showStoredAgain();
             return;
         case ContactEditor::SaveResult::Failed:
             // The boxes and the label stay as they were.
-            platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+            showMessage(out.message);
             return;
         case ContactEditor::SaveResult::Added:
         case ContactEditor::SaveResult::Changed:
@@ -551,7 +551,7 @@ void frmArchivio::cmdSalva_Click() {
         if (ContactRecord::trimBlanks(paths[i]->text()).isEmpty()) blankLogo(logoBoxes()[i]);
     lblPosizione->setText(out.labelText);
     m_working = record;
-    platform.messageBox(out.notice.text, out.notice.title, out.notice.icon, MsgButtons::Ok);
+    showMessage(out.message);
 }
 
 void frmArchivio::showStoredAgain() {
@@ -567,21 +567,29 @@ void frmArchivio::showStoredAgain() {
 }
 
 void frmArchivio::picVuoto_Click() {
+    const QString label = lblPosizione->text();
+    if (showMessage(ContactEditor::deleteQuestion(label)) != MsgAnswer::Yes) return;
     ArchiveStore store;
     ContactEditor editor(store);
-    const ContactEditor::DeleteResult result = editor.remove(lblPosizione->text(), &m_working);
-    if (result == ContactEditor::DeleteResult::Gone) {
-        cmdNuovo_Click();
-        return;
+    const ContactEditor::DeleteOutcome out = editor.remove(label, &m_working);
+    switch (out.result) {
+        case ContactEditor::DeleteResult::NotShown:
+        case ContactEditor::DeleteResult::Failed:
+            showMessage(out.message);
+            return;
+        case ContactEditor::DeleteResult::Gone:
+            showMessage(out.message);
+            cmdNuovo_Click();
+            return;
+        case ContactEditor::DeleteResult::ChangedElsewhere:
+            showMessage(out.message);
+            showStoredAgain();
+            return;
+        case ContactEditor::DeleteResult::Deleted:
+            browse(ArchiveStore::Direction::Previous);
+            showMessage(out.message);
+            return;
     }
-    if (result == ContactEditor::DeleteResult::ChangedElsewhere) {
-        showStoredAgain();
-        return;
-    }
-    if (result != ContactEditor::DeleteResult::Deleted) return;
-    browse(ArchiveStore::Direction::Previous);
-    const ContactEditor::Notice done = ContactEditor::deletedNotice();
-    Platform::instance().messageBox(done.text, done.title, done.icon, MsgButtons::Ok);
 }
 
 // ---- colours ---------------------------------------------------------------------------

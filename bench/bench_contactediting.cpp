@@ -68,10 +68,8 @@ int main(int argc, char **argv) {
         const double add = best(5, [&] { return timed([&] { editor.save(QString(), r); }); });
         const QString shown = PositionLabel::text(records / 2);
         const double change = best(5, [&] { return timed([&] { editor.save(shown, r); }); });
-        const double remove = best(3, [&] {
-            platform->queueAnswer(MsgAnswer::Yes);
-            return timed([&] { editor.remove(PositionLabel::text(1)); });
-        });
+        const double remove =
+            best(3, [&] { return timed([&] { editor.remove(PositionLabel::text(1)); }); });
         std::printf(
             "%6d records: last %.3f ms, save new %.3f ms, save shown %.3f ms, "
             "delete record 1 %.2f ms\n",

@@ -21,6 +21,7 @@
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 
 using F = ContactRecord::Field;
 
@@ -634,6 +635,7 @@ void frmBiglietti::browse(ArchiveStore::Direction direction) {
     ArchiveStore store;
     const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
     if (nav.empty) {
+        showMessage(nav.message);
         lblPosizione->clear();
         return;
     }

@@ -2,6 +2,7 @@
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
+#include "archive/ContactEditor.h"
 #include "archive/PositionLabel.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
@@ -12,11 +13,6 @@ namespace {
 
 QString u8(const char *s) {
     return QString::fromUtf8(s);
-}
-
-// A change that failed: another program writing the archive, or the window's own error.
-int changeFailed(const ArchiveStore &store, const char *errorText) {
-    return CliIo::fail(u8(store.busy() ? ArchiveLock::kBusyText : errorText));
 }
 
 void warnPartial(ArchiveStore &store) {
@@ -83,12 +79,11 @@ int add(const QStringList &args) {
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ContactRecord r;
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
-        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
     ArchiveStore store;
-    const int n = store.appendRecord(r);
-    if (n == 0) return changeFailed(store, ArchiveMessages::kSaveErrorText);
-    CliIo::out(QString::number(n));
+    ContactEditor editor(store);
+    const ContactEditor::SaveOutcome saved = editor.save(QString(), r);
+    if (saved.result != ContactEditor::SaveResult::Added) return CliIo::fail(saved.message.text);
+    CliIo::out(QString::number(saved.number));
     return 0;
 }
 
@@ -113,9 +108,10 @@ int update(const QStringList &args) {
     if (n > total || !store.readRecord(n, r))
         return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
     for (const auto &[f, v] : fields) r.setValue(f, v);
-    if (ContactRecord::trimBlanks(r.titolo()).isEmpty())
-        return CliIo::fail(u8(ArchiveMessages::kMissingNameText));
-    if (!store.writeRecord(n, r)) return changeFailed(store, ArchiveMessages::kSaveErrorText);
+    // The window's save rules: a name is required, the record must still be there.
+    ContactEditor editor(store);
+    const ContactEditor::SaveOutcome saved = editor.save(PositionLabel::text(n), r);
+    if (saved.result != ContactEditor::SaveResult::Changed) return CliIo::fail(saved.message.text);
     return 0;
 }
 
@@ -131,8 +127,10 @@ int remove(const QStringList &args) {
             u8(lock.busy() ? ArchiveLock::kBusyText : ArchiveMessages::kDeleteErrorText));
     const int total = store.recordCount();
     if (total < 0) return CliRecord::unreadable(store);
-    if (n > total) return CliIo::fail(u8(ArchiveMessages::kDeleteNotApplicableText));
-    if (!store.deleteRecord(n)) return changeFailed(store, ArchiveMessages::kDeleteErrorText);
+    // The window's delete rules, without the question: the terminal's user already chose.
+    ContactEditor editor(store);
+    const ContactEditor::DeleteOutcome out = editor.remove(PositionLabel::text(n));
+    if (out.result != ContactEditor::DeleteResult::Deleted) return CliIo::fail(out.message.text);
     return 0;
 }
 

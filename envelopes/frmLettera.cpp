@@ -23,6 +23,7 @@
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -416,6 +417,7 @@ void frmLettera::navigate(ArchiveStore::Direction direction) {
     ArchiveStore store;
     const ArchiveStore::Navigation nav = store.navigateTo(direction, lblPosizione->text());
     if (nav.empty) {
+        showMessage(nav.message);
         lblPosizione->clear();
         return;
     }

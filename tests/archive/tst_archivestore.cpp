@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTest>
 
+#include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
+#include "archive/ContactEditor.h"
 #include "archive/PositionLabel.h"
 #include "support/TestEnvironment.h"
 
@@ -265,18 +267,57 @@ private slots:
         QVERIFY(env.platform().messages.isEmpty());
     }
 
-    void navigationOnAMissingArchiveShowsTheEmptyMessage() {
+    void navigationOnAMissingArchiveGivesTheEmptyMessage() {
         TestEnvironment env;
         ArchiveStore store;
         const auto nav = store.navigateTo(ArchiveStore::Direction::Next, QString());
         QVERIFY(nav.empty);
         QVERIFY(QFile::exists(env.file("Contatti.edb")));
-        QCOMPARE(env.platform().messages.size(), 1);
-        const auto &m = env.platform().messages.first();
+        // The logic shows nothing itself: the browsing window shows what it returns.
+        QVERIFY(env.platform().messages.isEmpty());
+        const Message &m = nav.message;
         QCOMPARE(m.text, QStringLiteral("L'archivio non contiene nessuna scheda."));
         QCOMPARE(m.title, QStringLiteral("Attenzione: database vuoto"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(m.buttons, MsgButtons::Ok);
+    }
+
+    // The save and delete rules return what the user is told and show no box: the window
+    // shows it, the terminal prints its text.
+    void editorOutcomesShowNoBox_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("left");
+        using R = ContactEditor::DeleteResult;
+        QTest::newRow("nothing shown")
+            << QString() << int(R::NotShown) << ArchiveMessages::kDeleteNotApplicableText
+            << QStringList{"A", "B"};
+        QTest::newRow("past the end")
+            << " 3" << int(R::Gone) << ArchiveMessages::kDeleteNotApplicableText
+            << QStringList{"A", "B"};
+        QTest::newRow("deleted") << " 1" << int(R::Deleted) << ArchiveMessages::kDeletedText
+                                 << QStringList{"B"};
+    }
+    void editorOutcomesShowNoBox() {
+        QFETCH(QString, label);
+        QFETCH(int, result);
+        QFETCH(QString, text);
+        QFETCH(QStringList, left);
+        TestEnvironment env;
+        QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"), archiveOf({"A", "B"})));
+        ArchiveStore store;
+        ContactEditor editor(store);
+        const Message question = ContactEditor::deleteQuestion(label);
+        QCOMPARE(question.buttons, label.isEmpty() ? MsgButtons::Ok : MsgButtons::YesNo);
+        const ContactEditor::DeleteOutcome out = editor.remove(label);
+        QCOMPARE(int(out.result), result);
+        QCOMPARE(out.message.text, text);
+        QCOMPARE(namesIn(store), left);
+        QVERIFY(env.platform().messages.isEmpty());
+        QVERIFY(editor.save(QString(), ContactRecord()).result ==
+                ContactEditor::SaveResult::MissingName);
+        QVERIFY(env.platform().messages.isEmpty());
     }
 
     void positionLabel() {
