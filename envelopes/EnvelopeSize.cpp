@@ -104,6 +104,10 @@ Paper paper(Size size) {
     return Paper::ofSize(e.width, e.height);
 }
 
+bool isEnvelope(Size size) {
+    return size != Size::A4 && size != Size::Printer;
+}
+
 Size read(const SettingsFile &settings) {
     return fromWord(settings.read(section(), QString::fromLatin1(kKey))).value_or(Size::A4);
 }

@@ -60,6 +60,8 @@ private slots:
     void nothingIsValidated();
     void unwritableSettingsStillUpdateTheComposer();
     void reachesTheComposerOpenInTheHub();
+    void pickingAnEnvelopeLaysItAcross_data();
+    void pickingAnEnvelopeLaysItAcross();
     void screenshot();
 
 private:
@@ -134,6 +136,39 @@ void TestFrmImposta::loadsEveryKey() {
     QCOMPARE(w.vsMmSupD->value(), 15);
     QCOMPARE(w.lblValSinD->text(), QStringLiteral("+0"));
     QVERIFY(w.optOrizzontale->isChecked());
+}
+
+void TestFrmImposta::pickingAnEnvelopeLaysItAcross_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("key");  // 0: nothing picked, only loaded
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("across");
+    QTest::newRow("A4 to C4") << QByteArray() << int(Qt::Key_Up) << "C4 (229 × 324 mm)" << true;
+    QTest::newRow("A4 to the printer's")
+        << QByteArray() << int(Qt::Key_Down) << "Formato della stampante" << false;
+    QTest::newRow("DL upright, loaded") << QByteArray("Formato=dl\r\nOrientamento=Verticale\r\n")
+                                        << 0 << "DL (110 × 220 mm)" << false;
+    QTest::newRow("Americana to DL")
+        << QByteArray("Formato=americana\r\n") << int(Qt::Key_Up) << "DL (110 × 220 mm)" << true;
+}
+
+void TestFrmImposta::pickingAnEnvelopeLaysItAcross() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, key);
+    QFETCH(QString, size);
+    QFETCH(bool, across);
+    if (!stored.isEmpty())
+        TestEnvironment::writeBytes(m_env->file(QStringLiteral("Cartaflex.ini")),
+                                    "[Stampa Busta]\r\n" + stored);
+    frmImposta w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    if (key) QTest::keyClick(w.cboFormato, Qt::Key(key));
+    QCOMPARE(w.cboFormato->currentText(), size);
+    QCOMPARE(w.optOrizzontale->isChecked(), across);
+    w.cmdApplica->click();
+    QCOMPARE(ini("Stampa Busta", "Orientamento"),
+             across ? QStringLiteral("Orizzontale") : QStringLiteral("Verticale"));
 }
 
 void TestFrmImposta::upArrowAddsOne() {
