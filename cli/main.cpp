@@ -5,6 +5,7 @@
 #include "cli/CliRegistry.h"
 #include "cli/ConsolePlatform.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtPrintSystem.h"
 #include "platform/Translations.h"
 
 namespace {
@@ -28,6 +29,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("Cartaflex"));
     Translations::installItalian(app);
     Platform::install(new ConsolePlatform);
+    PrintSystem::install(new QtPrintSystem);
 
     QStringList args = app.arguments().mid(1);
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--folder"))) {

@@ -1,7 +1,6 @@
 #include "platform/PrinterPage.h"
 
-#include "platform/PrinterList.h"
-#include "platform/QPrinterPageDevice.h"
+#include "platform/PrintSystem.h"
 
 PrinterPage &PrinterPage::printer() {
     static PrinterPage page;
@@ -9,13 +8,13 @@ PrinterPage &PrinterPage::printer() {
 }
 
 PrinterPage::PrinterPage() {
-    m_currentPrinter = PrinterList::defaultPrinter();
+    m_currentPrinter = PrintSystem::instance().defaultQueue();
 }
 
 void PrinterPage::reset() {
     m_device.reset();
     m_queueFactory = nullptr;
-    m_currentPrinter = PrinterList::defaultPrinter();
+    m_currentPrinter = PrintSystem::instance().defaultQueue();
     m_paper = Paper::a4();
     m_orientation = Portrait;
     m_scaleMode = Twips;
@@ -32,7 +31,7 @@ void PrinterPage::reset() {
 }
 
 bool PrinterPage::selectPrinter(const QString &queueName) {
-    if (!PrinterList::printers().contains(queueName)) return false;
+    if (!PrintSystem::instance().hasQueue(queueName)) return false;
     finishJob();
     m_currentPrinter = queueName;
     m_device = makeQueueDevice(queueName);
@@ -43,8 +42,7 @@ bool PrinterPage::selectPrinter(const QString &queueName) {
 
 std::shared_ptr<PageDevice> PrinterPage::makeQueueDevice(const QString &queue) const {
     std::shared_ptr<PageDevice> d =
-        m_queueFactory ? m_queueFactory(queue)
-                       : std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forQueue(queue));
+        m_queueFactory ? m_queueFactory(queue) : PrintSystem::instance().queueDevice(queue);
     if (d) d->setPaper(m_paper);
     return d;
 }
@@ -171,8 +169,8 @@ void PrinterPage::print(const QString &text, bool newLine) {
 QSizeF PrinterPage::imageTwips(const QImage &image) {
     const double dpmX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 96 / 0.0254;
     const double dpmY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 96 / 0.0254;
-    return QSizeF(image.width() / (dpmX * 0.0254) * 1440.0,
-                  image.height() / (dpmY * 0.0254) * 1440.0);
+    return QSizeF(::Twips::fromInches(image.width() / (dpmX * 0.0254)).value(),
+                  ::Twips::fromInches(image.height() / (dpmY * 0.0254)).value());
 }
 
 void PrinterPage::paintPicture(const QImage &image, double x, double y, double w, double h) {

@@ -3,17 +3,17 @@
 #include <QMap>
 #include <memory>
 
-#include "platform/PrinterList.h"
+#include "platform/PrintSystem.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
+#include "platform/Twips.h"
 
 namespace {
 
 QSizeF paperTwips(const Paper &paper) {
     const QSizeF mm =
         paper.printersOwn || paper.millimetres.isEmpty() ? QSizeF(210, 297) : paper.millimetres;
-    return mm * (1440.0 / 25.4);
+    return QSizeF(Twips::fromMm(mm.width()).value(), Twips::fromMm(mm.height()).value());
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ bool PrintPreview::record(const PrintTarget &target, const PrintToTarget::Job &j
     if (target.isPdf()) {
         recorder->setPrintableOf(paperTwips);
     } else {
-        if (!PrinterList::contains(target.queue)) return false;
+        if (!PrintSystem::instance().hasQueue(target.queue)) return false;
         // The queue's printable area for each paper, asked once.
         auto cache = std::make_shared<QMap<QString, QSizeF>>();
         const QString queue = target.queue;
@@ -36,9 +36,9 @@ bool PrintPreview::record(const PrintTarget &target, const PrintToTarget::Job &j
                                                         .arg(paper.millimetres.height());
             auto it = cache->find(key);
             if (it == cache->end()) {
-                QPrinterPageDevice d = QPrinterPageDevice::forQueue(queue);
-                d.setPaper(paper);
-                it = cache->insert(key, d.printableTwips(1));
+                const std::shared_ptr<PageDevice> d = PrintSystem::instance().queueDevice(queue);
+                d->setPaper(paper);
+                it = cache->insert(key, d->printableTwips(1));
             }
             return *it;
         });

@@ -4,9 +4,8 @@
 
 #include "archive/SettingsFile.h"
 #include "platform/CalibratedPageDevice.h"
-#include "platform/PrinterList.h"
+#include "platform/PrintSystem.h"
 #include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
 #include "printing/CalibrationSettings.h"
 
 QString PrintToTarget::failureText() {
@@ -24,8 +23,7 @@ bool PrintToTarget::run(const PrintTarget &target, const Job &job) {
     PrinterPage &page = PrinterPage::printer();
     page.clearError();
     if (target.isPdf()) {
-        page.setDevice(
-            std::make_shared<QPrinterPageDevice>(QPrinterPageDevice::forPdf(target.pdfPath)));
+        page.setDevice(PrintSystem::instance().pdfDevice(target.pdfPath));
     } else {
         if (target.queue.isEmpty() || !page.selectPrinter(target.queue)) {
             m_error =

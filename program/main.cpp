@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "platform/ProgramFolder.h"
+#include "platform/QtPrintSystem.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopPlatform.h"
 #include "program/WindowRegistry.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("it.cartaflex.Cartaflex"));
     Translations::installItalian(app);
     Platform::install(new DesktopPlatform);
+    PrintSystem::install(new QtPrintSystem);
     const QString folderProblem = ProgramFolder::prepare();
     if (!folderProblem.isEmpty()) {
         Platform::instance().messageBox(folderProblem,
