@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "archive/ArchiveStore.h"
-#include "exchange/ContactSearch.h"
+#include "archive/ContactSearch.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // search, print-search: the contact search and its printed list from the terminal.
 #include "archive/ArchiveStore.h"
+#include "archive/ContactSearch.h"
+#include "archive/SearchCriterion.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
-#include "exchange/ContactSearch.h"
-#include "exchange/SearchCriterion.h"
 #include "exchange/SearchListPrint.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"

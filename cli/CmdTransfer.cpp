@@ -1,10 +1,10 @@
 // import, export-csv, export-vcard: contacts in and out in the formats of other programs.
 #include "archive/ArchiveStore.h"
+#include "archive/ContactSearch.h"
+#include "archive/SearchCriterion.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
-#include "exchange/ContactSearch.h"
-#include "exchange/SearchCriterion.h"
 #include "transfer/ContactExport.h"
 #include "transfer/ContactImport.h"
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "archive/ContactSearch.h"
+#include "archive/SearchCriterion.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
-#include "exchange/ContactSearch.h"
-#include "exchange/SearchCriterion.h"
 #include "labels/LabelMessages.h"
 #include "labels/SelectionScan.h"
 #include "platform/PrinterPage.h"

@@ -12,8 +12,8 @@
 
 #include "archive/ArchiveStore.h"
 #include "archive/OriginTag.h"
-#include "exchange/SearchCriterion.h"
-#include "exchange/SearchKey.h"
+#include "archive/SearchCriterion.h"
+#include "archive/SearchKey.h"
 #include "exchange/SearchListPrint.h"
 #include "labels/frmEtichette.h"
 #include "platform/HourglassCursor.h"

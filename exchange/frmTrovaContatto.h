@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "exchange/ContactSearch.h"
+#include "archive/ContactSearch.h"
 #include "labels/SeriesPrint.h"
 
 class ContactReceiver;

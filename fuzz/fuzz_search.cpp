@@ -2,8 +2,8 @@
 // words of a key are never blank, the case-blind test accepts whatever the exact one does,
 // and the byte matcher used over the archive agrees with WordsExist.
 #include "archive/Cp1252Codec.h"
-#include "exchange/KeyMatcher.h"
-#include "exchange/SearchKey.h"
+#include "archive/KeyMatcher.h"
+#include "archive/SearchKey.h"
 #include "fuzz/FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -6,7 +6,7 @@
 
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
-#include "exchange/ContactSearch.h"
+#include "archive/ContactSearch.h"
 
 // The contacts a series of labels or envelopes is printed for: the whole archive, the
 // records of a search result, or records named by number. They are always visited in

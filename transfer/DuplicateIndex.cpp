@@ -1,7 +1,7 @@
 #include "transfer/DuplicateIndex.h"
 
 #include "archive/ArchiveStore.h"
-#include "exchange/SearchKey.h"
+#include "archive/SearchKey.h"
 
 QString DuplicateIndex::vatKey(const ContactRecord &record) {
     return SearchKey::normalizeKey(record.value(ContactRecord::Iva));

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "archive/Cp1252Codec.h"
-#include "exchange/SearchCriterion.h"
+#include "archive/SearchCriterion.h"
 
 QString ImportRow::statusText(Status status) {
     switch (status) {

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "exchange/SearchCriterion.h"
+#include "archive/SearchCriterion.h"
 #include "exchange/frmTrovaContatto.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"

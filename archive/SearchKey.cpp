@@ -1,4 +1,4 @@
-#include "exchange/SearchKey.h"
+#include "archive/SearchKey.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "exchange/ResultLine.h"
+#include "archive/ResultLine.h"
 
 #include <cstring>
 

@@ -1,12 +1,12 @@
 #include <QTest>
 
 #include "archive/ArchiveStore.h"
+#include "archive/ContactSearch.h"
 #include "archive/Cp1252Codec.h"
-#include "exchange/ContactSearch.h"
-#include "exchange/KeyMatcher.h"
-#include "exchange/ResultLine.h"
-#include "exchange/SearchCriterion.h"
-#include "exchange/SearchKey.h"
+#include "archive/KeyMatcher.h"
+#include "archive/ResultLine.h"
+#include "archive/SearchCriterion.h"
+#include "archive/SearchKey.h"
 #include "support/TestEnvironment.h"
 
 namespace {

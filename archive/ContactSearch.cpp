@@ -1,11 +1,11 @@
-#include "exchange/ContactSearch.h"
+#include "archive/ContactSearch.h"
 
 #include <unordered_map>
 #include <vector>
 
 #include "archive/Cp1252Codec.h"
-#include "exchange/KeyMatcher.h"
-#include "exchange/ResultLine.h"
+#include "archive/KeyMatcher.h"
+#include "archive/ResultLine.h"
 
 namespace {
 

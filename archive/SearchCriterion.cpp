@@ -1,4 +1,4 @@
-#include "exchange/SearchCriterion.h"
+#include "archive/SearchCriterion.h"
 
 #include <array>
 

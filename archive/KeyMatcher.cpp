@@ -1,10 +1,10 @@
-#include "exchange/KeyMatcher.h"
+#include "archive/KeyMatcher.h"
 
 #include <array>
 #include <cstring>
 
 #include "archive/Cp1252Codec.h"
-#include "exchange/SearchKey.h"
+#include "archive/SearchKey.h"
 
 namespace {
 
