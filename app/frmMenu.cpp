@@ -136,12 +136,12 @@ frmMenu::frmMenu(QWidget *parent)
 
     picScroll = new QWidget(panel);
     picScroll->setObjectName(QStringLiteral("picScroll"));
-    picScroll->setGeometry(76, 506, Twips::toPx(10200), 18);
+    picScroll->setGeometry(76, 506, Twips(10200).screenPixels(), 18);
     picScroll->setStyleSheet(QStringLiteral("background: #1d3c5e;"));
     picScroll->setAttribute(Qt::WA_StyledBackground);
     picFlash = pictureLabel(picScroll, QStringLiteral("picFlash"),
                             QStringLiteral(":/art/banner.svg"), QSize(1257, 18));
-    picFlash->move(Twips::toPx(m_flashLeft), kFlashTop);
+    picFlash->move(Twips(m_flashLeft).screenPixels(), kFlashTop);
 
     tmrMarquee = new QTimer(this);
     tmrMarquee->setObjectName(QStringLiteral("tmrMarquee"));
@@ -172,7 +172,7 @@ QPoint frmMenu::keyPlace(QLabel *key) const {
 
 void frmMenu::placeKey(QLabel *key, QPoint twips) {
     m_keyTwips[key] = twips;
-    key->move(Twips::point(twips.x(), twips.y()));
+    key->move(Twips::screenPoint(twips.x(), twips.y()));
 }
 
 void frmMenu::Form_Load() {
@@ -202,7 +202,7 @@ void frmMenu::cmdBuste_Click() {
 void frmMenu::tmrMarquee_Timer() {
     if (m_flashLeft < -19500) m_flashLeft = 10200;
     m_flashLeft -= 20;
-    picFlash->move(Twips::toPx(m_flashLeft), picFlash->y());
+    picFlash->move(Twips(m_flashLeft).screenPixels(), picFlash->y());
 }
 
 void frmMenu::highlight(QFrame *shape) {

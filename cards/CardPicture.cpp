@@ -8,6 +8,7 @@
 #include "platform/LogoFit.h"
 #include "platform/PictureLoader.h"
 #include "platform/PrinterPage.h"
+#include "platform/Twips.h"
 
 // The core library's pictures live in a static library: make sure they are registered.
 static void initCoreResources() {
@@ -59,8 +60,8 @@ QImage sample(CardFormat format) {
     const auto &logo = CardLayout::of(format).logo();
     if (!logo) return QImage();
     initCoreResources();
-    const QSize px(int(std::lround(logo->width() * kSampleDpi / 1440.0)),
-                   int(std::lround(logo->height() * kSampleDpi / 1440.0)));
+    const QSize px(int(std::lround(Twips(logo->width()).dots(kSampleDpi))),
+                   int(std::lround(Twips(logo->height()).dots(kSampleDpi))));
     QImage image = Artwork::render(QString::fromLatin1(resource), px);
     if (image.isNull()) return image;
     image.setDotsPerMeterX(dotsPerMeter(kSampleDpi));
@@ -76,8 +77,8 @@ QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
     static QImage lastShown;
     if (!picture.isNull() && picture.cacheKey() == lastKey && boxTwips == lastBox) return lastShown;
     const double dpi = std::clamp(picture.isNull() ? 96.0 : dpiOf(picture), 96.0, 600.0);
-    const QSize px(std::max(1, int(std::lround(boxTwips.width() * dpi / 1440.0))),
-                   std::max(1, int(std::lround(boxTwips.height() * dpi / 1440.0))));
+    const QSize px(std::max(1, int(std::lround(Twips(boxTwips.width()).dots(dpi)))),
+                   std::max(1, int(std::lround(Twips(boxTwips.height()).dots(dpi)))));
     QImage shown(px, QImage::Format_RGB32);
     shown.fill(Qt::white);
     shown.setDotsPerMeterX(dotsPerMeter(dpi));
@@ -86,7 +87,7 @@ QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
         const QSizeF fitted = LogoFit::sizeInBox(picture, boxTwips);
         QPainter p(&shown);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF(0, 0), fitted * (dpi / 1440.0)), picture);
+        p.drawImage(QRectF(QPointF(0, 0), fitted * Twips::dotsPerTwip(dpi)), picture);
         p.end();
         lastKey = picture.cacheKey();
         lastBox = boxTwips;

@@ -3,10 +3,10 @@
 #include "cards/CardLayout.h"
 #include "platform/PrinterPage.h"
 #include "platform/TextFit.h"
+#include "platform/Twips.h"
 
 namespace {
 
-constexpr double kTwipsPerMm = 1440.0 / 25.4;
 
 PageFont smallFont(double size) {
     PageFont f;
@@ -19,17 +19,17 @@ PageFont smallFont(double size) {
 void ruler(PrinterPage &page, bool across) {
     const double length = across ? page.scaleWidth() : page.scaleHeight();
     page.setFont(smallFont(6));
-    for (int mm = 0; mm * kTwipsPerMm <= length; ++mm) {
-        const double at = mm * kTwipsPerMm;
-        const double tick = (mm % 10 == 0 ? 3.0 : mm % 5 == 0 ? 2.0 : 1.0) * kTwipsPerMm;
+    for (int mm = 0; Twips::fromMm(mm).value() <= length; ++mm) {
+        const double at = Twips::fromMm(mm).value();
+        const double tick = Twips::fromMm(mm % 10 == 0 ? 3.0 : mm % 5 == 0 ? 2.0 : 1.0).value();
         if (across)
             page.line(at, 0, at, tick, Qt::black);
         else
             page.line(0, at, tick, at, Qt::black);
         if (mm % 10 == 0 && mm > 0) {
             const QString n = QString::number(mm / 10);
-            page.setCurrentX(across ? at + 20 : 3.2 * kTwipsPerMm);
-            page.setCurrentY(across ? 3.2 * kTwipsPerMm : at - 60);
+            page.setCurrentX(across ? at + 20 : Twips::fromMm(3.2).value());
+            page.setCurrentY(across ? Twips::fromMm(3.2).value() : at - 60);
             page.print(n);
         }
     }

@@ -207,7 +207,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
     QWidget *panel = picContainer();
     const int i = int(format);
     const CardLayout &layout = CardLayout::of(format);
-    const QPoint place = Twips::point(placeTwips.x(), placeTwips.y());
+    const QPoint place = Twips::screenPoint(placeTwips.x(), placeTwips.y());
     const QSize card(Twips::toPx(layout.previewSize().width()),
                      Twips::toPx(layout.previewSize().height()));
     buildFormatRow(format, place, card.width());
@@ -227,7 +227,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
     if (layout.logo()) {
         auto *logo = new QLabel(white);
         logo->setObjectName(QStringLiteral("picLogo"));
-        logo->setGeometry(Twips::rect(layout.logo()->x(), layout.logo()->y(),
+        logo->setGeometry(Twips::screenRect(layout.logo()->x(), layout.logo()->y(),
                                       layout.logo()->width(), layout.logo()->height()));
         logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         logo->setStyleSheet(QStringLiteral("background: white;"));
@@ -241,7 +241,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         const CardField place = layout.previewField(f);
         auto *box = new QLineEdit(CardTexts::designText(f), white);
         box->setObjectName(CardTexts::boxName(f));
-        box->setGeometry(Twips::rect(place.left, place.top, place.width, place.height));
+        box->setGeometry(Twips::screenRect(place.left, place.top, place.width, place.height));
         box->setFrame(false);
         box->setTextMargins(0, 0, 0, 0);
         box->setContentsMargins(0, 0, 0, 0);
@@ -265,7 +265,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         auto *line = new QFrame(white);
         line->setObjectName(QStringLiteral("Line1"));
         const CardLine &l = rules[r];
-        line->setGeometry(Twips::toPx(l.x1), Twips::toPx(l.y1), Twips::toPx(l.x2 - l.x1), 1);
+        line->setGeometry(Twips(l.x1).screenPixels(), Twips(l.y1).screenPixels(), Twips(l.x2 - l.x1).screenPixels(), 1);
         fillWith(line, Qt::black);
         Line1[i][r] = line;
     }

@@ -15,19 +15,21 @@ EnvelopeLayout::Origins EnvelopeLayout::origins(const EnvelopeContent &content) 
 const std::array<EnvelopeLayout::Line, EnvelopeLayout::kLineCount> &EnvelopeLayout::lines() {
     using B = Block;
     using C = Colour;
+    // clang-format off: one printed line a row.
     static const std::array<Line, kLineCount> table{{
-        {B::Sender, 0.00, 10, true, C::Title},
-        {B::Sender, 0.43, 8, std::nullopt, C::Subtitle},
-        {B::Sender, 0.81, 8, false, C::Black},
-        {B::Sender, 1.16, 8, std::nullopt, std::nullopt},
-        {B::Sender, 1.57, 6, std::nullopt, std::nullopt},
-        {B::Sender, 1.87, 6, std::nullopt, std::nullopt},
-        {B::Sender, 2.15, 6, std::nullopt, std::nullopt},
-        {B::Recipient, 0.00, 12, true, std::nullopt},
-        {B::Recipient, 0.52, 10, std::nullopt, std::nullopt},
-        {B::Recipient, 1.10, 8, false, std::nullopt},
-        {B::Recipient, 1.60, 8, std::nullopt, std::nullopt},
+        {.block = B::Sender,    .dy = Centimetres(0.00), .size = 10, .bold = true,  .colour = C::Title},
+        {.block = B::Sender,    .dy = Centimetres(0.43), .size = 8,                 .colour = C::Subtitle},
+        {.block = B::Sender,    .dy = Centimetres(0.81), .size = 8,  .bold = false, .colour = C::Black},
+        {.block = B::Sender,    .dy = Centimetres(1.16), .size = 8},
+        {.block = B::Sender,    .dy = Centimetres(1.57), .size = 6},
+        {.block = B::Sender,    .dy = Centimetres(1.87), .size = 6},
+        {.block = B::Sender,    .dy = Centimetres(2.15), .size = 6},
+        {.block = B::Recipient, .dy = Centimetres(0.00), .size = 12, .bold = true},
+        {.block = B::Recipient, .dy = Centimetres(0.52), .size = 10},
+        {.block = B::Recipient, .dy = Centimetres(1.10), .size = 8,  .bold = false},
+        {.block = B::Recipient, .dy = Centimetres(1.60), .size = 8},
     }};
+    // clang-format on
     return table;
 }
 

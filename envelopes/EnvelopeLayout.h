@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "envelopes/EnvelopeContent.h"
+#include "platform/Centimetres.h"
 
 // The fixed layout of a printed envelope, in centimetres from the top-left corner of the
 // printable area: the block origins and the eleven text lines.
@@ -16,7 +17,7 @@ public:
     static constexpr double kRecipientX = 8;
     static constexpr double kRecipientY = 4;
     // The text lines start this far right of their block's origin (the logo sits there).
-    static constexpr double kTextIndent = 2.5;
+    static constexpr Centimetres kTextIndent{2.5};
 
     struct Origins {
         double sx = kSenderX;
@@ -34,10 +35,10 @@ public:
     // before).
     struct Line {
         Block block;
-        double dy;
+        Centimetres dy;
         double size;
-        std::optional<bool> bold;
-        std::optional<Colour> colour;
+        std::optional<bool> bold = std::nullopt;
+        std::optional<Colour> colour = std::nullopt;
     };
     static constexpr int kLineCount = 11;
     static const std::array<Line, kLineCount> &lines();

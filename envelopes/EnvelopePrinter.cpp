@@ -49,8 +49,8 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
     if (!page.ok()) return false;
     // The logo no larger than the composer's box shows it.
     const QSizeF logo =
-        LogoFit::sizeInBox(content.logo, QSizeF(Twips::fromPx(SenderLogo::kWidth),
-                                                Twips::fromPx(SenderLogo::kHeight))) /
+        LogoFit::sizeInBox(content.logo, QSizeF(Twips::fromScreenPixels(SenderLogo::kWidth).value(),
+                                                Twips::fromScreenPixels(SenderLogo::kHeight).value())) /
         page.unitTwips();
     if (!logo.isEmpty()) page.paintPicture(content.logo, o.sx, o.sy, logo.width(), logo.height());
     page.setFont(blockFont(10));
@@ -67,9 +67,9 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
         page.font().size = line.size;
         if (line.colour) page.setForeColor(colourOf(*line.colour, content));
         if (line.bold) page.font().bold = *line.bold;
-        const double x = (sender ? o.sx : o.rx) + EnvelopeLayout::kTextIndent;
+        const double x = (sender ? o.sx : o.rx) + EnvelopeLayout::kTextIndent.value();
         page.setCurrentX(x);
-        page.setCurrentY((sender ? double(o.sy) : double(o.ry)) + line.dy);
+        page.setCurrentY((sender ? double(o.sy) : double(o.ry)) + line.dy.value());
         // A line that would pass the envelope's right edge shrinks, or is cut there.
         const FittedText fitted = TextFit::fit(
             EnvelopeLayout::lineText(content, i), page.font(), page.scaleWidth() - x,

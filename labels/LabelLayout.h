@@ -20,8 +20,6 @@ struct LabelLayout {
     // The rectangle of label k of a sheet, in millimetres.
     QRectF labelRect(int k) const;
 
-    static constexpr double kTwipsPerMm = 1440.0 / 25.4;
-
     // Every layout in the order the label dialog lists them.
     static const QList<LabelLayout> &all();
     // The layout of a short name; nothing for any other text.

@@ -4,6 +4,7 @@
 #include "labels/RecipientLines.h"
 #include "platform/PrinterPage.h"
 #include "platform/TextFit.h"
+#include "platform/Twips.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ PageFont blockFont(double size, bool bold) {
 }
 
 double mmToTwips(double mm) {
-    return mm * LabelLayout::kTwipsPerMm;
+    return Twips::fromMm(mm).value();
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/PageOpPainter.h"
+#include "platform/Twips.h"
 
 #include <QFontMetricsF>
 
@@ -26,7 +27,7 @@ void draw(QPainter &p, const PageOp &op, double k, QPaintDevice *fontDevice) {
         }
         case PageOp::Line: {
             QPen pen(op.color);
-            pen.setWidthF(op.drawWidth * 1440.0 / 600.0 * k);
+            pen.setWidthF(Twips::fromDots(op.drawWidth, 600).value() * k);
             pen.setCapStyle(Qt::FlatCap);
             p.setPen(pen);
             p.drawLine(QPointF(op.twips.left() * k, op.twips.top() * k),

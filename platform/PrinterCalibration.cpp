@@ -1,11 +1,10 @@
 #include "platform/PrinterCalibration.h"
+#include "platform/Twips.h"
 
 #include <QStringList>
 #include <cmath>
 
 namespace {
-
-constexpr double kTwipsPerMm = 1440.0 / 25.4;
 
 double tenths(double v) {
     return std::round(v * 10.0) / 10.0;
@@ -30,8 +29,8 @@ std::optional<PrinterCalibration> PrinterCalibration::of(double dx, double dy, d
 }
 
 QPointF PrinterCalibration::apply(QPointF p) const {
-    return QPointF(p.x() * scaleXpct / 100.0 + offsetXmm * kTwipsPerMm,
-                   p.y() * scaleYpct / 100.0 + offsetYmm * kTwipsPerMm);
+    return QPointF(p.x() * scaleXpct / 100.0 + Twips::fromMm(offsetXmm).value(),
+                   p.y() * scaleYpct / 100.0 + Twips::fromMm(offsetYmm).value());
 }
 
 QRectF PrinterCalibration::apply(const QRectF &r) const {

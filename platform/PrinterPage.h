@@ -8,6 +8,7 @@
 
 #include "platform/PageDevice.h"
 #include "platform/PageFont.h"
+#include "platform/Centimetres.h"
 
 // The program's page-drawing object: every printout (card sheets, envelopes, search
 // lists, help topics) goes through it. Its state persists until changed, across jobs.
@@ -18,7 +19,7 @@ public:
     enum ScaleMode { Twips = 1, Centimeters = 7 };
     enum Orientation { Portrait = 1, Landscape = 2 };
 
-    static constexpr double kTwipsPerCm = 1440.0 / 2.54;
+    static constexpr double kTwipsPerCm = Centimetres(1).twips().value();
 
     // The one printer page of the program.
     static PrinterPage &printer();

@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "platform/PageOpPainter.h"
+#include "platform/Twips.h"
 
 QPrinterPageDevice QPrinterPageDevice::forQueue(const QString &queueName) {
     QPrinterPageDevice d;
@@ -23,7 +24,7 @@ QPrinterPageDevice QPrinterPageDevice::forPdf(const QString &filePath) {
     d.m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     d.m_printer->setOutputFormat(QPrinter::PdfFormat);
     d.m_printer->setOutputFileName(filePath);
-    d.m_printer->setResolution(1440);
+    d.m_printer->setResolution(int(Twips::kPerInch));
     d.m_printer->setFullPage(true);
     d.setPaper(Paper::a4());
     d.m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
@@ -95,7 +96,7 @@ bool QPrinterPageDevice::beginDocument(int orientation) {
 void QPrinterPageDevice::draw(const PageOp &op) {
     if (!m_painter || !m_painter->isActive()) return;
     m_pageHasInk = true;
-    PageOpPainter::draw(*m_painter, op, m_printer->resolution() / 1440.0, m_printer.get());
+    PageOpPainter::draw(*m_painter, op, Twips::dotsPerTwip(m_printer->resolution()), m_printer.get());
 }
 
 void QPrinterPageDevice::newPage() {
@@ -129,12 +130,13 @@ QSizeF QPrinterPageDevice::printableTwips(int orientation) const {
     configure(orientation);
     const QRectF r = m_printer->pageRect(QPrinter::DevicePixel);
     const double res = m_printer->resolution();
-    return QSizeF(r.width() * 1440.0 / res, r.height() * 1440.0 / res);
+    return QSizeF(Twips::fromDots(r.width(), res).value(), Twips::fromDots(r.height(), res).value());
 }
 
 QSizeF QPrinterPageDevice::textSizeTwips(const QString &text, const PageFont &font) const {
     const QFont f(font.toQFont(), m_printer.get());
     const QFontMetricsF fm(f, m_printer.get());
     const double res = m_printer->resolution();
-    return QSizeF(fm.horizontalAdvance(text) * 1440.0 / res, fm.height() * 1440.0 / res);
+    return QSizeF(Twips::fromDots(fm.horizontalAdvance(text), res).value(),
+                  Twips::fromDots(fm.height(), res).value());
 }

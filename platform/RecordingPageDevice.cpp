@@ -1,10 +1,11 @@
 #include "platform/RecordingPageDevice.h"
+#include "platform/Twips.h"
 
 #include <QFontMetricsF>
 
 RecordingPageDevice::RecordingPageDevice(QSizeF portraitTwips)
     : m_portrait(portraitTwips), m_measure(8, 8, QImage::Format_RGB32) {
-    const int dpm = qRound(1440 / 0.0254);
+    const int dpm = qRound(Twips::kPerInch / 0.0254);
     m_measure.setDotsPerMeterX(dpm);
     m_measure.setDotsPerMeterY(dpm);
 }

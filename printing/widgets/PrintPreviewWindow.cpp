@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/PageOpPainter.h"
+#include "platform/Twips.h"
 
 PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, QWidget *parent)
     : QDialog(parent), m_pages(pages) {
@@ -65,7 +66,7 @@ double PrintPreviewWindow::zoom() const {
 QImage PrintPreviewWindow::pageImage(int index) const {
     if (index < 0 || index >= m_pages.size()) return QImage();
     const PrintPreview::Page &page = m_pages[index];
-    const double k = zoom() * 96.0 / 1440.0;
+    const double k = zoom() * Twips::dotsPerTwip(96);
     QImage image((page.twips * k).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     const int dpm = qRound(zoom() * 96.0 / 0.0254);
     image.setDotsPerMeterX(dpm);

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double kMm = LabelLayout::kTwipsPerMm;
+constexpr double kMm = Twips::kPerMm;
 
 ContactRecord contact(const QString &name, const QString &sub, const QString &street,
                       const QString &town) {
@@ -326,3 +326,4 @@ void TestLabelSheets::missingPrinterFails() {
 
 QTEST_MAIN(TestLabelSheets)
 #include "tst_labelsheets.moc"
+#include "platform/Twips.h"
