@@ -4,154 +4,157 @@
 
 using F = ContactRecord::Field;
 
+// The grid of cells on the A4 sheet, and the cut guides across it, in twips.
+struct CardLayout::Grid {
+    int columns, rows, cellWidth, cellHeight, left, top;
+    QList<int> vertical, horizontal;
+};
+
+// One row of the table: a card format, its grid, its fields and rules; the preview's
+// columns (the card's size, how far the second rule rises) beside the paper's.
 struct CardLayout::Data {
     CardFormat format;
     const char *formName;
-    int columns, rows, cellWidth, cellHeight, gridLeft, gridTop;
-    QList<int> vertical, horizontal;
+    Grid grid;
     std::optional<QRect> logo;
     QList<CardField> fields;
     QList<CardLine> rules;
-    QList<int> variantCards;
-    CardLine variantRule;
+    QList<int> variantCards = {};
+    CardLine variantRule = {};
+    QSize previewSize;
+    int previewRuleRaise = 0;
 };
 
 namespace {
 
-constexpr int L = 0, R = 1;
+// clang-format off: the tables keep one row a line.
+
+constexpr int R = 1;
+
+// The two small formats share the sheet: 3 × 7 cells of 3600 × 2160.
+CardLayout::Grid smallGrid() {
+    return {.columns = 3, .rows = 7, .cellWidth = 3600, .cellHeight = 2160, .left = 405, .top = 315,
+            .vertical = {4005, 7605}, .horizontal = {2475, 4635, 6795, 8955, 11115, 13275}};
+}
 
 CardLayout::Data smallWithLogo() {
-    return {CardFormat::SmallLogo,
-            "frmPrnAcquirente",
-            3,
-            7,
-            3600,
-            2160,
-            405,
-            315,
-            {4005, 7605},
-            {2475, 4635, 6795, 8955, 11115, 13275},
-            QRect(90, 90, 1200, 1350),
-            {
-                {F::Titolo, 1350, 90, 2175, 255, "Arial", 9.75, true, false, L},
-                {F::Sottotitolo, 1350, 405, 2175, 255, "Arial", 8.25, true, false, L},
-                {F::Indirizzo, 1350, 720, 2175, 240, "Arial", 8.25, false, true, L},
-                {F::Citta, 1350, 945, 2175, 240, "Arial", 8.25, false, true, L},
-                {F::Iva, 1350, 1170, 2175, 240, "Arial", 8.25, false, true, L},
-                {F::Tel, 90, 1530, 1695, 285, "Arial", 8.25, false, false, L},
-                {F::Cel, 1845, 1530, 1695, 285, "Arial", 8.25, false, false, R},
-                {F::Email, 90, 1935, 3435, 210, "Arial", 8.25, false, false, L},
-            },
-            {{1350, 360, 3510, 360}, {90, 1890, 3555, 1890}},
-            // Eight cells of the sheet (the last eight) draw the e-mail rule from 45.
-            {13, 14, 15, 16, 17, 18, 19, 20},
-            {45, 1890, 3510, 1890}};
+    return {
+        .format = CardFormat::SmallLogo,
+        .formName = "frmPrnAcquirente",
+        .grid = smallGrid(),
+        .logo = QRect(90, 90, 1200, 1350),
+        .fields = {
+            {.field = F::Titolo,       .left = 1350, .top =   90, .width = 2175, .height = 255, .fontSize = 9.75, .bold = true},
+            {.field = F::Sottotitolo,  .left = 1350, .top =  405, .width = 2175, .height = 255, .bold = true},
+            {.field = F::Indirizzo,    .left = 1350, .top =  720, .width = 2175, .height = 240, .italic = true},
+            {.field = F::Citta,        .left = 1350, .top =  945, .width = 2175, .height = 240, .italic = true},
+            {.field = F::Iva,          .left = 1350, .top = 1170, .width = 2175, .height = 240, .italic = true},
+            {.field = F::Tel,          .left =   90, .top = 1530, .width = 1695, .height = 285, .previewRaise = 45, .previewHeight = 240},
+            {.field = F::Cel,          .left = 1845, .top = 1530, .width = 1695, .height = 285, .alignment = R, .previewRaise = 45, .previewHeight = 240},
+            {.field = F::Email,        .left =   90, .top = 1935, .width = 3435, .height = 210, .previewRaise = 90},
+        },
+        .rules = {{1350, 360, 3510, 360}, {90, 1890, 3555, 1890}},
+        // Eight cells of the sheet (the last eight) draw the e-mail rule from 45.
+        .variantCards = {13, 14, 15, 16, 17, 18, 19, 20},
+        .variantRule = {45, 1890, 3510, 1890},
+        .previewSize = {3615, 2175},
+        .previewRuleRaise = 90,
+    };
 }
 
 CardLayout::Data smallWithoutLogo() {
-    return {CardFormat::SmallNoLogo,
-            "frmPrnCard02",
-            3,
-            7,
-            3600,
-            2160,
-            405,
-            315,
-            {4005, 7605},
-            {2475, 4635, 6795, 8955, 11115, 13275},
-            std::nullopt,
-            {
-                {F::Titolo, 90, 90, 3435, 255, "Arial", 9.75, true, false, L},
-                {F::Sottotitolo, 90, 405, 3435, 255, "Arial", 8.25, true, false, L},
-                {F::Indirizzo, 405, 720, 3120, 240, "Arial", 8.25, false, true, L},
-                {F::Citta, 405, 945, 3120, 240, "Arial", 8.25, false, true, L},
-                {F::Iva, 405, 1170, 3120, 240, "Arial", 8.25, false, true, L},
-                {F::Tel, 90, 1530, 1695, 285, "Arial", 8.25, false, false, L},
-                {F::Cel, 1845, 1530, 1695, 285, "Arial", 8.25, false, false, R},
-                {F::Email, 90, 1935, 3435, 195, "Arial", 8.25, false, false, L},
-            },
-            {{90, 360, 3510, 360}, {90, 1890, 3510, 1890}},
-            {},
-            {}};
+    return {
+        .format = CardFormat::SmallNoLogo,
+        .formName = "frmPrnCard02",
+        .grid = smallGrid(),
+        .logo = std::nullopt,
+        .fields = {
+            {.field = F::Titolo,       .left =   90, .top =   90, .width = 3435, .height = 255, .fontSize = 9.75, .bold = true},
+            {.field = F::Sottotitolo,  .left =   90, .top =  405, .width = 3435, .height = 255, .bold = true},
+            {.field = F::Indirizzo,    .left =  405, .top =  720, .width = 3120, .height = 240, .italic = true},
+            {.field = F::Citta,        .left =  405, .top =  945, .width = 3120, .height = 240, .italic = true},
+            {.field = F::Iva,          .left =  405, .top = 1170, .width = 3120, .height = 240, .italic = true},
+            {.field = F::Tel,          .left =   90, .top = 1530, .width = 1695, .height = 285, .previewRaise = 45, .previewHeight = 240},
+            {.field = F::Cel,          .left = 1845, .top = 1530, .width = 1695, .height = 285, .alignment = R, .previewRaise = 45, .previewHeight = 240},
+            {.field = F::Email,        .left =   90, .top = 1935, .width = 3435, .height = 195, .previewRaise = 90},
+        },
+        .rules = {{90, 360, 3510, 360}, {90, 1890, 3510, 1890}},
+        .previewSize = {3615, 2175},
+        .previewRuleRaise = 90,
+    };
 }
 
 CardLayout::Data medium() {
-    return {CardFormat::Medium,
-            "frmPrnCard03",
-            2,
-            5,
-            4365,
-            2790,
-            1350,
-            945,
-            {5715},
-            {3735, 6525, 9315, 12105},
-            QRect(90, 90, 1335, 1485),
-            {
-                {F::Titolo, 1485, 90, 2790, 255, "Arial", 9.75, true, false, L},
-                {F::Sottotitolo, 1485, 405, 2790, 255, "Arial", 8.25, true, false, L},
-                {F::Indirizzo, 1485, 855, 2790, 240, "Arial", 8.25, false, true, L},
-                {F::Citta, 1485, 1080, 2790, 240, "Arial", 8.25, false, true, L},
-                {F::Iva, 1485, 1305, 2790, 240, "Arial", 8.25, false, true, L},
-                {F::Tel, 90, 1710, 1335, 285, "Arial", 8.25, false, false, L},
-                {F::Fax, 1485, 1710, 2790, 285, "Tahoma", 8.25, false, false, R},
-                {F::Cel, 90, 1980, 1335, 240, "Arial", 8.25, false, false, L},
-                {F::Email, 1485, 1980, 2790, 240, "Arial", 8.25, false, false, R},
-                {F::Web, 90, 2385, 4170, 285, "Arial", 8.25, false, false, L},
-            },
-            {{1485, 360, 4275, 360}, {90, 2340, 4275, 2340}},
-            {},
-            {}};
+    return {
+        .format = CardFormat::Medium,
+        .formName = "frmPrnCard03",
+        .grid = {.columns = 2, .rows = 5, .cellWidth = 4365, .cellHeight = 2790, .left = 1350, .top = 945,
+                 .vertical = {5715}, .horizontal = {3735, 6525, 9315, 12105}},
+        .logo = QRect(90, 90, 1335, 1485),
+        .fields = {
+            {.field = F::Titolo,       .left = 1485, .top =   90, .width = 2790, .height = 255, .fontSize = 9.75, .bold = true},
+            {.field = F::Sottotitolo,  .left = 1485, .top =  405, .width = 2790, .height = 255, .bold = true},
+            {.field = F::Indirizzo,    .left = 1485, .top =  855, .width = 2790, .height = 240, .italic = true},
+            {.field = F::Citta,        .left = 1485, .top = 1080, .width = 2790, .height = 240, .italic = true},
+            {.field = F::Iva,          .left = 1485, .top = 1305, .width = 2790, .height = 240, .italic = true},
+            {.field = F::Tel,          .left =   90, .top = 1710, .width = 1335, .height = 285},
+            {.field = F::Fax,          .left = 1485, .top = 1710, .width = 2790, .height = 285, .fontName = "Tahoma", .alignment = R},
+            {.field = F::Cel,          .left =   90, .top = 1980, .width = 1335, .height = 240},
+            {.field = F::Email,        .left = 1485, .top = 1980, .width = 2790, .height = 240, .alignment = R},
+            {.field = F::Web,          .left =   90, .top = 2385, .width = 4170, .height = 285},
+        },
+        .rules = {{1485, 360, 4275, 360}, {90, 2340, 4275, 2340}},
+        .previewSize = {4380, 2805},
+    };
 }
 
 CardLayout::Data large() {
-    return {CardFormat::Large,
-            "frmPrnCard04",
-            2,
-            4,
-            5400,
-            3600,
-            405,
-            765,
-            {5805},
-            {4365, 7965, 11565},
-            QRect(90, 90, 1560, 1710),
-            {
-                {F::Titolo, 1710, 90, 3570, 300, "Arial", 12.0, true, false, L},
-                {F::Sottotitolo, 1710, 450, 3570, 255, "Arial", 9.75, true, false, L},
-                {F::Indirizzo, 1710, 1080, 3570, 240, "Arial", 8.25, false, true, L},
-                {F::Citta, 1710, 1305, 3570, 240, "Arial", 8.25, false, true, L},
-                {F::Iva, 1710, 1530, 3570, 240, "Arial", 8.25, false, true, L},
-                {F::Tel, 90, 2070, 1560, 285, "Arial", 8.25, false, false, L},
-                {F::Fax, 1710, 2070, 3570, 285, "Tahoma", 8.25, false, false, R},
-                {F::Cel, 90, 2340, 1560, 240, "Arial", 8.25, false, false, L},
-                {F::Email, 1710, 2340, 3570, 240, "Arial", 8.25, false, false, R},
-                {F::Informazioni, 90, 2880, 5190, 240, "Arial", 8.25, false, true, R},
-                {F::Web, 90, 3195, 5205, 285, "Arial", 8.25, false, false, L},
-            },
-            {{1710, 405, 5265, 405}, {90, 3150, 5265, 3150}},
-            {},
-            {}};
+    return {
+        .format = CardFormat::Large,
+        .formName = "frmPrnCard04",
+        .grid = {.columns = 2, .rows = 4, .cellWidth = 5400, .cellHeight = 3600, .left = 405, .top = 765,
+                 .vertical = {5805}, .horizontal = {4365, 7965, 11565}},
+        .logo = QRect(90, 90, 1560, 1710),
+        .fields = {
+            {.field = F::Titolo,       .left = 1710, .top =   90, .width = 3570, .height = 300, .fontSize = 12.0, .bold = true},
+            {.field = F::Sottotitolo,  .left = 1710, .top =  450, .width = 3570, .height = 255, .fontSize = 9.75, .bold = true},
+            {.field = F::Indirizzo,    .left = 1710, .top = 1080, .width = 3570, .height = 240, .italic = true},
+            {.field = F::Citta,        .left = 1710, .top = 1305, .width = 3570, .height = 240, .italic = true},
+            {.field = F::Iva,          .left = 1710, .top = 1530, .width = 3570, .height = 240, .italic = true},
+            {.field = F::Tel,          .left =   90, .top = 2070, .width = 1560, .height = 285},
+            {.field = F::Fax,          .left = 1710, .top = 2070, .width = 3570, .height = 285, .fontName = "Tahoma", .alignment = R},
+            {.field = F::Cel,          .left =   90, .top = 2340, .width = 1560, .height = 240},
+            {.field = F::Email,        .left = 1710, .top = 2340, .width = 3570, .height = 240, .alignment = R},
+            {.field = F::Informazioni, .left =   90, .top = 2880, .width = 5190, .height = 240, .italic = true, .alignment = R},
+            {.field = F::Web,          .left =   90, .top = 3195, .width = 5205, .height = 285},
+        },
+        .rules = {{1710, 405, 5265, 405}, {90, 3150, 5265, 3150}},
+        .previewSize = {5415, 3615},
+    };
 }
+
+// clang-format on
 
 }  // namespace
 
 CardLayout::CardLayout(const Data &d)
     : m_format(d.format),
       m_formName(d.formName),
-      m_columns(d.columns),
-      m_rows(d.rows),
-      m_cellWidth(d.cellWidth),
-      m_cellHeight(d.cellHeight),
-      m_gridLeft(d.gridLeft),
-      m_gridTop(d.gridTop),
-      m_vertical(d.vertical),
-      m_horizontal(d.horizontal),
+      m_columns(d.grid.columns),
+      m_rows(d.grid.rows),
+      m_cellWidth(d.grid.cellWidth),
+      m_cellHeight(d.grid.cellHeight),
+      m_gridLeft(d.grid.left),
+      m_gridTop(d.grid.top),
+      m_vertical(d.grid.vertical),
+      m_horizontal(d.grid.horizontal),
       m_logo(d.logo),
       m_fields(d.fields),
       m_rules(d.rules),
       m_variantCards(d.variantCards),
-      m_variantRule(d.variantRule) {}
+      m_variantRule(d.variantRule),
+      m_previewSize(d.previewSize),
+      m_previewRuleRaise(d.previewRuleRaise) {}
 
 const CardLayout &CardLayout::of(CardFormat format) {
     static const std::array<CardLayout, 4> layouts{CardLayout(smallWithLogo()),
@@ -187,36 +190,16 @@ QList<CardLine> CardLayout::rules(int card) const {
 
 CardField CardLayout::previewField(ContactRecord::Field f) const {
     const CardField *placed = field(f);
-    if (!placed) return CardField{f, 0, 0, 0, 0, "Arial", 8.25, false, false, L};
+    if (!placed) return CardField{.field = f};
     CardField out = *placed;
-    const bool small = m_format == CardFormat::SmallLogo || m_format == CardFormat::SmallNoLogo;
-    if (small && (f == F::Tel || f == F::Cel)) {
-        out.top -= 45;
-        out.height = 240;
-    } else if (small && f == F::Email) {
-        out.top -= 90;
-    }
+    out.top -= out.previewRaise;
+    if (out.previewHeight > 0) out.height = out.previewHeight;
     return out;
 }
 
 QList<CardLine> CardLayout::previewRules() const {
     QList<CardLine> out = m_rules;
-    if (m_format == CardFormat::SmallLogo || m_format == CardFormat::SmallNoLogo) {
-        out[1].y1 -= 90;
-        out[1].y2 -= 90;
-    }
+    out[1].y1 -= m_previewRuleRaise;
+    out[1].y2 -= m_previewRuleRaise;
     return out;
-}
-
-QSize CardLayout::previewSize() const {
-    switch (m_format) {
-        case CardFormat::SmallLogo:
-        case CardFormat::SmallNoLogo:
-            return QSize(3615, 2175);
-        case CardFormat::Medium:
-            return QSize(4380, 2805);
-        case CardFormat::Large:
-            return QSize(5415, 3615);
-    }
-    return QSize();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMetaType>
 #include <QList>
+#include <QMetaType>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -11,15 +11,18 @@
 #include "cards/CardFormat.h"
 
 // One text field of a card: its box inside the card (twips from the card's top-left
-// corner), its font and alignment.
+// corner), its font and alignment, and where the composer's preview moves it.
 struct CardField {
     ContactRecord::Field field;
-    int left, top, width, height;
-    const char *fontName;
-    double fontSize;  // points
-    bool bold;
-    bool italic;
-    int alignment;  // 0 left, 1 right, 2 centre
+    int left = 0, top = 0, width = 0, height = 0;
+    const char *fontName = "Arial";
+    double fontSize = 8.25;  // points
+    bool bold = false;
+    bool italic = false;
+    int alignment = 0;  // 0 left, 1 right, 2 centre
+    // The preview shows the box this many twips higher, and this high when not 0.
+    int previewRaise = 0;
+    int previewHeight = 0;
 
     QRect rect() const { return QRect(left, top, width, height); }
 };
@@ -65,16 +68,16 @@ public:
     // The two rules of card k (under the title, above the last line), inside the card.
     QList<CardLine> rules(int card) const;
 
-    // The field as the composer's preview places it: the two small previews have the
-    // telephone and mobile boxes 45 twips higher and 240 twips high, and the e-mail box
-    // 90 twips higher; everything else as on paper.
+    // The field as the composer's preview places it (the table's preview columns: on the
+    // two small previews the telephone and mobile boxes sit 45 twips higher and are 240
+    // twips high, the e-mail box 90 twips higher); a field the format lacks is empty.
     CardField previewField(ContactRecord::Field f) const;
-    // The preview's two rules: as on paper, except that on the small previews the rule
-    // above the e-mail moves up with the e-mail box, by 90 twips.
+    // The preview's two rules: as on paper, the second one raised with the e-mail box.
     QList<CardLine> previewRules() const;
     // The preview card's size in twips.
-    QSize previewSize() const;
+    QSize previewSize() const { return m_previewSize; }
 
+    struct Grid;
     struct Data;
     explicit CardLayout(const Data &d);
 
@@ -89,4 +92,6 @@ private:
     // Cards whose second rule starts further left, and that rule.
     QList<int> m_variantCards;
     CardLine m_variantRule{};
+    QSize m_previewSize;
+    int m_previewRuleRaise = 0;
 };
