@@ -15,7 +15,7 @@ QString UserGuide::path() {
     return QString();
 }
 
-bool UserGuide::open() {
+Message UserGuide::open() {
     QString guide;
     bool opened = false;
     {
@@ -23,10 +23,8 @@ bool UserGuide::open() {
         guide = path();
         if (!guide.isEmpty()) opened = Platform::instance().openUrl(guide);
     }
-    if (!opened)
-        Platform::instance().messageBox(
-            QString::fromUtf8(guide.isEmpty() ? kMissingText : kNoViewerText),
-            QStringLiteral("Attenzione: impossibile aprire il file"), MsgIcon::Exclamation,
-            MsgButtons::Ok);
-    return opened;
+    if (opened) return Message();
+    return Message{.text = QString::fromUtf8(guide.isEmpty() ? kMissingText : kNoViewerText),
+                   .title = QStringLiteral("Attenzione: impossibile aprire il file"),
+                   .icon = MsgIcon::Exclamation};
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/Message.h"
+
 // The user guide Guida.pdf: it lives in the program folder, and the copy built with the
 // program sits beside the executable.
 class UserGuide {
@@ -18,6 +20,6 @@ public:
         "per leggere i file PDF.";
 
     // Hands the guide to the shell, under the hourglass. When it is missing, or no program
-    // opens it, tells the user which of the two it is and returns false.
-    static bool open();
+    // opens it, returns the message that tells which of the two it is; empty when opened.
+    static Message open();
 };

@@ -13,6 +13,7 @@
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/PanelLabel.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ void frmHelpForm::setLinkColor(const QColor &color) {
 
 void frmHelpForm::openGuide() {
     setLinkColor(linkColor());
-    UserGuide::open();
+    showMessage(UserGuide::open());
 }
 
 void frmHelpForm::imgPDF_MouseDown() {

@@ -4,8 +4,15 @@
 #include "cli/CliRegistry.h"
 #include "exchange/BackupMessages.h"
 #include "exchange/BackupProcedure.h"
+#include "platform/Platform.h"
 
 namespace {
+
+// The procedure's messages as the terminal gives every message: on standard error, a
+// warning answered No.
+MsgAnswer tell(const Message &m) {
+    return Platform::instance().messageBox(m.text, m.title, m.icon, m.buttons);
+}
 
 int backup(const QStringList &args) {
     QStringList rest = args;
@@ -13,12 +20,12 @@ int backup(const QStringList &args) {
     if (rest.size() != 1 || rest.first().startsWith(QLatin1String("--")))
         return CliIo::usage(QStringLiteral("backup vuole la cartella di destinazione"));
     ArchiveStore store;
-    BackupProcedure procedure(store);
     // The existing backup of today is replaced only when asked for.
-    procedure.confirm = [overwrite](const QString &text, const QString &) {
-        if (!overwrite) CliIo::err(text.section(QStringLiteral("\r\n"), 0, 0));
-        return overwrite;
-    };
+    BackupProcedure procedure(store, [overwrite](const Message &m) {
+        if (m.buttons != MsgButtons::YesNo) return tell(m);
+        if (!overwrite) CliIo::err(m.text.section(QStringLiteral("\r\n"), 0, 0));
+        return overwrite ? MsgAnswer::Yes : MsgAnswer::No;
+    });
     store.recordCount();  // a missing archive is created empty, as the wizard's page does
     switch (procedure.backup(rest.first())) {
         case BackupProcedure::Outcome::Done:
@@ -34,8 +41,10 @@ int backup(const QStringList &args) {
 int restore(const QStringList &args) {
     if (args.size() != 1) return CliIo::usage(QStringLiteral("restore vuole il file di backup"));
     ArchiveStore store;
-    BackupProcedure procedure(store);
-    procedure.confirm = [](const QString &, const QString &) { return true; };
+    // The archive is replaced without asking; a backup file of odd size is told and left.
+    BackupProcedure procedure(store, [](const Message &m) {
+        return m.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : tell(m);
+    });
     store.recordCount();
     return procedure.restore(args.first()) == BackupProcedure::Outcome::Done ? 0 : 1;
 }

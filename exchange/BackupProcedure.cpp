@@ -8,7 +8,6 @@
 #include "archive/ArchiveStore.h"
 #include "exchange/BackupMessages.h"
 #include "platform/HourglassCursor.h"
-#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
@@ -19,13 +18,11 @@ QString u8(const char *s) {
 
 }  // namespace
 
-BackupProcedure::BackupProcedure(ArchiveStore &store, std::unique_ptr<BackupCopy> copier)
-    : m_store(store), m_copier(copier ? std::move(copier) : std::make_unique<BackupCopy>()) {
-    confirm = [](const QString &text, const QString &title) {
-        return Platform::instance().messageBox(text, title, MsgIcon::Question, MsgButtons::YesNo) ==
-               MsgAnswer::Yes;
-    };
-}
+BackupProcedure::BackupProcedure(ArchiveStore &store, MessageSink tell,
+                                 std::unique_ptr<BackupCopy> copier)
+    : m_store(store),
+      m_tell(std::move(tell)),
+      m_copier(copier ? std::move(copier) : std::make_unique<BackupCopy>()) {}
 
 BackupProcedure::~BackupProcedure() = default;
 
@@ -90,10 +87,10 @@ QString BackupProcedure::failureText(Kind kind, BackupCopy::Failure failure,
 }
 
 void BackupProcedure::report(Kind kind) {
-    Platform::instance().messageBox(failureText(kind, m_copier->failure(), m_copier->reason()),
-                                    u8(kind == Kind::Backup ? BackupMessages::kBackupFailedTitle
-                                                            : BackupMessages::kRestoreFailedTitle),
-                                    MsgIcon::Exclamation, MsgButtons::Ok);
+    m_tell({.text = failureText(kind, m_copier->failure(), m_copier->reason()),
+            .title = u8(kind == Kind::Backup ? BackupMessages::kBackupFailedTitle
+                                             : BackupMessages::kRestoreFailedTitle),
+            .icon = MsgIcon::Exclamation});
 }
 
 BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
@@ -101,10 +98,12 @@ BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
     const bool backup = kind == Kind::Backup;
     switch (m_copier->probe(target)) {
         case BackupCopy::Presence::Present:
-            if (!confirm(u8(backup ? BackupMessages::kOverwriteBackupText
-                                   : BackupMessages::kOverwriteArchiveText),
-                         u8(backup ? BackupMessages::kOverwriteBackupTitle
-                                   : BackupMessages::kOverwriteArchiveTitle)))
+            if (m_tell({.text = u8(backup ? BackupMessages::kOverwriteBackupText
+                                          : BackupMessages::kOverwriteArchiveText),
+                        .title = u8(backup ? BackupMessages::kOverwriteBackupTitle
+                                           : BackupMessages::kOverwriteArchiveTitle),
+                        .icon = MsgIcon::Question,
+                        .buttons = MsgButtons::YesNo}) != MsgAnswer::Yes)
                 return Outcome::Declined;
             break;
         case BackupCopy::Presence::Failed:
@@ -154,10 +153,10 @@ BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
         report(kind);
         return Outcome::Failed;
     }
-    Platform::instance().messageBox(
-        u8(backup ? BackupMessages::kBackupDoneText : BackupMessages::kRestoreDoneText),
-        u8(backup ? BackupMessages::kBackupDoneTitle : BackupMessages::kRestoreDoneTitle),
-        MsgIcon::Information, MsgButtons::Ok);
+    m_tell(
+        {.text = u8(backup ? BackupMessages::kBackupDoneText : BackupMessages::kRestoreDoneText),
+         .title = u8(backup ? BackupMessages::kBackupDoneTitle : BackupMessages::kRestoreDoneTitle),
+         .icon = MsgIcon::Information});
     return Outcome::Done;
 }
 
@@ -185,9 +184,10 @@ bool BackupProcedure::sizeLooksRight(const QString &backupFile) {
     if (size > 0 && size % ContactRecord::kRecordLength == 0) return true;
     const QString text =
         size == 0 ? u8(BackupMessages::kEmptyFileText) : u8(BackupMessages::kOddSizeText).arg(size);
-    return Platform::instance().messageBox(text, u8(BackupMessages::kOddSizeTitle),
-                                           MsgIcon::Exclamation,
-                                           MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
+    return m_tell({.text = text,
+                   .title = u8(BackupMessages::kOddSizeTitle),
+                   .icon = MsgIcon::Exclamation,
+                   .buttons = MsgButtons::YesNoDefaultNo}) == MsgAnswer::Yes;
 }
 
 bool BackupProcedure::stagePreviousArchive(QString &staged) {

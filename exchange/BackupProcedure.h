@@ -6,19 +6,24 @@
 #include <memory>
 
 #include "exchange/BackupCopy.h"
+#include "platform/MessageFlow.h"
 
 class ArchiveStore;
 
 // The backup and the restore of the archive as the wizard performs them: the existence
 // test and its question, the copy under the hourglass, and the messages of success and
-// of failure. A backup file is a byte-for-byte copy of Contatti.edb.
+// of failure. A backup file is a byte-for-byte copy of Contatti.edb. The procedure shows
+// nothing itself: its questions and messages go to the caller's `tell`, which answers.
 class BackupProcedure {
 public:
     enum class Outcome { Done, Declined, Failed };
     enum class Kind { Backup, Restore };
 
-    // The archive of `store`'s folder; the copier can be replaced (tests).
-    explicit BackupProcedure(ArchiveStore &store, std::unique_ptr<BackupCopy> copier = nullptr);
+    // The archive of `store`'s folder; `tell` shows the questions (the file to replace is
+    // there: only Yes goes on; a backup file of odd size: only Yes restores it) and the
+    // messages of success and failure. The copier can be replaced (tests).
+    BackupProcedure(ArchiveStore &store, MessageSink tell,
+                    std::unique_ptr<BackupCopy> copier = nullptr);
     ~BackupProcedure();
 
     // "Backup_Contatti_5_3_2024.bkc": day and month without leading zeros.
@@ -29,9 +34,6 @@ public:
     // The size text of the second page, from the archive's length and record count.
     QString sizeText(Kind kind);
 
-    // The question before replacing a file: returns true to go on. By default a Yes/No
-    // message box, where only Yes goes on.
-    std::function<bool(const QString &text, const QString &title)> confirm;
     // Run after a restore has replaced the archive, before the success message.
     std::function<void()> afterRestore;
 
@@ -63,6 +65,7 @@ private:
     void report(Kind kind);
 
     ArchiveStore &m_store;
+    MessageSink m_tell;
     std::unique_ptr<BackupCopy> m_copier;
     QString m_target;
 };

@@ -9,7 +9,6 @@
 #include "exchange/ExportMessages.h"
 #include "exchange/OfficeAvailability.h"
 #include "platform/HourglassCursor.h"
-#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 
 bool DataSheetExport::nameMissing(const DataSheetContent &content) {
@@ -33,32 +32,30 @@ bool DataSheetExport::writeTo(const DataSheetContent &content, const QImage &emp
     return DataSheetDocument::writeOdt(*document, path, error);
 }
 
-DataSheetExport::Outcome DataSheetExport::run(const DataSheetContent &content,
-                                              const QImage &emptyLogo) {
-    Platform &platform = Platform::instance();
-    if (!OfficeAvailability::isAvailable(OfficeAvailability::Kind::Document)) {
-        platform.messageBox(QString::fromUtf8(ExportMessages::kDocumentMissingText),
-                            QString::fromUtf8(ExportMessages::kDocumentMissingTitle),
-                            MsgIcon::Critical, MsgButtons::Ok);
-        return Outcome::NotInstalled;
-    }
-    if (nameMissing(content)) {
-        platform.messageBox(QString::fromUtf8(ExportMessages::kMissingNameText),
-                            QString::fromUtf8(ExportMessages::kMissingNameTitle),
-                            MsgIcon::Exclamation, MsgButtons::Ok);
-        return Outcome::MissingName;
-    }
+DataSheetExport::Result DataSheetExport::run(const DataSheetContent &content,
+                                             const QImage &emptyLogo) {
+    if (!OfficeAvailability::isAvailable(OfficeAvailability::Kind::Document))
+        return {Outcome::NotInstalled,
+                {.message = {.text = QString::fromUtf8(ExportMessages::kDocumentMissingText),
+                             .title = QString::fromUtf8(ExportMessages::kDocumentMissingTitle),
+                             .icon = MsgIcon::Critical}}};
+    if (nameMissing(content))
+        return {Outcome::MissingName,
+                {.message = {.text = QString::fromUtf8(ExportMessages::kMissingNameText),
+                             .title = QString::fromUtf8(ExportMessages::kMissingNameTitle),
+                             .icon = MsgIcon::Exclamation}}};
     HourglassCursor hourglass;
     // The folder stays: the word processor reads the file after this returns.
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/cartaflex-scheda-XXXXXX"));
-    if (!folder.isValid()) return Outcome::Failed;
+    if (!folder.isValid()) return {Outcome::Failed, {}};
     folder.setAutoRemove(false);
     const QString path = ProgramFolder::join(folder.path(), QString::fromLatin1(kFileName));
     if (!writeTo(content, emptyLogo, path, folder.path())) {
         folder.remove();
-        return Outcome::Failed;
+        return {Outcome::Failed, {}};
     }
-    return OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Document)
-               ? Outcome::Opened
-               : Outcome::Failed;
+    MessageFlow offer =
+        OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Document);
+    const Outcome outcome = offer.message.isEmpty() ? Outcome::Opened : Outcome::Failed;
+    return {outcome, std::move(offer)};
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "exchange/DataSheetContent.h"
+#include "platform/MessageFlow.h"
 
 // The archive window's data-sheet export: checks that a word processor is there and that
 // the contact has a name, writes the sheet as .odt into a fresh temporary folder and opens
@@ -11,10 +12,16 @@
 class DataSheetExport {
 public:
     enum class Outcome { NotInstalled, MissingName, Opened, Failed };
+    // How the export went, and what the window then shows (the refusal, or the offer to
+    // save a sheet that did not open).
+    struct Result {
+        Outcome outcome;
+        MessageFlow messages;
+    };
 
     // `emptyLogo` is the picture embedded when the contact has no large-card logo (the
     // window's empty-logo picture; a single white pixel when null).
-    static Outcome run(const DataSheetContent &content, const QImage &emptyLogo = QImage());
+    static Result run(const DataSheetContent &content, const QImage &emptyLogo = QImage());
 
     // Writes the sheet to `path`, the empty-logo picture going into `scratchFolder` when
     // it is needed. False (with the reason) when the file cannot be written.

@@ -67,28 +67,40 @@ bool OfficeAvailability::openAsNewDocument(const QString &file, Kind kind) {
     return Platform::instance().openUrl(file);
 }
 
-bool OfficeAvailability::openOrOfferSave(const QString &file, Kind kind) {
-    if (openAsNewDocument(file, kind)) return true;
-    Platform &platform = Platform::instance();
+namespace {
+
+// The save dialog for a file that did not open, and the copy to where the user chose.
+Message saveCopy(const QString &file, OfficeAvailability::Kind kind) {
     const QString name = QFileInfo(file).fileName();
-    if (platform.messageBox(QString::fromUtf8(ExportMessages::kNotOpenedText).arg(name),
-                            QString::fromUtf8(ExportMessages::kNotOpenedTitle),
-                            MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
-        return false;
     const QString suffix = QFileInfo(file).suffix();
-    const QList<FileFilter> filters{{kind == Kind::Spreadsheet
+    const QList<FileFilter> filters{{kind == OfficeAvailability::Kind::Spreadsheet
                                          ? QStringLiteral("Fogli di calcolo (*.%1)").arg(suffix)
                                          : QStringLiteral("Documenti di testo (*.%1)").arg(suffix),
                                      QStringLiteral("*.") + suffix}};
     const QString target =
-        platform.saveFileDialog(QString::fromUtf8(ExportMessages::kSaveAsTitle), filters,
-                                ProgramFolder::join(QDir::homePath(), name));
-    if (target.isEmpty()) return false;
+        Platform::instance().saveFileDialog(QString::fromUtf8(ExportMessages::kSaveAsTitle),
+                                            filters, ProgramFolder::join(QDir::homePath(), name));
+    if (target.isEmpty()) return Message();
     BackupCopy copy;
-    if (!copy.copy(file, target))
-        platform.messageBox(QString::fromUtf8(ExportMessages::kSaveAsFailedText).arg(target) +
-                                QStringLiteral("\r\n\r\n") + copy.reason(),
-                            QString::fromUtf8(ExportMessages::kNotOpenedTitle), MsgIcon::Critical,
-                            MsgButtons::Ok);
-    return false;
+    if (copy.copy(file, target)) return Message();
+    return Message{.text = QString::fromUtf8(ExportMessages::kSaveAsFailedText).arg(target) +
+                           QStringLiteral("\r\n\r\n") + copy.reason(),
+                   .title = QString::fromUtf8(ExportMessages::kNotOpenedTitle),
+                   .icon = MsgIcon::Critical};
+}
+
+}  // namespace
+
+MessageFlow OfficeAvailability::openOrOfferSave(const QString &file, Kind kind) {
+    if (openAsNewDocument(file, kind)) return MessageFlow();
+    const QString name = QFileInfo(file).fileName();
+    return MessageFlow{
+        .message = {.text = QString::fromUtf8(ExportMessages::kNotOpenedText).arg(name),
+                    .title = QString::fromUtf8(ExportMessages::kNotOpenedTitle),
+                    .icon = MsgIcon::Exclamation,
+                    .buttons = MsgButtons::YesNo},
+        .next = [file, kind](MsgAnswer answer) {
+            return MessageFlow{.message =
+                                   answer == MsgAnswer::Yes ? saveCopy(file, kind) : Message()};
+        }};
 }

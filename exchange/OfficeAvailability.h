@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/MessageFlow.h"
+
 // Whether the user has a program for office files of a kind, and opening a finished file
 // in it. A kind counts as available when the desktop has an application registered for
 // its file type (the default application of its MIME type) or a LibreOffice installation
@@ -26,7 +28,8 @@ public:
     // started ended at once with an error.
     static bool openAsNewDocument(const QString &file, Kind kind);
 
-    // openAsNewDocument, and when that fails, tells the user so and offers to save the
-    // file under a name and in a folder of the user's choice. True when the file opened.
-    static bool openOrOfferSave(const QString &file, Kind kind);
+    // openAsNewDocument; when that fails, the question that tells the user so and offers
+    // to save the file under a name and in a folder of the user's choice (on Yes the save
+    // dialog, then the message of a copy that failed). Nothing to show when the file opened.
+    static MessageFlow openOrOfferSave(const QString &file, Kind kind);
 };

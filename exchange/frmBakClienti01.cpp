@@ -4,6 +4,7 @@
 #include "exchange/BackupMessages.h"
 #include "exchange/BackupProcedure.h"
 #include "platform/Platform.h"
+#include "ui/ShowMessage.h"
 
 frmBakClienti01::frmBakClienti01(QWidget *parent)
     : frmBackupPage(parent, "frmBakClienti01",
@@ -17,7 +18,7 @@ frmBakClienti01::frmBakClienti01(QWidget *parent)
 
 void frmBakClienti01::Form_Load() {
     ArchiveStore store;
-    lblInfo01->setText(BackupProcedure(store).sizeText(BackupProcedure::Kind::Backup));
+    lblInfo01->setText(BackupProcedure(store, showMessage).sizeText(BackupProcedure::Kind::Backup));
     showChoice(QString(), BackupMessages::kNoFolder);
 }
 
@@ -29,7 +30,7 @@ void frmBakClienti01::cmdSelect_Click() {
 
 void frmBakClienti01::cmdEffettua_Click() {
     ArchiveStore store;
-    BackupProcedure procedure(store);
+    BackupProcedure procedure(store, showMessage);
     const QDate today = m_today.isValid() ? m_today : QDate::currentDate();
     if (procedure.backup(lblCartella->text(), today) == BackupProcedure::Outcome::Done) finish();
 }

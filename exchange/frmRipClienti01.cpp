@@ -7,6 +7,7 @@
 #include "exchange/BackupMessages.h"
 #include "exchange/BackupProcedure.h"
 #include "platform/Platform.h"
+#include "ui/ShowMessage.h"
 
 frmRipClienti01::frmRipClienti01(QWidget *parent)
     : frmBackupPage(parent, "frmRipClienti01",
@@ -21,7 +22,8 @@ frmRipClienti01::frmRipClienti01(QWidget *parent)
 void frmRipClienti01::Form_Load() {
     ArchiveStore store;
     // Counting the records creates a missing archive empty.
-    lblInfo01->setText(BackupProcedure(store).sizeText(BackupProcedure::Kind::Restore));
+    lblInfo01->setText(
+        BackupProcedure(store, showMessage).sizeText(BackupProcedure::Kind::Restore));
     showChoice(QString(), BackupMessages::kNoFile);
 }
 
@@ -44,7 +46,7 @@ void frmRipClienti01::cmdSelect_Click() {
 
 void frmRipClienti01::cmdEffettua_Click() {
     ArchiveStore store;
-    BackupProcedure procedure(store);
+    BackupProcedure procedure(store, showMessage);
     procedure.afterRestore = [this] { emit archiveReplaced(); };
     if (procedure.restore(lblCartella->text()) == BackupProcedure::Outcome::Done) finish();
 }

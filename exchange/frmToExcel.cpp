@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "ui/PanelLabel.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -144,7 +145,8 @@ void frmToExcel::cmdEsporta_Click() {
             showProgress(exporter.rowsWritten(), true);
             if (written) {
                 m_file = path;
-                OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Spreadsheet);
+                showMessages(OfficeAvailability::openOrOfferSave(
+                    path, OfficeAvailability::Kind::Spreadsheet));
             } else {
                 folder.remove();
             }

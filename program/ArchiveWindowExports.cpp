@@ -5,6 +5,7 @@
 #include "archive/frmArchivio.h"
 #include "exchange/DataSheetExport.h"
 #include "exchange/widgets/BackupWizard.h"
+#include "ui/ShowMessage.h"
 
 DataSheetContent ArchiveWindowExports::contentOf(const frmArchivio &window) {
     DataSheetContent c;
@@ -21,9 +22,9 @@ DataSheetContent ArchiveWindowExports::contentOf(const frmArchivio &window) {
 void ArchiveWindowExports::exportDataSheet(frmArchivio *window) {
     if (!window) return;
     const QImage emptyLogo = window->picNuovo->pixmap().toImage();
-    if (DataSheetExport::run(contentOf(*window), emptyLogo) ==
-        DataSheetExport::Outcome::MissingName)
-        window->txtTitolo->setFocus();
+    const DataSheetExport::Result result = DataSheetExport::run(contentOf(*window), emptyLogo);
+    showMessages(result.messages);
+    if (result.outcome == DataSheetExport::Outcome::MissingName) window->txtTitolo->setFocus();
 }
 
 void ArchiveWindowExports::runBackupWizard(frmArchivio *window) {

@@ -8,3 +8,7 @@ MsgAnswer showMessage(const Message &message) {
     if (message.beep) platform.beep();
     return platform.messageBox(message.text, message.title, message.icon, message.buttons);
 }
+
+MsgAnswer showMessages(const MessageFlow &flow) {
+    return flow.run(showMessage);
+}

@@ -225,7 +225,7 @@ void TestBackupCopy::backupFileName() {
 void TestBackupCopy::sizeTexts() {
     TestEnvironment env;
     ArchiveStore store;
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     QVERIFY(!QFileInfo::exists(store.archivePath()));
     // A missing archive is created empty and counted as 0 bytes and 0 schede.
     QVERIFY(p.sizeText(BackupProcedure::Kind::Backup)
@@ -254,7 +254,7 @@ void TestBackupCopy::firstBackupOfTheDayAsksNothing() {
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), bytes));
     const QString dest = env.file("chiavetta");
     QVERIFY(QDir().mkdir(dest));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     QCOMPARE(p.backup(dest, QDate(2024, 3, 5)), BackupProcedure::Outcome::Done);
     QCOMPARE(p.lastTarget(), dest + QStringLiteral("/Backup_Contatti_5_3_2024.bkc"));
     QCOMPARE(TestEnvironment::readBytes(p.lastTarget()), bytes);
@@ -286,7 +286,7 @@ void TestBackupCopy::secondBackupAsks() {
     const QString old = dest + QStringLiteral("/Backup_Contatti_5_3_2024.bkc");
     QVERIFY(TestEnvironment::writeBytes(old, archiveBytes(1)));
     env.platform().queueAnswer(MsgAnswer(answer));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     const auto outcome = p.backup(dest, QDate(2024, 3, 5));
     QCOMPARE(outcome,
              replaced ? BackupProcedure::Outcome::Done : BackupProcedure::Outcome::Declined);
@@ -308,7 +308,7 @@ void TestBackupCopy::backupIntoMissingFolder() {
     TestEnvironment env;
     ArchiveStore store;
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), archiveBytes(1)));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     QCOMPARE(p.backup(env.file("non/esiste"), QDate(2024, 3, 5)), BackupProcedure::Outcome::Failed);
     QCOMPARE(env.platform().messages.size(), 1);
     const auto &m = env.platform().messages.first();
@@ -326,7 +326,7 @@ void TestBackupCopy::backupIntoUnwritableFolder() {
     if (folder.isEmpty()) QSKIP("no folder here refuses writing");
     ArchiveStore store;
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), archiveBytes(1)));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     QCOMPARE(p.backup(folder, QDate(2024, 3, 5)), BackupProcedure::Outcome::Failed);
     QCOMPARE(env.platform().messages.size(), 1);
     QCOMPARE(env.platform().messages.first().text,
@@ -348,7 +348,7 @@ void TestBackupCopy::restoreCopiesAnyFileUnexamined() {
     int resets = 0;
     env.platform().queueAnswer(MsgAnswer::Yes);  // restore a file of an odd size anyway
     env.platform().queueAnswer(MsgAnswer::Yes);
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     p.afterRestore = [&] {
         ++resets;
         // The window is reset once the archive is in place, before the message.
@@ -407,7 +407,7 @@ void TestBackupCopy::restoreGuardsTheArchive() {
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), before));
     QVERIFY(TestEnvironment::writeBytes(env.file("b.bkc"), backup));
     for (int a : answers) env.platform().queueAnswer(MsgAnswer(a));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     QCOMPARE(p.previousArchivePath(), previous);
     QCOMPARE(int(p.restore(env.file("b.bkc"))), outcome);
 
@@ -439,7 +439,7 @@ void TestBackupCopy::restoreWhenArchiveWasMissingStillAsks() {
     TestEnvironment env;
     ArchiveStore store;
     QVERIFY(TestEnvironment::writeBytes(env.file("b.bkc"), archiveBytes(3)));
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     // Loading the restore page counts the archive, which creates it empty.
     QVERIFY(p.sizeText(BackupProcedure::Kind::Restore)
                 .contains(QStringLiteral("misura 0 byte e contiene 0 schede")));
@@ -456,7 +456,7 @@ void TestBackupCopy::restoreDeclinedChangesNothing() {
     QVERIFY(TestEnvironment::writeBytes(store.archivePath(), bytes));
     QVERIFY(TestEnvironment::writeBytes(env.file("b.bkc"), archiveBytes(7)));
     bool reset = false;
-    BackupProcedure p(store);
+    BackupProcedure p(store, TestEnvironment::show);
     p.afterRestore = [&] { reset = true; };
     QCOMPARE(p.restore(env.file("b.bkc")),
              BackupProcedure::Outcome::Declined);  // no answer queued: No
@@ -493,7 +493,7 @@ void TestBackupCopy::failedRestoreLeavesArchiveIntact() {
         const int error = failStep == int(FailingCopy::Step::Write) ? ENOSPC : EBUSY;
         copier = std::make_unique<FailingCopy>(FailingCopy::Step(failStep), error, 4096);
     }
-    BackupProcedure p(store, std::move(copier));
+    BackupProcedure p(store, TestEnvironment::show, std::move(copier));
     bool reset = false;
     p.afterRestore = [&] { reset = true; };
     env.platform().queueAnswer(MsgAnswer::Yes);

@@ -346,7 +346,9 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
     FakeOffice path(office);
     DataSheetContent c = sample();
     c.titolo = name;
-    QCOMPARE(int(DataSheetExport::run(c)), outcome);
+    const DataSheetExport::Result result = DataSheetExport::run(c);
+    result.messages.run(TestEnvironment::show);
+    QCOMPARE(int(result.outcome), outcome);
     QCOMPARE(env.platform().messages.size(), 1);
     QCOMPARE(env.platform().messages.first().text, text);
     QCOMPARE(env.platform().messages.first().title, title);
@@ -362,7 +364,9 @@ void TestDataSheetOdt::exportWithoutLogoEmbedsTheEmptyLogo() {
     c.logoPath = QStringLiteral("   ");
     QImage blank(1, 1, QImage::Format_RGB32);
     blank.fill(Qt::white);
-    QCOMPARE(DataSheetExport::run(c, blank), DataSheetExport::Outcome::Opened);
+    const DataSheetExport::Result result = DataSheetExport::run(c, blank);
+    result.messages.run(TestEnvironment::show);
+    QCOMPARE(result.outcome, DataSheetExport::Outcome::Opened);
     QVERIFY(env.platform().messages.isEmpty());
     QCOMPARE(env.platform().busyShown, 1);
     QCOMPARE(env.platform().busyDepth, 0);

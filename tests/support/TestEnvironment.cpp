@@ -44,3 +44,10 @@ QString TestEnvironment::unwritableFolder(const QString &scratch) {
         return QStringLiteral("/sys");
     return QString();
 }
+
+MsgAnswer TestEnvironment::show(const Message &message) {
+    if (message.isEmpty()) return MsgAnswer::Ok;
+    Platform &platform = Platform::instance();
+    if (message.beep) platform.beep();
+    return platform.messageBox(message.text, message.title, message.icon, message.buttons);
+}

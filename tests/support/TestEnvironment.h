@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "platform/Message.h"
 #include "platform/ScriptedPlatform.h"
 
 // A fresh program folder in a temporary directory and a scripted platform installed for
@@ -14,6 +15,10 @@ public:
     QString folder() const { return m_dir.path(); }
     QString file(const QString &name) const;
     ScriptedPlatform &platform() { return *m_platform; }
+
+    // Shows a message of the logic through the installed platform, as a window does (an
+    // empty one is not shown and answers Ok); the scripted platform records and answers.
+    static MsgAnswer show(const Message &message);
 
     static QByteArray readBytes(const QString &path);
     static bool writeBytes(const QString &path, const QByteArray &bytes);
