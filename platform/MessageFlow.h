@@ -12,7 +12,7 @@ using MessageSink = std::function<MsgAnswer(const Message &)>;
 // `next` takes the answer and returns what follows (nothing more when it is empty).
 struct MessageFlow {
     Message message;
-    std::function<MessageFlow(MsgAnswer)> next;
+    std::function<MessageFlow(MsgAnswer)> next = nullptr;
 
     // Shows each message through `show` and hands its answer on; the last answer.
     MsgAnswer run(const MessageSink &show) const {
