@@ -179,8 +179,8 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
     label->setFont(f);
 
     const CardLayout &layout = CardLayout::of(format);
-    const QSize card(Twips::toPx(layout.previewSize().width()),
-                     Twips::toPx(layout.previewSize().height()));
+    const QSize card(Twips(layout.previewSize().width()).screenPixels(),
+                     Twips(layout.previewSize().height()).screenPixels());
     shape->setGeometry(place.x() - 6, rowTop - 5, card.width() + 16, card.height() + 24 + 14);
     shape->lower();
     picContainer()->findChild<QLabel *>(QStringLiteral("picBody"))->lower();
@@ -208,8 +208,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
     const int i = int(format);
     const CardLayout &layout = CardLayout::of(format);
     const QPoint place = Twips::screenPoint(placeTwips.x(), placeTwips.y());
-    const QSize card(Twips::toPx(layout.previewSize().width()),
-                     Twips::toPx(layout.previewSize().height()));
+    const QSize card(Twips(layout.previewSize().width()).screenPixels(),
+                     Twips(layout.previewSize().height()).screenPixels());
     buildFormatRow(format, place, card.width());
 
     auto *shadow = new QFrame(panel);
@@ -228,7 +228,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         auto *logo = new QLabel(white);
         logo->setObjectName(QStringLiteral("picLogo"));
         logo->setGeometry(Twips::screenRect(layout.logo()->x(), layout.logo()->y(),
-                                      layout.logo()->width(), layout.logo()->height()));
+                                            layout.logo()->width(), layout.logo()->height()));
         logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         logo->setStyleSheet(QStringLiteral("background: white;"));
         logo->installEventFilter(this);
@@ -265,7 +265,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         auto *line = new QFrame(white);
         line->setObjectName(QStringLiteral("Line1"));
         const CardLine &l = rules[r];
-        line->setGeometry(Twips(l.x1).screenPixels(), Twips(l.y1).screenPixels(), Twips(l.x2 - l.x1).screenPixels(), 1);
+        line->setGeometry(Twips(l.x1).screenPixels(), Twips(l.y1).screenPixels(),
+                          Twips(l.x2 - l.x1).screenPixels(), 1);
         fillWith(line, Qt::black);
         Line1[i][r] = line;
     }
