@@ -1,28 +1,17 @@
 #include "platform/Platform.h"
 
-#include <QtGlobal>
-#include <memory>
-
-namespace {
-
-std::unique_ptr<Platform> &installed() {
-    static std::unique_ptr<Platform> platform;
-    return platform;
-}
-
-}  // namespace
+#include "platform/InstalledSlot.h"
 
 Platform::~Platform() = default;
 
 Platform &Platform::instance() {
     // Every program installs its platform first thing; one that forgot must not go on
     // with no dialogs, no printers and no message boxes.
-    if (!installed()) qFatal("Cartaflex: no platform installed (Platform::install at start)");
-    return *installed();
+    return InstalledSlot<Platform>::get("no platform installed (Platform::install at start)");
 }
 
 void Platform::install(Platform *platform) {
-    installed().reset(platform);
+    InstalledSlot<Platform>::install(platform);
 }
 
 int Platform::execDialog(QObject *dialog) {

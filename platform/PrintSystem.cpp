@@ -1,25 +1,15 @@
 #include "platform/PrintSystem.h"
 
-#include <QtGlobal>
-
-namespace {
-
-std::unique_ptr<PrintSystem> &installed() {
-    static std::unique_ptr<PrintSystem> system;
-    return system;
-}
-
-}  // namespace
+#include "platform/InstalledSlot.h"
 
 PrintSystem::~PrintSystem() = default;
 
 PrintSystem &PrintSystem::instance() {
     // A program that forgot to install its printing must not go on printing nowhere.
-    if (!installed())
-        qFatal("Cartaflex: no print system installed (PrintSystem::install at start)");
-    return *installed();
+    return InstalledSlot<PrintSystem>::get(
+        "no print system installed (PrintSystem::install at start)");
 }
 
 void PrintSystem::install(PrintSystem *system) {
-    installed().reset(system);
+    InstalledSlot<PrintSystem>::install(system);
 }
