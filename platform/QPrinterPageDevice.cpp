@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "platform/PageOpPainter.h"
 
@@ -133,8 +134,16 @@ QSizeF QPrinterPageDevice::printableTwips(int orientation) const {
 }
 
 QSizeF QPrinterPageDevice::textSizeTwips(const QString &text, const PageFont &font) const {
-    const QFont f(font.toQFont(), m_printer.get());
-    const QFontMetricsF fm(f, m_printer.get());
-    const double res = m_printer->resolution();
-    return QSizeF(fm.horizontalAdvance(text) * 1440.0 / res, fm.height() * 1440.0 / res);
+    const int res = m_printer->resolution();
+    auto it = std::find_if(m_measured.begin(), m_measured.end(), [&](const Measured &m) {
+        return m.resolution == res && m.font == font;
+    });
+    if (it == m_measured.end()) {
+        if (m_measured.size() >= kFontsKept) m_measured.erase(m_measured.begin());
+        m_measured.push_back(Measured{
+            font, res, QFontMetricsF(QFont(font.toQFont(), m_printer.get()), m_printer.get())});
+        it = m_measured.end() - 1;
+    }
+    return QSizeF(it->metrics.horizontalAdvance(text) * 1440.0 / res,
+                  it->metrics.height() * 1440.0 / res);
 }
