@@ -5,15 +5,11 @@
 
 #include "cards/CardLayout.h"
 #include "cards/CardPrintJob.h"
-#include "cards/CardPrinterChoice.h"
 #include "cards/CardTestPage.h"
 #include "cards/frmBiglietti.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "platform/PrinterList.h"
-#include "printing/PrintPreview.h"
-#include "printing/widgets/CalibrationDialog.h"
-#include "printing/widgets/PrintPreviewWindow.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatMessages.h"
 
@@ -28,13 +24,39 @@ void setBack(QWidget *w, const QColor &c) {
     w->setPalette(pal);
 }
 
+// Puts a control of the shared dialog into the card dialog's frame, at its place.
+void place(QWidget *w, QWidget *frame, const QRect &r) {
+    w->setParent(frame);
+    w->setGeometry(r);
+}
+
 }  // namespace
 
+Printout frmMyPrinterListening::cardPrintout(frmMyPrinterListening *dialog,
+                                             frmBiglietti *composer) {
+    // The format and the composer's texts are read when the cards are drawn.
+    Printout p;
+    p.caption = QStringLiteral("Stampa biglietti da visita");
+    p.pdfFileName = QStringLiteral("Biglietti.pdf");
+    p.draw = [dialog, composer](PrinterPage &page, const PrintChoices &c) {
+        const CardFormat f = *dialog->format();
+        const CardContent content = composer ? composer->cardContent(f) : CardContent{};
+        CardPrintJob job;
+        return job.run(page, f, content, c.pages, CardPrintJob::Range{c.first, c.count});
+    };
+    p.nothingToPrint = [dialog](const PrintChoices &c) {
+        return CardPrintJob::sheetsOf(*dialog->format(), CardPrintJob::Range{c.first, c.count},
+                                      c.pages) <= 0;
+    };
+    p.testPage = [dialog](PrinterPage &page) {
+        return CardTestPage::print(page, *dialog->format());
+    };
+    return p;
+}
+
 frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *parent)
-    : QDialog(parent ? parent : composer), m_composer(composer) {
+    : PrintDialog(cardPrintout(this, composer), parent ? parent : composer, Arrangement::Own) {
     setObjectName(QStringLiteral("frmMyPrinterListening"));
-    setWindowTitle(QStringLiteral(" Stampa biglietti da visita"));
-    setModal(true);
     setFixedSize(460, 372);
 
     fraStampa = new QGroupBox(this);
@@ -50,9 +72,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     lblStampante = new QLabel(QStringLiteral("Stampante selezionata"), fraStampa);
     lblStampante->setObjectName(QStringLiteral("lblStampante"));
     lblStampante->setGeometry(92, 14, 330, 20);
-    cboPrinters = new QComboBox(fraStampa);
-    cboPrinters->setObjectName(QStringLiteral("cboPrinters"));
-    cboPrinters->setGeometry(92, 36, 334, 28);
+    place(cboPrinters, fraStampa, QRect(92, 36, 334, 28));
     {
         QFont f(QStringLiteral("Verdana"));
         f.setPointSizeF(9.75);
@@ -96,20 +116,10 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     spnBiglietti->setRange(0, 999 * 21);
     spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
 
-    cmdAnteprima = new QPushButton(QStringLiteral("Anteprima"), fraStampa);
-    cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
-    cmdAnteprima->setGeometry(200, 186, 100, 28);
-    cmdCalibra = new QPushButton(QStringLiteral("Calibra stampante…"), fraStampa);
-    cmdCalibra->setObjectName(QStringLiteral("cmdCalibra"));
-    cmdCalibra->setGeometry(308, 186, 118, 28);
-
-    cmdStampa = new QPushButton(QStringLiteral("Stampa"), fraStampa);
-    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
-    cmdStampa->setGeometry(92, 186, 100, 28);
-    cmdStampa->setDefault(true);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), fraStampa);
-    cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
-    cmdAnnulla->setGeometry(308, 80, 118, 28);
+    place(cmdStampa, fraStampa, QRect(92, 186, 100, 28));
+    place(cmdAnteprima, fraStampa, QRect(200, 186, 100, 28));
+    place(cmdCalibra, fraStampa, QRect(308, 186, 118, 28));
+    place(cmdAnnulla, fraStampa, QRect(308, 80, 118, 28));
     cmdInfo = new QPushButton(QStringLiteral("?"), fraStampa);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
@@ -117,21 +127,14 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
     fraInfo->setGeometry(10, 238, 440, 124);
-    lblInfo = new QLabel(
-        QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."), fraInfo);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setGeometry(14, 10, 412, 104);
-    lblInfo->setWordWrap(true);
+    place(lblInfo, fraInfo, QRect(14, 10, 412, 104));
+    lblInfo->setText(QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."));
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    connect(cmdStampa, &QPushButton::clicked, this, &frmMyPrinterListening::cmdStampa_Click);
-    connect(cmdAnnulla, &QPushButton::clicked, this, &frmMyPrinterListening::cmdAnnulla_Click);
-    connect(cmdAnteprima, &QPushButton::clicked, this, &frmMyPrinterListening::cmdAnteprima_Click);
-    connect(cmdCalibra, &QPushButton::clicked, this, &frmMyPrinterListening::cmdCalibra_Click);
     connect(txtCopie, &QLineEdit::textChanged, this, &frmMyPrinterListening::txtCopie_Change);
     connect(vsCopie, &QScrollBar::valueChanged, this, &frmMyPrinterListening::vsCopie_Change);
     cboPrinters->installEventFilter(this);
@@ -140,16 +143,16 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 }
 
 void frmMyPrinterListening::Form_Load() {
-    cboPrinters->clear();
-    cboPrinters->addItems(CardPrinterChoice::entries());
-    if (PrinterList::printers().isEmpty()) {
-        // No print queue: the user is told, and the sheets can still go to a PDF file.
-        CardPrinterChoice::showFailure();
-    }
-    const QString preselected = CardPrinterChoice::preselected();
-    const int at =
-        cboPrinters->findText(preselected.isEmpty() ? CardPrinterChoice::pdfEntry() : preselected);
-    cboPrinters->setCurrentIndex(at < 0 ? 0 : at);
+    // No print queue: the user is told, and the sheets can still go to a PDF file.
+    if (PrinterList::printers().isEmpty()) tell(PrintToTarget::failure());
+}
+
+std::optional<CardFormat> frmMyPrinterListening::format() const {
+    return CardFormats::fromTag(lblMemory->text());
+}
+
+bool frmMyPrinterListening::canPrint() const {
+    return format().has_value();
 }
 
 int frmMyPrinterListening::spinnerValue() const {
@@ -191,14 +194,14 @@ void frmMyPrinterListening::vsCopie_Change() {
     txtCopie->setText(QString::number(spinnerValue()));
 }
 
-void frmMyPrinterListening::cmdStampa_Click() {
-    const auto format = CardFormats::fromTag(lblMemory->text());
-    if (!format) return;
-    PrintCardJob();
-}
-
 CardPrintJob::Range frmMyPrinterListening::range() const {
     return CardPrintJob::Range{spnInizio->value(), spnBiglietti->value()};
+}
+
+PrintChoices frmMyPrinterListening::choices() const {
+    PrintChoices c = PrintDialog::choices();
+    c.pages = CardPrintJob::pagesFromText(txtCopie->text());
+    return c;
 }
 
 void frmMyPrinterListening::setFormat(CardFormat format) {
@@ -206,51 +209,6 @@ void frmMyPrinterListening::setFormat(CardFormat format) {
     const int cards = CardLayout::of(format).cards();
     spnInizio->setRange(1, cards);
     spnBiglietti->setRange(0, 999 * cards);
-}
-
-void frmMyPrinterListening::cmdAnteprima_Click() {
-    const auto format = CardFormats::fromTag(lblMemory->text());
-    if (!format) return;
-    const CardContent content = m_composer ? m_composer->cardContent(*format) : CardContent{};
-    const int pages = CardPrintJob::pagesFromText(txtCopie->text());
-    const QString entry = cboPrinters->currentText();
-    const PrintTarget target = entry == CardPrinterChoice::pdfEntry()
-                                   ? PrintTarget::toPdf(QStringLiteral("anteprima"))
-                                   : PrintTarget::toQueue(entry);
-    PrintPreview recorded;
-    const CardPrintJob::Range r = range();
-    if (!recorded.record(target, [&](PrinterPage &page) {
-            CardPrintJob job;
-            return job.run(page, *format, content, pages, r);
-        })) {
-        CardPrinterChoice::showFailure();
-        return;
-    }
-    PrintPreviewWindow window(recorded.pages(), this);
-    if (Platform::instance().execDialog(&window) == QDialog::Accepted) PrintCardJob();
-}
-
-void frmMyPrinterListening::cmdCalibra_Click() {
-    const QString entry = cboPrinters->currentText();
-    const auto format = CardFormats::fromTag(lblMemory->text());
-    if (entry == CardPrinterChoice::pdfEntry() || !format) return;
-    CalibrationDialog dialog(
-        entry, [f = *format](PrinterPage &page) { return CardTestPage::print(page, f); }, this);
-    Platform::instance().execDialog(&dialog);
-}
-
-void frmMyPrinterListening::PrintCardJob() {
-    const auto format = CardFormats::fromTag(lblMemory->text());
-    const CardContent content = m_composer ? m_composer->cardContent(*format) : CardContent{};
-    const int pages = CardPrintJob::pagesFromText(txtCopie->text());
-    const auto outcome =
-        CardPrinterChoice::print(cboPrinters->currentText(), *format, content, pages, range());
-    if (outcome == CardPrinterChoice::Outcome::Cancelled) return;  // no file name: stay open
-    accept();
-}
-
-void frmMyPrinterListening::cmdAnnulla_Click() {
-    reject();
 }
 
 bool frmMyPrinterListening::eventFilter(QObject *watched, QEvent *event) {
@@ -264,5 +222,5 @@ bool frmMyPrinterListening::eventFilter(QObject *watched, QEvent *event) {
         if (type == QEvent::KeyPress && txtCopie_KeyPress(static_cast<QKeyEvent *>(event)))
             return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return PrintDialog::eventFilter(watched, event);
 }

@@ -7,7 +7,6 @@
 #include "cards/CardContent.h"
 #include "cards/CardPicture.h"
 #include "cards/CardPrintJob.h"
-#include "cards/CardPrinterChoice.h"
 #include "cards/CardTexts.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
@@ -147,7 +146,7 @@ int cards(const QStringList &args) {
     }
 
     if (o.pdf.isEmpty() && !PrinterList::contains(o.queue))
-        return CliIo::fail(CardPrinterChoice::failureText());
+        return CliIo::fail(PrintToTarget::failureText());
     PrintToTarget print;
     const bool ok =
         print.run(o.pdf.isEmpty() ? PrintTarget::toQueue(o.queue) : PrintTarget::toPdf(o.pdf),
@@ -155,7 +154,7 @@ int cards(const QStringList &args) {
                       CardPrintJob job;
                       return job.run(page, o.format, content, o.pages, o.range);
                   });
-    if (!ok) return CliIo::fail(CardPrinterChoice::failureText());
+    if (!ok) return CliIo::fail(PrintToTarget::failureText());
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/EnvelopeSize.h"
+#include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
@@ -79,7 +80,12 @@ int envelope(const QStringList &args) {
             return status;
         content.recipient = EnvelopeContent::recipientFrom(r);
     }
-    if (o.size) content.paper = EnvelopeSize::paper(*o.size);
+    if (o.size) {
+        content.paper = EnvelopeSize::paper(*o.size);
+        // Picking an envelope lays it across, as in the margins window: upright, its
+        // narrow edge would cut the recipient's lines.
+        if (EnvelopeSize::isEnvelope(*o.size)) content.orientation = OrientationWord::landscape();
+    }
 
     if (o.pdf.isEmpty() && !PrinterList::contains(o.printer))
         return CliIo::fail(QStringLiteral("La stampante \"%1\" non è installata.").arg(o.printer));

@@ -3,7 +3,6 @@
 #include "app/HelpTopics.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardFormat.h"
-#include "cards/CardPrinterChoice.h"
 #include "cards/CardTestPage.h"
 #include "cli/CliIo.h"
 #include "cli/CliRegistry.h"
@@ -30,9 +29,9 @@ bool readTarget(const QStringList &args, int skip, PrintTarget &target) {
 
 int printTo(const PrintTarget &target, const PrintToTarget::Job &job) {
     if (!target.isPdf() && !PrinterList::contains(target.queue))
-        return CliIo::fail(CardPrinterChoice::failureText());
+        return CliIo::fail(PrintToTarget::failureText());
     PrintToTarget print;
-    if (!print.run(target, job)) return CliIo::fail(CardPrinterChoice::failureText());
+    if (!print.run(target, job)) return CliIo::fail(PrintToTarget::failureText());
     return 0;
 }
 

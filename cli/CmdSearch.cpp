@@ -86,15 +86,17 @@ int printSearch(const QStringList &args) {
     QStringList lines;
     lines.reserve(result.hits.size());
     for (const SearchHit &hit : result.hits) lines << hit.line;
-    bool printed = false;
+    const Message refused = SearchListPrint::refusal(lines);
+    if (!refused.isEmpty()) return CliIo::fail(refused.text);
+    Message failed;
     PrintToTarget print;
     const bool finished = print.run(
         pdf.isEmpty() ? PrintTarget::toQueue(queue) : PrintTarget::toPdf(pdf), [&](PrinterPage &) {
-            printed =
+            failed =
                 SearchListPrint::run(lines, ContactSearch::countCaption(int(result.hits.size())));
-            return true;  // its own failure is reported by the list's message
+            return true;  // its own failure is told below
         });
-    if (!printed) return 1;
+    if (!failed.isEmpty()) return CliIo::fail(failed.text);
     if (!finished) return CliIo::fail(SearchListPrint::errorText());
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include "archive/ContactRecord.h"
 #include "platform/HourglassCursor.h"
-#include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 
 QString SearchListPrint::errorText() {
@@ -53,29 +52,24 @@ bool SearchListPrint::print(const QStringList &lines, const QString &countCaptio
     return p.endDoc() && printed;
 }
 
-bool SearchListPrint::confirm(const QStringList &lines) {
-    Platform &platform = Platform::instance();
-    if (lines.isEmpty()) {
-        platform.messageBox(QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
-                            MsgIcon::Exclamation, MsgButtons::Ok);
-        return false;
-    }
-    return platform.messageBox(QString::fromUtf8(kConfirmText), QString::fromUtf8(kConfirmTitle),
-                               MsgIcon::None, MsgButtons::OkCancel) == MsgAnswer::Ok;
+Message SearchListPrint::refusal(const QStringList &lines) {
+    if (!lines.isEmpty()) return Message();
+    return Message{QString::fromUtf8(kEmptyText), QString::fromUtf8(kEmptyTitle),
+                   MsgIcon::Exclamation, MsgButtons::Ok, false};
 }
 
-bool SearchListPrint::run(const QStringList &lines, const QString &countCaption) {
-    Platform &platform = Platform::instance();
-    if (!confirm(lines)) return false;
-    bool printed = false;
-    {
-        HourglassCursor hourglass;
-        printed = print(lines, countCaption, QDateTime::currentDateTime());
-    }
-    if (!printed) {
-        platform.beep();
-        platform.messageBox(errorText(), QString::fromUtf8(kErrorTitle), MsgIcon::Critical,
-                            MsgButtons::Ok);
-    }
-    return printed;
+Message SearchListPrint::question() {
+    return Message{QString::fromUtf8(kConfirmText), QString::fromUtf8(kConfirmTitle), MsgIcon::None,
+                   MsgButtons::OkCancel, false};
+}
+
+Message SearchListPrint::failure() {
+    return Message{errorText(), QString::fromUtf8(kErrorTitle), MsgIcon::Critical, MsgButtons::Ok,
+                   true};
+}
+
+Message SearchListPrint::run(const QStringList &lines, const QString &countCaption) {
+    HourglassCursor hourglass;
+    if (print(lines, countCaption, QDateTime::currentDateTime())) return Message();
+    return failure();
 }

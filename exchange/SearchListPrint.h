@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/Message.h"
+
 // The printed search list: the title in Courier New 12 pt, then in 8 pt the rules, the
 // list lines, the count and the date and time of printing, on a landscape page in twips
 // with the left edge 600 twips inside the printable area. Pages continue by themselves.
@@ -26,9 +28,12 @@ public:
     // printer failed at any step.
     static bool print(const QStringList &lines, const QString &countCaption, const QDateTime &when);
 
-    // The empty-list message, or the OK/Cancel question: true when the user goes on.
-    static bool confirm(const QStringList &lines);
-    // The print button: the empty-list message, the OK/Cancel question, the hourglass,
-    // the printout and, on failure, the beep and the error message. True when printed.
-    static bool run(const QStringList &lines, const QString &countCaption);
+    // The print button's messages, for the window to show: the refusal of an empty list
+    // (nothing when the list has lines), the OK/Cancel question, and the failure.
+    static Message refusal(const QStringList &lines);
+    static Message question();
+    static Message failure();
+    // Prints the list with the hourglass shown; the failure message when the printer
+    // failed, nothing when printed.
+    static Message run(const QStringList &lines, const QString &countCaption);
 };

@@ -21,6 +21,7 @@
 #include "printing/widgets/PrintDialog.h"
 #include "ui/ContactReceiver.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -350,7 +351,12 @@ void frmTrovaContatto::cmdStampa_Click() {
     QStringList lines;
     lines.reserve(lstRiepilogo->count());
     for (int i = 0; i < lstRiepilogo->count(); ++i) lines << lstRiepilogo->item(i)->text();
-    if (!SearchListPrint::confirm(lines)) return;
+    const Message refused = SearchListPrint::refusal(lines);
+    if (!refused.isEmpty()) {
+        showMessage(refused);
+        return;
+    }
+    if (showMessage(SearchListPrint::question()) != MsgAnswer::Ok) return;
     const QString count = lblImporto->text();
     Printout printout;
     printout.caption = QStringLiteral("Stampa risultati ricerca");

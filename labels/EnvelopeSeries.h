@@ -3,8 +3,8 @@
 #include "archive/ArchiveStore.h"
 #include "envelopes/EnvelopeContent.h"
 #include "labels/ContactSelection.h"
-#include "labels/PrintProgress.h"
 #include "labels/SeriesResult.h"
+#include "platform/PrintProgress.h"
 
 class PrinterPage;
 

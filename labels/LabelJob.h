@@ -3,8 +3,8 @@
 #include "archive/ArchiveStore.h"
 #include "labels/ContactSelection.h"
 #include "labels/LabelLayout.h"
-#include "labels/PrintProgress.h"
 #include "labels/SeriesResult.h"
+#include "platform/PrintProgress.h"
 
 class PrinterPage;
 

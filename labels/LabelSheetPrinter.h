@@ -5,7 +5,7 @@
 
 #include "archive/ContactRecord.h"
 #include "labels/LabelLayout.h"
-#include "labels/PrintProgress.h"
+#include "platform/PrintProgress.h"
 
 class PrinterPage;
 

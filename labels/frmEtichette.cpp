@@ -1,15 +1,12 @@
 #include "labels/frmEtichette.h"
 
-#include <QApplication>
-
 #include "labels/LabelMessages.h"
 #include "labels/LabelSheetPrinter.h"
 #include "platform/Platform.h"
+#include "printing/widgets/PrintDialog.h"
+#include "ui/ShowMessage.h"
 
 namespace {
-
-// Printouts of more pages than this show their progress.
-constexpr int kFewPages = 3;
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect r) {
     auto *l = new QLabel(text, parent);
@@ -53,22 +50,13 @@ frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices,
     lblInizio->setVisible(labels);
     spnInizio->setVisible(labels);
 
-    lblStampante = label(this, "lblStampante", QStringLiteral("Stampante:"),
-                         QRect(16, labels ? 120 : 52, 150, 24));
-    cboStampante = control<QComboBox>(this, "cboStampante", QRect(170, labels ? 120 : 52, 294, 24));
-    cboStampante->addItems(SeriesPrint::entries());
-    cboStampante->setCurrentText(SeriesPrint::preselected());
-
-    lblEsclusi = label(this, "lblEsclusi", QString(), QRect(16, 156, 448, 106));
+    lblEsclusi = label(this, "lblEsclusi", QString(), QRect(16, labels ? 124 : 56, 448, 156));
     lblEsclusi->setWordWrap(true);
     lblEsclusi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblEsclusi->setStyleSheet(QStringLiteral("color: #800000;"));
 
-    prgStampa = control<QProgressBar>(this, "prgStampa", QRect(16, 268, 448, 18));
-    prgStampa->hide();
-
     cmdStampa = control<QPushButton>(this, "cmdStampa", QRect(290, 292, 82, 28));
-    cmdStampa->setText(QStringLiteral("Stampa"));
+    cmdStampa->setText(QStringLiteral("Stampa…"));
     cmdStampa->setDefault(true);
     cmdAnnulla = control<QPushButton>(this, "cmdAnnulla", QRect(382, 292, 82, 28));
     cmdAnnulla->setText(QStringLiteral("Annulla"));
@@ -90,7 +78,9 @@ void frmEtichette::cboSelezione_Click() {
     const int i = cboSelezione->currentIndex();
     m_refusal = (i >= 0 && i < m_choices.size())
                     ? SeriesPrint::prepare(m_choices.at(i).selection, m_scan)
-                    : QString::fromUtf8(LabelMessages::kNothingSelectedText);
+                    : Message{QString::fromUtf8(LabelMessages::kNothingSelectedText),
+                              QString::fromUtf8(LabelMessages::kTitle), MsgIcon::Exclamation,
+                              MsgButtons::Ok, false};
     ShowPages();
 }
 
@@ -102,7 +92,7 @@ void frmEtichette::cboFormato_Click() {
 
 void frmEtichette::ShowPages() {
     if (!m_refusal.isEmpty()) {
-        lblEsclusi->setText(m_refusal);
+        lblEsclusi->setText(m_refusal.text);
         return;
     }
     QString text;
@@ -121,20 +111,9 @@ void frmEtichette::ShowPages() {
     lblEsclusi->setText(text);
 }
 
-bool frmEtichette::Progress(const PrintProgress &p) {
-    prgStampa->setRange(0, p.pages);
-    prgStampa->setValue(p.page - 1);
-    prgStampa->setFormat(QStringLiteral("Pagina %1 di %2").arg(p.page).arg(p.pages));
-    // The window stays alive while the pages are drawn, so that "Annulla" is heard.
-    QApplication::processEvents();
-    return !m_stop;
-}
-
 void frmEtichette::cmdStampa_Click() {
-    if (m_printing) return;
     if (!m_refusal.isEmpty()) {
-        Platform::instance().messageBox(m_refusal, QString::fromUtf8(LabelMessages::kTitle),
-                                        MsgIcon::Exclamation, MsgButtons::Ok);
+        showMessage(m_refusal);
         return;
     }
     SeriesPrint::Request request;
@@ -142,39 +121,19 @@ void frmEtichette::cmdStampa_Click() {
     request.selection = m_choices.at(cboSelezione->currentIndex()).selection;
     request.layout = LabelLayout::all().at(std::max(0, cboFormato->currentIndex()));
     request.firstLabel = spnInizio->value();
-    request.entry = cboStampante->currentText();
-    const int pages =
-        m_kind == SeriesPrint::Kind::Labels
-            ? LabelSheetPrinter::sheetsFor(request.layout, m_scan.printable, request.firstLabel)
-            : m_scan.printable;
-    m_printing = true;
-    m_stop = false;
-    for (QWidget *w : {static_cast<QWidget *>(cboSelezione), static_cast<QWidget *>(cboFormato),
-                       static_cast<QWidget *>(spnInizio), static_cast<QWidget *>(cboStampante),
-                       static_cast<QWidget *>(cmdStampa)})
-        w->setEnabled(false);
-    prgStampa->setVisible(pages > kFewPages);
-    m_outcome =
-        SeriesPrint::print(request, m_scan, [this](const PrintProgress &p) { return Progress(p); });
-    m_printing = false;
-    prgStampa->hide();
-    for (QWidget *w : {static_cast<QWidget *>(cboSelezione), static_cast<QWidget *>(cboFormato),
-                       static_cast<QWidget *>(spnInizio), static_cast<QWidget *>(cboStampante),
-                       static_cast<QWidget *>(cmdStampa)})
-        w->setEnabled(true);
-    // Printed, or stopped with "Annulla": the dialog's work is done. A failure or a
-    // cancelled file question leaves it open for another choice.
-    if (m_outcome == SeriesPrint::Outcome::Printed || m_stop) accept();
+    PrintDialog dialog(SeriesPrint::printout(request, m_scan), this);
+    const bool accepted = Platform::instance().execDialog(&dialog) == QDialog::Accepted;
+    if (dialog.stopped())
+        m_outcome = Outcome::Cancelled;
+    else if (dialog.printed())
+        m_outcome = Outcome::Printed;
+    else
+        m_outcome = accepted ? Outcome::Failed : Outcome::Cancelled;
+    // Printed, or stopped with "Annulla": the work is done. A failure or a closed print
+    // dialog leaves this one open for another choice.
+    if (m_outcome == Outcome::Printed || dialog.stopped()) accept();
 }
 
 void frmEtichette::cmdAnnulla_Click() {
     reject();
-}
-
-void frmEtichette::reject() {
-    if (m_printing) {
-        m_stop = true;
-        return;
-    }
-    QDialog::reject();
 }

@@ -4,18 +4,18 @@
 #include <QDialog>
 #include <QLabel>
 #include <QList>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "labels/ContactSelection.h"
 #include "labels/SelectionScan.h"
 #include "labels/SeriesPrint.h"
+#include "platform/Message.h"
 
 // The dialog of the search window's "Stampa etichette" and "Stampa buste": which
-// contacts, the label sheet and the label to start from (labels only), the printer; it
-// says before printing who is left out for want of an address, and shows the progress
-// of the printout with "Annulla", which stops it at the next page.
+// contacts, the label sheet and the label to start from (labels only); it says who is
+// left out for want of an address, and "Stampa…" hands the printout to the print dialog
+// (printer or PDF file, preview of every page, calibration, progress with "Annulla").
 class frmEtichette : public QDialog {
     Q_OBJECT
 public:
@@ -32,22 +32,20 @@ public:
     QComboBox *cboFormato;
     QLabel *lblInizio;
     QSpinBox *spnInizio;
-    QLabel *lblStampante;
-    QComboBox *cboStampante;
     QLabel *lblEsclusi;
-    QProgressBar *prgStampa;
     QPushButton *cmdStampa;
     QPushButton *cmdAnnulla;
+
+    // How the last "Stampa…" ended: printed; stopped with "Annulla" or the print dialog
+    // closed; refused (nothing to print, the message shown); failed (the printer's
+    // message shown).
+    enum class Outcome { Printed, Cancelled, Refused, Failed };
 
     SeriesPrint::Kind kind() const { return m_kind; }
     // The scan of the chosen contacts, as the dialog shows it.
     const SelectionScan &scan() const { return m_scan; }
     // The outcome of the last print (Refused before any).
-    SeriesPrint::Outcome outcome() const { return m_outcome; }
-
-public slots:
-    // Closing the window while printing stops the printout instead.
-    void reject() override;
+    Outcome outcome() const { return m_outcome; }
 
 private slots:
     void cboSelezione_Click();
@@ -57,13 +55,10 @@ private slots:
 
 private:
     void ShowPages();
-    bool Progress(const PrintProgress &p);
 
     SeriesPrint::Kind m_kind;
     QList<Choice> m_choices;
     SelectionScan m_scan;
-    QString m_refusal;
-    bool m_printing = false;
-    bool m_stop = false;
-    SeriesPrint::Outcome m_outcome = SeriesPrint::Outcome::Refused;
+    Message m_refusal;
+    Outcome m_outcome = Outcome::Refused;
 };

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "platform/PageOpPainter.h"
 #include "platform/Twips.h"
@@ -134,9 +135,16 @@ QSizeF QPrinterPageDevice::printableTwips(int orientation) const {
 }
 
 QSizeF QPrinterPageDevice::textSizeTwips(const QString &text, const PageFont &font) const {
-    const QFont f(font.toQFont(), m_printer.get());
-    const QFontMetricsF fm(f, m_printer.get());
-    const double res = m_printer->resolution();
-    return QSizeF(Twips::fromDots(fm.horizontalAdvance(text), res).value(),
-                  Twips::fromDots(fm.height(), res).value());
+    const int res = m_printer->resolution();
+    auto it = std::find_if(m_measured.begin(), m_measured.end(), [&](const Measured &m) {
+        return m.resolution == res && m.font == font;
+    });
+    if (it == m_measured.end()) {
+        if (m_measured.size() >= kFontsKept) m_measured.erase(m_measured.begin());
+        m_measured.push_back(Measured{
+            font, res, QFontMetricsF(QFont(font.toQFont(), m_printer.get()), m_printer.get())});
+        it = m_measured.end() - 1;
+    }
+    return QSizeF(Twips::fromDots(it->metrics.horizontalAdvance(text), res).value(),
+                  Twips::fromDots(it->metrics.height(), res).value());
 }

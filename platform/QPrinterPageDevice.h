@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
+#include <vector>
 
 #include "platform/PageDevice.h"
 
@@ -43,4 +45,13 @@ private:
     bool m_pageHasInk = false;
     int m_documents = 0;
     QString m_error;
+    // The metrics of the fonts measured last: a sheet measures the same few fonts again
+    // and again while its texts are fitted.
+    struct Measured {
+        PageFont font;
+        int resolution = 0;
+        QFontMetricsF metrics;
+    };
+    static constexpr std::size_t kFontsKept = 4;
+    mutable std::vector<Measured> m_measured;
 };

@@ -18,6 +18,16 @@ QString PrintToTarget::failureTitle() {
     return QStringLiteral("Impossibile eseguire la stampa");
 }
 
+Message PrintToTarget::failure(const QString &why) {
+    Message m;
+    m.text = failureText();
+    if (!why.isEmpty() && why != failureText()) m.text += QStringLiteral("\r\n\r\n(") + why + u')';
+    m.title = failureTitle();
+    m.icon = MsgIcon::Critical;
+    m.beep = true;
+    return m;
+}
+
 bool PrintToTarget::run(const PrintTarget &target, const Job &job) {
     m_error.clear();
     PrinterPage &page = PrinterPage::printer();

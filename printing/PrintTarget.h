@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Message.h"
+
 class PrinterPage;
 
 // Where a printout goes: a print queue by name, or a PDF file.
@@ -32,6 +34,8 @@ public:
     // The message of a printout that could not be printed (every printout shows it).
     static QString failureText();
     static QString failureTitle();
+    // That message as the windows show it, with the reason in brackets when there is one.
+    static Message failure(const QString &why = QString());
 
 private:
     QString m_error;

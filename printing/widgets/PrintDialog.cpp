@@ -5,18 +5,22 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "printing/PrintPreview.h"
 #include "printing/widgets/CalibrationDialog.h"
 #include "printing/widgets/PrintPreviewWindow.h"
+#include "printing/widgets/PrintProgressWindow.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
-void showFailure() {
-    Platform::instance().messageBox(PrintToTarget::failureText(), PrintToTarget::failureTitle(),
-                                    MsgIcon::Critical, MsgButtons::Ok);
+// The last printout went to a PDF file: the next dialog offers the file first.
+bool &lastWasPdf() {
+    static bool pdf = false;
+    return pdf;
 }
 
 }  // namespace
@@ -25,19 +29,60 @@ QString PrintDialog::pdfEntry() {
     return QStringLiteral("Salva come file PDF");
 }
 
+void PrintDialog::forgetLastEntry() {
+    lastWasPdf() = false;
+}
+
+void PrintDialog::tell(const Message &message) {
+    showMessage(message);
+}
+
 PrintDialog::PrintDialog(Printout printout, QWidget *parent)
-    : QDialog(parent), m_printout(std::move(printout)) {
+    : PrintDialog(std::move(printout), parent, Arrangement::Laid) {}
+
+PrintDialog::PrintDialog(Printout printout, QWidget *parent, Arrangement arrangement)
+    : QDialog(parent), m_printout(std::move(printout)), m_arrangement(arrangement) {
     setObjectName(QStringLiteral("frmStampa"));
     setWindowTitle(QLatin1Char(' ') + m_printout.caption);
     setModal(true);
+    createControls();
+    if (m_arrangement == Arrangement::Laid) layOut();
+    entryChanged();
+}
 
+PrintDialog::~PrintDialog() = default;
+
+void PrintDialog::createControls() {
     cboPrinters = new QComboBox(this);
     cboPrinters->setObjectName(QStringLiteral("cboPrinters"));
     cboPrinters->addItems(PrinterList::printers() << pdfEntry());
     const QString current = PrinterPage::printer().currentPrinter();
-    const int at = cboPrinters->findText(PrinterList::contains(current) ? current : pdfEntry());
+    const bool queue = !lastWasPdf() && PrinterList::contains(current);
+    const int at = cboPrinters->findText(queue ? current : pdfEntry());
     cboPrinters->setCurrentIndex(at < 0 ? 0 : at);
 
+    lblInfo = new QLabel(this);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblInfo->setWordWrap(true);
+
+    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
+    cmdStampa->setDefault(true);
+    cmdAnteprima = new QPushButton(QStringLiteral("Anteprima"), this);
+    cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
+    cmdCalibra = new QPushButton(QStringLiteral("Calibra stampante…"), this);
+    cmdCalibra->setObjectName(QStringLiteral("cmdCalibra"));
+    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+
+    connect(cmdStampa, &QPushButton::clicked, this, &PrintDialog::print);
+    connect(cmdAnteprima, &QPushButton::clicked, this, &PrintDialog::preview);
+    connect(cmdCalibra, &QPushButton::clicked, this, &PrintDialog::calibrate);
+    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cboPrinters, &QComboBox::currentIndexChanged, this, &PrintDialog::entryChanged);
+}
+
+void PrintDialog::layOut() {
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Stampante selezionata:"), cboPrinters);
     if (m_printout.hasPages) {
@@ -57,19 +102,7 @@ PrintDialog::PrintDialog(Printout printout, QWidget *parent)
         spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
         form->addRow(QStringLiteral("Numero di biglietti:"), spnBiglietti);
     }
-    lblInfo = new QLabel(this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
 
-    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
-    cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
-    cmdStampa->setDefault(true);
-    cmdAnteprima = new QPushButton(QStringLiteral("Anteprima"), this);
-    cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
-    cmdCalibra = new QPushButton(QStringLiteral("Calibra stampante…"), this);
-    cmdCalibra->setObjectName(QStringLiteral("cmdCalibra"));
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdStampa);
     buttons->addWidget(cmdAnteprima);
@@ -81,13 +114,6 @@ PrintDialog::PrintDialog(Printout printout, QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(lblInfo);
     layout->addLayout(buttons);
-
-    connect(cmdStampa, &QPushButton::clicked, this, &PrintDialog::print);
-    connect(cmdAnteprima, &QPushButton::clicked, this, &PrintDialog::preview);
-    connect(cmdCalibra, &QPushButton::clicked, this, &PrintDialog::calibrate);
-    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cboPrinters, &QComboBox::currentIndexChanged, this, &PrintDialog::entryChanged);
-    entryChanged();
 }
 
 bool PrintDialog::run(const Printout &printout, QWidget *parent) {
@@ -99,10 +125,16 @@ bool PrintDialog::run(const Printout &printout, QWidget *parent) {
 void PrintDialog::entryChanged() {
     const bool pdf = cboPrinters->currentText() == pdfEntry();
     cmdCalibra->setEnabled(!pdf);
-    lblInfo->setText(pdf ? QStringLiteral("Le pagine vengono salvate in un file PDF, senza "
-                                          "calibrazione.")
-                         : QStringLiteral("Premere Stampa, oppure Anteprima per vedere le pagine "
-                                          "prima di stamparle."));
+    // A window with its own arrangement keeps its own instructions.
+    if (m_arrangement == Arrangement::Own) return;
+    QString text = pdf ? QStringLiteral(
+                             "Le pagine vengono salvate in un file PDF, senza "
+                             "calibrazione.")
+                       : QStringLiteral(
+                             "Premere Stampa, oppure Anteprima per vedere le pagine "
+                             "prima di stamparle.");
+    if (!m_printout.note.isEmpty()) text = m_printout.note + QStringLiteral("\n\n") + text;
+    lblInfo->setText(text);
 }
 
 PrintChoices PrintDialog::choices() const {
@@ -124,11 +156,26 @@ std::optional<PrintTarget> PrintDialog::chooseTarget() {
     return PrintTarget::toPdf(path);
 }
 
+bool PrintDialog::advance(const PrintProgress &progress) {
+    if (progress.pages <= kFewPages) return true;
+    if (!m_progress) m_progress = new PrintProgressWindow(this);
+    m_stopped = !m_progress->advance(progress);
+    return !m_stopped;
+}
+
 bool PrintDialog::printOn(const PrintTarget &target) {
-    const PrintChoices c = choices();
+    PrintChoices c = choices();
+    c.progress = [this](const PrintProgress &p) { return advance(p); };
     PrintToTarget job;
-    if (!job.run(target, [&](PrinterPage &page) { return m_printout.draw(page, c); })) {
-        showFailure();
+    bool ok = false;
+    {
+        HourglassCursor hourglass;
+        ok = job.run(target, [&](PrinterPage &page) { return m_printout.draw(page, c); });
+    }
+    delete m_progress;
+    m_progress = nullptr;
+    if (!ok) {
+        tell(PrintToTarget::failure(job.errorString()));
         return false;
     }
     m_printed = true;
@@ -141,20 +188,29 @@ int PrintDialog::acceptDefault() {
 }
 
 void PrintDialog::print() {
+    if (!canPrint()) return;
+    lastWasPdf() = cboPrinters->currentText() == pdfEntry();
+    if (m_printout.nothingToPrint && m_printout.nothingToPrint(choices())) {
+        accept();
+        return;
+    }
     const auto target = chooseTarget();
     if (!target) return;  // no file name: the dialog stays open
     printOn(*target);
-    done(m_printed ? QDialog::Accepted : QDialog::Rejected);
+    // The job has run, printed or not (a failure was told): the dialog's work is done.
+    accept();
 }
 
 void PrintDialog::preview() {
+    if (!canPrint()) return;
     const QString entry = cboPrinters->currentText();
     const PrintTarget target = entry == pdfEntry() ? PrintTarget::toPdf(QStringLiteral("anteprima"))
                                                    : PrintTarget::toQueue(entry);
     PrintPreview recorded;
     const PrintChoices c = choices();
     if (!recorded.record(target, [&](PrinterPage &page) { return m_printout.draw(page, c); })) {
-        showFailure();
+        tell(PrintToTarget::failure(
+            QStringLiteral("La stampante \"%1\" non è installata").arg(entry)));
         return;
     }
     PrintPreviewWindow window(recorded.pages(), this);
@@ -163,7 +219,7 @@ void PrintDialog::preview() {
 
 void PrintDialog::calibrate() {
     const QString entry = cboPrinters->currentText();
-    if (entry == pdfEntry()) return;
+    if (entry == pdfEntry() || !canPrint()) return;
     CalibrationDialog dialog(entry, m_printout.testPage, this);
     Platform::instance().execDialog(&dialog);
 }

@@ -11,13 +11,13 @@
 #include "archive/ArchiveStore.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardPicture.h"
-#include "cards/CardPrinterChoice.h"
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
+#include "printing/widgets/PrintDialog.h"
 #include "program/WindowRegistry.h"
 #include "support/TestEnvironment.h"
 #include "ui/Hub.h"
@@ -77,7 +77,7 @@ class TestFrmBiglietti : public QObject {
 private slots:
     void init() {
         Hub::instance().reset();
-        CardPrinterChoice::reset();
+        PrintDialog::forgetLastEntry();
         PrinterList::setFixed({QStringLiteral("Ufficio"), QStringLiteral("Magazzino")},
                               QStringLiteral("Ufficio"));
         PrinterPage::printer().reset();

@@ -6,12 +6,12 @@
 #include <QTest>
 #include <memory>
 
-#include "cards/CardPrinterChoice.h"
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "printing/widgets/PrintDialog.h"
 #include "support/PdfReadBack.h"
 #include "support/TestEnvironment.h"
 #include "vat/frmCalcIva.h"
@@ -55,7 +55,7 @@ class TestFrmMyPrinterListening : public QObject {
 
 private slots:
     void init() {
-        CardPrinterChoice::reset();
+        PrintDialog::forgetLastEntry();
         PrinterList::setFixed({QStringLiteral("Ufficio"), QStringLiteral("Magazzino")},
                               QStringLiteral("Ufficio"));
         PrinterPage::printer().reset();
@@ -80,7 +80,7 @@ private slots:
         QStringList items;
         for (int i = 0; i < d->cboPrinters->count(); ++i) items << d->cboPrinters->itemText(i);
         QCOMPARE(items, (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Magazzino"),
-                                     CardPrinterChoice::pdfEntry()}));
+                                     PrintDialog::pdfEntry()}));
         QCOMPARE(d->cboPrinters->currentText(), QStringLiteral("Ufficio"));
         QCOMPARE(d->txtCopie->text(), QStringLiteral("1"));
         QCOMPARE(d->txtCopie->maxLength(), 3);
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(m->icon, MsgIcon::Critical);
         // The sheets can still be saved as a PDF file.
         QCOMPARE(d->cboPrinters->count(), 1);
-        QCOMPARE(d->cboPrinters->currentText(), CardPrinterChoice::pdfEntry());
+        QCOMPARE(d->cboPrinters->currentText(), PrintDialog::pdfEntry());
     }
 
     void digitsOnly_data() {
@@ -276,10 +276,14 @@ private slots:
         d->cboPrinters->setCurrentText(QStringLiteral("Magazzino"));
         PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
         d->cmdStampa->click();
-        // No such queue any more: the current printer prints.
+        // No such queue any more: the user is told, and no other printer takes the sheets.
+        QCOMPARE(env.platform().messages.size(), 1);
+        QCOMPARE(env.platform().lastMessage()->title,
+                 QStringLiteral("Impossibile eseguire la stampa"));
+        QVERIFY(env.platform().lastMessage()->text.contains(QStringLiteral("Magazzino")));
         QCOMPARE(PrinterPage::printer().currentPrinter(), QStringLiteral("Ufficio"));
-        QCOMPARE(rec->documents.size(), 1);
-        QCOMPARE(madeFor, QStringList{QStringLiteral("Ufficio")});
+        QVERIFY(rec->documents.isEmpty());
+        QVERIFY(madeFor.isEmpty());
     }
 
     void printerThatFails() {
@@ -299,7 +303,7 @@ private slots:
     void savingAsPdf() {
         TestEnvironment env;
         auto d = dialog(QStringLiteral("card01"));
-        d->cboPrinters->setCurrentText(CardPrinterChoice::pdfEntry());
+        d->cboPrinters->setCurrentText(PrintDialog::pdfEntry());
         d->txtCopie->setText(QStringLiteral("3"));
         // No file name: nothing printed, the dialog stays.
         d->cmdStampa->click();
@@ -314,7 +318,7 @@ private slots:
         QVERIFY(rec->documents.isEmpty());
         // The PDF entry is offered first next time; the queue is still the current printer.
         auto again = dialog();
-        QCOMPARE(again->cboPrinters->currentText(), CardPrinterChoice::pdfEntry());
+        QCOMPARE(again->cboPrinters->currentText(), PrintDialog::pdfEntry());
         QCOMPARE(PrinterPage::printer().currentPrinter(), QStringLiteral("Ufficio"));
         PrinterPage::printer().print(QStringLiteral("dopo"));
         PrinterPage::printer().endDoc();
@@ -324,7 +328,7 @@ private slots:
     void pdfThatCannotBeWritten() {
         TestEnvironment env;
         auto d = dialog(QStringLiteral("card04"));
-        d->cboPrinters->setCurrentText(CardPrinterChoice::pdfEntry());
+        d->cboPrinters->setCurrentText(PrintDialog::pdfEntry());
         env.platform().queueSaveFile(QStringLiteral("/nonexistent-folder/x/b.pdf"));
         d->cmdStampa->click();
         QCOMPARE(env.platform().messages.size(), 1);

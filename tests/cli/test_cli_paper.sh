@@ -29,9 +29,17 @@ for bad in "--first 0" "--first 22" "--count 0"; do
 done
 check "nothing written for bad values" "no" "$([ -e "$DIR/bad.pdf" ] && echo yes || echo no)"
 
-# Envelope sizes: the page is the envelope, long side across when landscape.
-run envelope --size dl --pdf "$DIR/dl.pdf" >/dev/null 2>&1
-check "DL page" "312 x 624 pts" "$(pdfinfo "$DIR/dl.pdf" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p')"
+# Envelope sizes: the page is the envelope; an envelope picked is laid across, as in the
+# margins window, so that the recipient's lines are whole (upright, DL cut them).
+size_of() { pdfinfo "$1" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p'; }
+run add "Titolo=Studio Commercialista Associato Bianchi" "Citta=40121 Bologna (BO)" >/dev/null 2>&1
+for size in dl:624 c5:649; do
+  run envelope --record 1 --size "${size%%:*}" --pdf "$DIR/${size%%:*}.pdf" >/dev/null 2>&1
+  check "${size%%:*} laid across" "${size##*:}" "$(size_of "$DIR/${size%%:*}.pdf" | cut -d' ' -f1)"
+  check "${size%%:*} recipient whole" "1" \
+    "$(pdftotext "$DIR/${size%%:*}.pdf" - | grep -c '^40121 Bologna (BO)$')"
+done
+run delete 1 >/dev/null 2>&1
 run envelope --pdf "$DIR/a4.pdf" >/dev/null 2>&1
 check "no size: A4 as before" "595 x 842 pts" "$(pdfinfo "$DIR/a4.pdf" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p')"
 run envelope --size b5 --pdf "$DIR/b5.pdf" >/dev/null 2>&1
@@ -61,8 +69,9 @@ printf '[Calibrazione Stampanti]\nRotta=abc 1 2\n' >> "$DIR/Cartaflex.ini"
 check "garbage reads as no calibration" "0.0 0.0 100.0 100.0" "$(run calibrate Rotta)"
 
 # A sharp logo reaches the PDF at its own pixels and without JPEG.
-if command -v pdfimages >/dev/null && command -v convert >/dev/null; then
-  convert -size 300x300 xc:white -fill navy -draw 'circle 150,150 150,10' "$DIR/logo.png"
+if command -v pdfimages >/dev/null && [ -x "$BUILD/cartaflex-picture" ]; then
+  printf '<svg xmlns="http://www.w3.org/2000/svg" width="300" height="300"><rect width="300" height="300" fill="white"/><circle cx="150" cy="150" r="140" fill="navy"/></svg>' >"$DIR/logo.svg"
+  "$BUILD/cartaflex-picture" "$DIR/logo.svg" "$DIR/logo.png" 300 >/dev/null 2>&1
   run cards card03 --logo "$DIR/logo.png" --pdf "$DIR/logo.pdf" >/dev/null 2>&1
   info="$(pdfimages -list "$DIR/logo.pdf" | sed -n 3p)"
   check "logo at its own pixels" "300 300" "$(echo "$info" | awk '{print $4, $5}')"

@@ -9,6 +9,9 @@
 #include "platform/PrinterList.h"
 #include "platform/PrinterPage.h"
 #include "platform/RecordingPageDevice.h"
+#include "printing/widgets/PrintDialog.h"
+#include "printing/widgets/PrintPreviewWindow.h"
+#include "printing/widgets/PrintProgressWindow.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -80,14 +83,19 @@ private slots:
         search(w, QStringLiteral("rossi"));
         for (int row : {0, 1, 3}) w.lstRiepilogo->item(row)->setSelected(true);
         QStringList offered;
-        QString told;
+        QString told, toldByThePrintDialog;
+        // The print dialog opens on the current printer and tells who is left out.
+        m_env->platform().queueDialogHandler([&](QObject *o) {
+            auto *print = qobject_cast<PrintDialog *>(o);
+            toldByThePrintDialog = print->lblInfo->text();
+            return print->acceptDefault();
+        });
         inDialog([&](frmEtichette *d) {
             for (int i = 0; i < d->cboSelezione->count(); ++i)
                 offered << d->cboSelezione->itemText(i);
             d->cboFormato->setCurrentIndex(4);  // 2 × 4
             d->spnInizio->setValue(8);
             told = d->lblEsclusi->text();
-            d->cboStampante->setCurrentText(QStringLiteral("Ufficio"));
             d->cmdStampa->click();
             QVERIFY(!d->isVisible());
         });
@@ -98,6 +106,9 @@ private slots:
                                                 "1 contatto senza indirizzo")),
                  qPrintable(told));
         QVERIFY(told.contains(QStringLiteral("n. 2 Rossi 2")));
+        QVERIFY2(toldByThePrintDialog.startsWith(QStringLiteral("1 contatto senza indirizzo")),
+                 qPrintable(toldByThePrintDialog));
+        QVERIFY(toldByThePrintDialog.contains(QStringLiteral("n. 2 Rossi 2")));
         // Rossi 1 on the last label of the first sheet, Rossi 4 on the first of the next.
         QCOMPARE(printedNames(*m_device), QStringList({"Rossi 1", "Rossi 4"}));
         QCOMPARE(m_device->pageCount(), 2);
@@ -112,18 +123,55 @@ private slots:
             QVERIFY(!d->cboFormato->isVisible() && !d->spnInizio->isVisible());
             d->cboSelezione->setCurrentIndex(1);  // the whole archive: 5 envelopes
             QVERIFY(d->lblEsclusi->text().startsWith(QStringLiteral("Saranno stampate 5 buste.")));
-            // "Annulla" is pressed as soon as the printout lets the window breathe.
-            QTimer::singleShot(0, d, [&progressShown, d] {
-                progressShown = d->prgStampa->isVisible();
-                d->cmdAnnulla->click();
+            // "Annulla" of the progress is pressed as soon as the printout lets it breathe.
+            QTimer::singleShot(0, d, [&progressShown] {
+                for (QWidget *top : QApplication::topLevelWidgets()) {
+                    auto *progress = qobject_cast<PrintProgressWindow *>(top);
+                    if (!progress || !progress->isVisible()) continue;
+                    progressShown = true;
+                    progress->cmdAnnulla->click();
+                }
             });
             d->cmdStampa->click();
-            QCOMPARE(d->outcome(), SeriesPrint::Outcome::Cancelled);
+            QCOMPARE(d->outcome(), frmEtichette::Outcome::Cancelled);
             QVERIFY(!d->isVisible());
         });
         w.cmdBuste->click();
         QVERIFY(progressShown);
         QVERIFY(m_device->pageCount() < 5);
+    }
+
+    // "Anteprima" of the print dialog shows every label sheet or envelope of the series.
+    void previewShowsTheWholeSeries_data() {
+        QTest::addColumn<bool>("envelopes");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("labels 3 x 8, from label 23") << false << 2;
+        QTest::newRow("envelopes") << true << 4;
+    }
+    void previewShowsTheWholeSeries() {
+        QFETCH(bool, envelopes);
+        QFETCH(int, pages);
+        frmTrovaContatto w;
+        search(w, QStringLiteral("rossi"));
+        int shown = -1;
+        m_env->platform().queueDialogHandler([](QObject *o) {
+            qobject_cast<PrintDialog *>(o)->preview();
+            return int(QDialog::Rejected);
+        });
+        m_env->platform().queueDialogHandler([&shown](QObject *o) {
+            shown = qobject_cast<PrintPreviewWindow *>(o)->pageCount();
+            return int(QDialog::Rejected);
+        });
+        inDialog([&](frmEtichette *d) {
+            d->cboSelezione->setCurrentIndex(0);  // the 5 found, one without an address
+            d->spnInizio->setValue(23);
+            d->cmdStampa->click();
+            QCOMPARE(d->outcome(), frmEtichette::Outcome::Cancelled);
+            QVERIFY(d->isVisible());
+        });
+        (envelopes ? w.cmdBuste : w.cmdEtichette)->click();
+        QCOMPARE(shown, pages);
+        QCOMPARE(m_device->pageCount(), 0);
     }
 
     void nobodyWithAnAddressIsRefused() {

@@ -98,62 +98,45 @@ private slots:
         QCOMPARE(device->texts().size(), 2 + 2 + 300 + 5);
     }
 
-    void emptyListShowsTheMessageAndPrintsNothing() {
-        TestEnvironment env;
-        auto device = recorder();
-        QVERIFY(!SearchListPrint::run({}, QStringLiteral("Trovati 0 contatti")));
-        QCOMPARE(env.platform().messages.size(), 1);
-        const auto &m = env.platform().messages.first();
-        QCOMPARE(m.text, QStringLiteral("La lista non contiene nessuna voce."));
-        QCOMPARE(m.title, QStringLiteral("Attenzione: stampa non applicabile"));
-        QCOMPARE(m.icon, MsgIcon::Exclamation);
-        QCOMPARE(m.buttons, MsgButtons::Ok);
-        QVERIFY(device->operations().isEmpty());
-        QCOMPARE(env.platform().busyShown, 0);
+    // The print button's messages: the empty list refused, then the OK/Cancel question.
+    void refusalAndQuestion() {
+        QVERIFY(SearchListPrint::refusal(threeLines()).isEmpty());
+        const Message empty = SearchListPrint::refusal({});
+        QCOMPARE(empty.text, QStringLiteral("La lista non contiene nessuna voce."));
+        QCOMPARE(empty.title, QStringLiteral("Attenzione: stampa non applicabile"));
+        QCOMPARE(empty.icon, MsgIcon::Exclamation);
+        QCOMPARE(empty.buttons, MsgButtons::Ok);
+        const Message ask = SearchListPrint::question();
+        QCOMPARE(ask.text, QStringLiteral("Premere OK per dare inizio alla stampa."));
+        QCOMPARE(ask.title, QStringLiteral(" Stampa risultati ricerca "));
+        QCOMPARE(ask.icon, MsgIcon::None);
+        QCOMPARE(ask.buttons, MsgButtons::OkCancel);
     }
 
-    void cancelPrintsNothing() {
+    void printsWithTheHourglass() {
         TestEnvironment env;
         auto device = recorder();
-        env.platform().queueAnswer(MsgAnswer::Cancel);
-        QVERIFY(!SearchListPrint::run(threeLines(), QStringLiteral("Trovati 3 contatti")));
-        QCOMPARE(env.platform().messages.size(), 1);
-        const auto &m = env.platform().messages.first();
-        QCOMPARE(m.text, QStringLiteral("Premere OK per dare inizio alla stampa."));
-        QCOMPARE(m.title, QStringLiteral(" Stampa risultati ricerca "));
-        QCOMPARE(m.icon, MsgIcon::None);
-        QCOMPARE(m.buttons, MsgButtons::OkCancel);
-        QVERIFY(device->operations().isEmpty());
-    }
-
-    void okPrintsWithTheHourglass() {
-        TestEnvironment env;
-        auto device = recorder();
-        env.platform().queueAnswer(MsgAnswer::Ok);
-        QVERIFY(SearchListPrint::run(threeLines(), QStringLiteral("Trovati 3 contatti")));
-        QCOMPARE(env.platform().messages.size(), 1);
+        QVERIFY(SearchListPrint::run(threeLines(), QStringLiteral("Trovati 3 contatti")).isEmpty());
         QCOMPARE(device->documents.size(), 1);
         QCOMPARE(env.platform().busyShown, 1);
         QCOMPARE(env.platform().busyDepth, 0);
-        QCOMPARE(env.platform().beeps, 0);
+        QVERIFY(env.platform().messages.isEmpty());
     }
 
     void missingPrinterGivesTheErrorMessage() {
         TestEnvironment env;
         auto device = recorder();
         device->setFailing(true);
-        env.platform().queueAnswer(MsgAnswer::Ok);
-        QVERIFY(!SearchListPrint::run(threeLines(), QStringLiteral("Trovati 3 contatti")));
-        QCOMPARE(env.platform().messages.size(), 2);
-        const auto &m = env.platform().messages.last();
+        const Message m = SearchListPrint::run(threeLines(), QStringLiteral("Trovati 3 contatti"));
         QCOMPARE(m.text, QString::fromUtf8(
                              "Si è verificato un errore durante l'operazione di stampa.\r\n\r\n"
                              "Accertarsi che la stampante sia configurata correttamente."));
         QCOMPARE(m.title, QStringLiteral("Attenzione: operazione non eseguibile"));
         QCOMPARE(m.icon, MsgIcon::Critical);
         QCOMPARE(m.buttons, MsgButtons::Ok);
-        QCOMPARE(env.platform().beeps, 1);
+        QVERIFY(m.beep);
         QCOMPARE(env.platform().busyDepth, 0);
+        QVERIFY(env.platform().messages.isEmpty());
         QVERIFY(device->documents.isEmpty());
     }
 };

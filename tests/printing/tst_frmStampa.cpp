@@ -33,17 +33,20 @@ private slots:
         page().reset();
     }
 
-    // Enter prints on the current printer; a queue that is gone gets the message.
+    // Enter prints on the current printer; a queue that is gone, before printing or
+    // between the preview and the print, gets the message and nothing is printed.
     void printsOnThePreselectedQueue_data() {
-        QTest::addColumn<bool>("queueThere");
+        QTest::addColumn<QString>("gone");
         QTest::addColumn<int>("documents");
         QTest::addColumn<QString>("message");
-        QTest::newRow("current printer") << true << 2 << QString();
+        QTest::newRow("current printer") << QString() << 2 << QString();
         QTest::newRow("queue gone before printing")
-            << false << 0 << QStringLiteral("Impossibile eseguire la stampa");
+            << "before printing" << 0 << QStringLiteral("Impossibile eseguire la stampa");
+        QTest::newRow("queue gone after the preview")
+            << "after the preview" << 0 << QStringLiteral("Impossibile eseguire la stampa");
     }
     void printsOnThePreselectedQueue() {
-        QFETCH(bool, queueThere);
+        QFETCH(QString, gone);
         QFETCH(int, documents);
         QFETCH(QString, message);
         TestEnvironment env;
@@ -55,10 +58,26 @@ private slots:
         PrintDialog dialog(cards(2));
         QCOMPARE(dialog.cboPrinters->currentText(), QStringLiteral("Ufficio"));
         QCOMPARE(dialog.cboPrinters->itemText(2), QStringLiteral("Salva come file PDF"));
-        if (!queueThere) PrinterList::setFixed({QStringLiteral("Altra")}, QStringLiteral("Altra"));
+        const auto removeQueue = [] {
+            PrinterList::setFixed({QStringLiteral("Altra")}, QStringLiteral("Altra"));
+        };
+        int previewed = 0;
+        if (gone == QLatin1String("before printing")) removeQueue();
+        if (gone == QLatin1String("after the preview")) {
+            env.platform().queueDialogHandler([](QObject *d) {
+                qobject_cast<PrintDialog *>(d)->preview();
+                return int(QDialog::Accepted);
+            });
+            env.platform().queueDialogHandler([&](QObject *w) {
+                previewed = qobject_cast<PrintPreviewWindow *>(w)->pageCount();
+                removeQueue();
+                return int(QDialog::Accepted);  // "Stampa" in the preview
+            });
+        }
         env.platform().execDialog(&dialog);
+        if (gone == QLatin1String("after the preview")) QCOMPARE(previewed, 2);
         QCOMPARE(queue->documents.size(), documents);
-        QCOMPARE(dialog.printed(), queueThere);
+        QCOMPARE(dialog.printed(), gone.isEmpty());
         QCOMPARE(env.platform().lastMessage() ? env.platform().lastMessage()->title : QString(),
                  message);
     }
