@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,8 +21,11 @@
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/EnterClicks.h"
 #include "ui/Hub.h"
+#include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 using F = ContactRecord::Field;
 
@@ -37,7 +41,14 @@ const QColor kUnselectedBorder(0xFF, 0xFF, 0xFF);
 
 // Preview places inside the panel, in twips.
 constexpr QPoint kPreviewPlace[4] = {{225, 1080}, {5670, 1035}, {225, 4050}, {5670, 4050}};
-const char *const kCaptions[4] = {" Piccolo con logo", " Piccolo senza logo", " Medio", " Grande"};
+// The captions carry their Alt letters; the names are what a screen reader says.
+const char *const kCaptions[4] = {" &Piccolo con logo", " Piccolo se&nza logo", " &Medio",
+                                  " &Grande"};
+const char *const kFormatNames[4] = {"piccolo con logo", "piccolo senza logo", "medio", "grande"};
+
+QString formatName(int i) {
+    return QString::fromLatin1(kFormatNames[i]);
+}
 
 void setBack(QLineEdit *box, const QColor &c) {
     QPalette pal = box->palette();
@@ -76,14 +87,29 @@ void fillWith(QWidget *w, const QColor &c) {
     w->setAutoFillBackground(true);
 }
 
-QLabel *picture(QWidget *parent, const QString &name, const char *art, QRect geometry) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), geometry.size())));
-    l->setGeometry(geometry);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
+QPushButton *picture(QWidget *parent, const QString &name, const char *art, QRect geometry,
+                     const QString &accessibleName) {
+    return PictureKey::make(parent, name,
+                            QPixmap::fromImage(Artwork::render(
+                                QStringLiteral(":/art/") + QLatin1String(art), geometry.size())),
+                            geometry, accessibleName);
+}
+
+// The dark "?" and "X" keys of the title line.
+QPushButton *titleKey(QWidget *parent, const QString &name, const QString &text, QRect geometry,
+                      const QString &accessibleName) {
+    auto *key = new QPushButton(text, parent);
+    key->setObjectName(name);
+    key->setGeometry(geometry);
+    key->setAccessibleName(accessibleName);
+    key->setCursor(Qt::PointingHandCursor);
+    key->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #1d3c5e; color: white; font-weight: bold; border: none; "
+        "border-radius: 3px; padding: 0px; }"
+        "QPushButton:focus { border: 2px solid #ffd34d; }"
+        "QPushButton:disabled { background: #a8b2bc; }"));
+    EnterClicks::install(key);
+    return key;
 }
 
 QPushButton *navButton(QWidget *parent, const char *name, const char *art, int x) {
@@ -116,19 +142,12 @@ frmBiglietti::frmBiglietti(QWidget *parent)
     lblInfo->setGeometry(16, 10, 600, 22);
     lblInfo->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold; color: #1d3c5e;"));
 
-    lblHelp = new QLabel(QStringLiteral("  ?"), panel);
-    lblEsci = new QLabel(QStringLiteral("  X"), panel);
-    lblHelp->setObjectName(QStringLiteral("lblHelp"));
-    lblEsci->setObjectName(QStringLiteral("lblEsci"));
-    lblHelp->setGeometry(698, 9, 26, 22);
-    lblEsci->setGeometry(728, 9, 26, 22);
-    for (QLabel *l : {lblHelp, lblEsci}) {
-        l->setStyleSheet(QStringLiteral(
-            "QLabel { background: #1d3c5e; color: white; font-weight: bold; border-radius: 3px; }"
-            "QLabel:disabled { background: #a8b2bc; }"));
-        l->setCursor(Qt::PointingHandCursor);
-        l->installEventFilter(this);
-    }
+    lblHelp = titleKey(panel, QStringLiteral("lblHelp"), QStringLiteral("?"), QRect(698, 9, 26, 22),
+                       QStringLiteral("Guida"));
+    lblEsci = titleKey(panel, QStringLiteral("lblEsci"), QStringLiteral("X"), QRect(728, 9, 26, 22),
+                       QStringLiteral("Chiudi"));
+    connect(lblHelp, &QPushButton::clicked, this, &frmBiglietti::lblHelp_MouseUp);
+    connect(lblEsci, &QPushButton::clicked, this, &frmBiglietti::lblEsci_MouseUp);
 
     for (int i = 0; i < CardFormats::kCount; ++i) buildPreview(CardFormat(i), kPreviewPlace[i]);
 
@@ -149,6 +168,9 @@ frmBiglietti::frmBiglietti(QWidget *parent)
 
     buildBottomBar(panel);
     Form_Load();
+    addKeys();
+    orderTabChain();
+    updateTabReach();
 }
 
 void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
@@ -161,15 +183,23 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *opt = new QRadioButton(panel);
     opt->setObjectName(QStringLiteral("optCard_") + suffix);
+    opt->setAccessibleName(QStringLiteral("Formato ") + formatName(i));
+    opt->installEventFilter(this);
+    EnterClicks::install(opt);
     auto *label = new QLabel(QString::fromUtf8(kCaptions[i]), panel);
     label->setObjectName(QStringLiteral("lblCard_") + suffix);
+    label->setBuddy(opt);
     label->setAutoFillBackground(true);
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
     auto *clear = picture(panel, QStringLiteral("picNuovo0%1").arg(i + 1), "pulisci.svg",
-                          QRect(place.x() + width - 20, place.y() - 24, 20, 20));
+                          QRect(place.x() + width - 20, place.y() - 24, 20, 20),
+                          QStringLiteral("Svuota il formato ") + formatName(i));
     clear->setToolTip(QStringLiteral("Svuota il formato"));
-    clear->installEventFilter(this);
+    const std::array<void (frmBiglietti::*)(), 4> clearing{
+        &frmBiglietti::picNuovo01_MouseUp, &frmBiglietti::picNuovo02_MouseUp,
+        &frmBiglietti::picNuovo03_MouseUp, &frmBiglietti::picNuovo04_MouseUp};
+    connect(clear, &QPushButton::clicked, this, clearing[i]);
 
     const int rowTop = place.y() - 24;
     opt->setGeometry(place.x(), rowTop, 18, 20);
@@ -225,13 +255,18 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
     picBiglietto[i] = white;
 
     if (layout.logo()) {
-        auto *logo = new QLabel(white);
-        logo->setObjectName(QStringLiteral("picLogo"));
-        logo->setGeometry(Twips::rect(layout.logo()->x(), layout.logo()->y(),
-                                      layout.logo()->width(), layout.logo()->height()));
-        logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        logo->setStyleSheet(QStringLiteral("background: white;"));
+        auto *logo =
+            PictureKey::make(white, QStringLiteral("picLogo"), QPixmap(),
+                             Twips::rect(layout.logo()->x(), layout.logo()->y(),
+                                         layout.logo()->width(), layout.logo()->height()),
+                             QStringLiteral("Logo del formato ") + formatName(i),
+                             QStringLiteral("Doppio clic, Spazio o Invio: scegliere il logo"));
+        logo->setCursor(Qt::ArrowCursor);
+        logo->setStyleSheet(QStringLiteral(
+            "QPushButton { border: 2px solid white; padding: 0px; background: white; }"
+            "QPushButton:focus { border-color: #c00000; }"));
         logo->installEventFilter(this);
+        connect(logo, &QPushButton::clicked, this, [this, i] { picLogo_Click(i); });
         picLogo[i] = logo;
         m_logo[i] = CardPicture::sample(format);
         showLogo(i);
@@ -241,6 +276,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         const CardField place = layout.previewField(f);
         auto *box = new QLineEdit(CardTexts::designText(f), white);
         box->setObjectName(CardTexts::boxName(f));
+        box->setAccessibleName(CardTexts::designText(f) + QStringLiteral(", formato ") +
+                               formatName(i));
         box->setGeometry(Twips::rect(place.left, place.top, place.width, place.height));
         box->setFrame(false);
         box->setTextMargins(0, 0, 0, 0);
@@ -293,9 +330,11 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picControlli = new QWidget(panel);
     picControlli->setObjectName(QStringLiteral("picControlli"));
     picControlli->setGeometry(172, 486, 70, 30);
-    imgTrova = picture(picControlli, QStringLiteral("imgTrova"), "trova.svg", QRect(0, 4, 22, 22));
-    imgTrova->installEventFilter(this);
-    cmdTrova = new QPushButton(QStringLiteral("Trova"), picControlli);
+    imgTrova = picture(picControlli, QStringLiteral("imgTrova"), "trova.svg", QRect(0, 4, 22, 22),
+                       QStringLiteral("Trova in archivio"));
+    connect(imgTrova, &QPushButton::clicked, this, &frmBiglietti::imgTrova_Click);
+    cmdTrova = new QPushButton(QStringLiteral("&Trova"), picControlli);
+    EnterClicks::install(cmdTrova);
     cmdTrova->setObjectName(QStringLiteral("cmdTrova"));
     cmdTrova->setGeometry(24, 2, 46, 26);
     connect(cmdTrova, &QPushButton::clicked, this, &frmBiglietti::cmdTrova_Click);
@@ -303,13 +342,18 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picStampa = new QWidget(panel);
     picStampa->setObjectName(QStringLiteral("picStampa"));
     picStampa->setGeometry(250, 486, 74, 30);
-    imgStampa = picture(picStampa, QStringLiteral("imgStampa"), "stampa.svg", QRect(0, 4, 22, 22));
-    imgStampa->installEventFilter(this);
-    cmdStampa01 = new QPushButton(QStringLiteral("Stampa"), picStampa);
+    imgStampa = picture(picStampa, QStringLiteral("imgStampa"), "stampa.svg", QRect(0, 4, 22, 22),
+                        QStringLiteral("Stampa"));
+    connect(imgStampa, &QPushButton::clicked, this, &frmBiglietti::imgStampa_Click);
+    cmdStampa01 = new QPushButton(QStringLiteral("&Stampa"), picStampa);
+    EnterClicks::install(cmdStampa01);
     cmdStampa01->setObjectName(QStringLiteral("cmdStampa01"));
     cmdStampa01->setGeometry(24, 2, 50, 26);
     cmdStampa01->setEnabled(false);
     connect(cmdStampa01, &QPushButton::clicked, this, &frmBiglietti::cmdStampa01_Click);
+    // The two pictures do what the buttons beside them do: Tab stops on the buttons.
+    imgTrova->setFocusPolicy(Qt::ClickFocus);
+    imgStampa->setFocusPolicy(Qt::ClickFocus);
 }
 
 void frmBiglietti::Form_Load() {
@@ -404,11 +448,13 @@ void frmBiglietti::setLogoPicture(int index, const QImage &picture) {
 }
 
 void frmBiglietti::showLogo(int index) {
-    QLabel *box = picLogo[index];
+    QPushButton *box = picLogo[index];
     const CardLayout &layout = CardLayout::of(CardFormat(index));
     const QImage shown = CardPicture::shownInBox(m_logo[index], layout.logo()->size());
-    box->setPixmap(QPixmap::fromImage(
-        shown.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // Inside the white frame that turns red when the box has the focus.
+    PictureKey::setPicture(
+        box, QPixmap::fromImage(shown.scaled(box->size() - QSize(4, 4), Qt::IgnoreAspectRatio,
+                                             Qt::SmoothTransformation)));
 }
 
 bool frmBiglietti::loadLogo(int index, const QString &path) {
@@ -483,7 +529,13 @@ void frmBiglietti::selectFormat(CardFormat format) {
             ->setStyleSheet(QStringLiteral("border: 2px solid %1;")
                                 .arg((chosen ? kSelected : kUnselectedBorder).name()));
     }
-    txtTitolo[int(format)]->setFocus(Qt::OtherFocusReason);
+    updateTabReach();
+    // An arrow key on the format choice leaves the focus there, so that the next arrow
+    // moves on; a click, Space or Alt letter goes to the title box as the mouse does.
+    if (m_arrowChoice)
+        option(format)->setFocus(Qt::TabFocusReason);
+    else
+        txtTitolo[int(format)]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmBiglietti::optCard_Pic_Si_Click() {
@@ -732,34 +784,117 @@ bool frmBiglietti::eventFilter(QObject *watched, QEvent *event) {
         return MainWindowBase::eventFilter(watched, event);
     }
 
+    if (formatArrowKey(watched, event)) return true;
+    for (int i : {0, 2, 3}) {
+        if (watched != picLogo[i] || !picLogo[i]->isEnabled()) continue;
+        if (type == QEvent::MouseButtonDblClick) {
+            picLogo_DblClick(i);
+            return true;
+        }
+        // Space or Enter on a logo chooses its picture, as the double click does.
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            if (type == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                picLogo_DblClick(i);
+            return true;
+        }
+    }
+
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || !label->isEnabled()) return MainWindowBase::eventFilter(watched, event);
-    if (type == QEvent::MouseButtonDblClick) {
-        for (int i : {0, 2, 3})
-            if (label == picLogo[i]) {
-                picLogo_DblClick(i);
-                return true;
-            }
-    }
     if (type != QEvent::MouseButtonRelease ||
         static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return MainWindowBase::eventFilter(watched, event);
-    for (int i : {0, 2, 3})
-        if (label == picLogo[i]) picLogo_Click(i);
     if (label == lblCard_Pic_Si) lblCard_Pic_Si_Click();
     if (label == lblCard_Pic_No) lblCard_Pic_No_Click();
     if (label == lblCard_Med) lblCard_Med_Click();
     if (label == lblCard_Gra) lblCard_Gra_Click();
-    if (label == picNuovo01) picNuovo01_MouseUp();
-    if (label == picNuovo02) picNuovo02_MouseUp();
-    if (label == picNuovo03) picNuovo03_MouseUp();
-    if (label == picNuovo04) picNuovo04_MouseUp();
-    if (label == imgTrova) imgTrova_Click();
-    if (label == imgStampa) imgStampa_Click();
-    if (label == lblHelp) lblHelp_MouseUp();
-    if (label == lblEsci) {
-        lblEsci_MouseUp();
-        return true;
-    }
     return MainWindowBase::eventFilter(watched, event);
+}
+
+// --- keyboard ----------------------------------------------------------------------------
+
+void frmBiglietti::addKeys() {
+    WindowKeys::add(
+        this, Qt::Key_F1,
+        [this] {
+            if (lblHelp->isEnabled()) lblHelp_MouseUp();
+        },
+        lblHelp);
+    WindowKeys::add(
+        this, Qt::Key_Escape, [this] { lblEsci_MouseUp(); }, lblEsci);
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { imgStampa_Click(); }, cmdStampa01);
+    imgStampa->setToolTip(cmdStampa01->toolTip());
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::Key_F), [this] { imgTrova_Click(); }, cmdTrova);
+    imgTrova->setToolTip(cmdTrova->toolTip());
+}
+
+QList<QWidget *> frmBiglietti::formatControls(CardFormat format) const {
+    const int i = int(format);
+    const std::array<QPushButton *, 4> clear{picNuovo01, picNuovo02, picNuovo03, picNuovo04};
+    QList<QWidget *> controls{clear[i]};
+    if (picLogo[i]) controls << picLogo[i];
+    for (F f : CardTexts::boxesOf(format)) controls << box(format, f);
+    return controls;
+}
+
+void frmBiglietti::orderTabChain() {
+    // The format choice, each format's controls, whatever else the panel holds (the
+    // browsing bar), the search and print keys, then help and exit.
+    QList<QWidget *> mine;
+    for (int i = 0; i < CardFormats::kCount; ++i) mine << option(CardFormat(i));
+    for (int i = 0; i < CardFormats::kCount; ++i) mine << formatControls(CardFormat(i));
+    const QList<QWidget *> last{imgTrova, cmdTrova, imgStampa, cmdStampa01, lblHelp, lblEsci};
+    QList<QWidget *> others;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && isAncestorOf(w) && !mine.contains(w) &&
+            !last.contains(w))
+            others << w;
+    const QList<QWidget *> chain = mine + others + last;
+    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
+void frmBiglietti::updateTabReach() {
+    // Tab reaches the chosen format's option (the first one while none is chosen) and
+    // the chosen format's controls; the others stay within reach of the mouse.
+    const auto chosen = selectedFormat();
+    for (int i = 0; i < CardFormats::kCount; ++i) {
+        const bool isChosen = chosen && int(*chosen) == i;
+        option(CardFormat(i))
+            ->setFocusPolicy(isChosen || (!chosen && i == 0) ? Qt::StrongFocus : Qt::ClickFocus);
+        for (QWidget *w : formatControls(CardFormat(i)))
+            w->setFocusPolicy(isChosen ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+bool frmBiglietti::formatArrowKey(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    int from = -1;
+    for (int i = 0; i < CardFormats::kCount; ++i)
+        if (watched == option(CardFormat(i))) from = i;
+    if (from < 0) return false;
+    int step = 0;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        default:
+            return false;
+    }
+    const int to = (from + step + CardFormats::kCount) % CardFormats::kCount;
+    m_arrowChoice = true;
+    if (!option(CardFormat(to))->isChecked())
+        option(CardFormat(to))->setChecked(true);
+    else
+        option(CardFormat(to))->setFocus(Qt::TabFocusReason);
+    m_arrowChoice = false;
+    return true;
 }
