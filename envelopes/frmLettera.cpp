@@ -2,7 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QMouseEvent>
+#include <QKeyEvent>
 
 #include "archive/ContactRecord.h"
 #include "archive/OriginTag.h"
@@ -10,20 +10,23 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeArt.h"
 #include "envelopes/EnvelopePrinter.h"
-#include "envelopes/EnvelopeSize.h"
 #include "envelopes/EnvelopeSettings.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmImposta.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFit.h"
 #include "platform/LogoFileFilters.h"
+#include "platform/LogoFit.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
+#include "ui/EnterClicks.h"
 #include "ui/Hub.h"
+#include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -44,16 +47,9 @@ QLabel *caption(QWidget *parent, const QString &text, QRect r, const QString &st
     return l;
 }
 
-QLabel *picture(QWidget *parent, const QString &name, const QImage &image, QRect r,
-                const QString &hint = QString()) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setPixmap(QPixmap::fromImage(image));
-    l->setAlignment(Qt::AlignCenter);
-    l->setCursor(Qt::PointingHandCursor);
-    if (!hint.isEmpty()) l->setToolTip(hint);
-    return l;
+QPushButton *picture(QWidget *parent, const QString &name, const QImage &image, QRect r,
+                     const QString &accessibleName, const QString &hint = QString()) {
+    return PictureKey::make(parent, name, QPixmap::fromImage(image), r, accessibleName, hint);
 }
 
 const QString kCaptionStyle = QStringLiteral("font-weight: bold; color: #1d3c5e;");
@@ -98,26 +94,62 @@ frmLettera::frmLettera(QWidget *parent)
     lblPath->hide();
 
     Form_Load();
+    addKeys();
+}
+
+void frmLettera::addKeys() {
+    WindowKeys::add(
+        this, Qt::Key_F1,
+        [this] {
+            if (cmdImp->isEnabled()) cmdImp_Click();
+        },
+        cmdImp);
+    WindowKeys::add(
+        this, Qt::Key_Escape, [this] { cmdAnnulla_Click(); }, cmdAnnulla);
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdStampa_Click(); }, cmdStampa);
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::Key_M), [this] { openMargins(); }, lblImposta);
+    imgImposta->setToolTip(lblImposta->toolTip());
+    // The recipient is the block the browsing keys fill: Ctrl+F searches for it.
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::Key_F),
+        [this] {
+            if (picTrova02->isEnabled()) picTrova02_MouseUp();
+        },
+        picTrova02);
+    WindowKeys::add(
+        this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+        [this] {
+            if (picTrova01->isEnabled()) picTrova01_MouseUp();
+        },
+        picTrova01);
 }
 
 void frmLettera::buildSenderBlock(QWidget *panel) {
     const int left = kEnvelope.left() + 14;
     const int top = kEnvelope.top() + 10;
-    caption(panel, QStringLiteral("Logo e indirizzo mittente:"), QRect(left, top, 220, 22),
-            kCaptionStyle);
-    picTrova01 = picture(panel, QStringLiteral("picTrova01"),
-                         EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
-                         QRect(left + 224, top - 3, 28, 28),
-                         QStringLiteral(" Cerca il mittente in archivio "));
-    picNuovo01 = picture(
-        panel, QStringLiteral("picNuovo01"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
-        QRect(left + 256, top - 3, 28, 28), QStringLiteral(" Svuota il mittente "));
+    QLabel *senderCaption = caption(panel, QStringLiteral("&Logo e indirizzo mittente:"),
+                                    QRect(left, top, 220, 22), kCaptionStyle);
+    picTrova01 =
+        picture(panel, QStringLiteral("picTrova01"),
+                EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
+                QRect(left + 224, top - 3, 28, 28), QStringLiteral("Cerca il mittente in archivio"),
+                QStringLiteral(" Cerca il mittente in archivio "));
+    picNuovo01 = picture(panel, QStringLiteral("picNuovo01"),
+                         EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
+                         QRect(left + 256, top - 3, 28, 28), QStringLiteral("Svuota il mittente"),
+                         QStringLiteral(" Svuota il mittente "));
 
     picLogo[kSender] = picture(panel, QStringLiteral("picLogo"), SenderLogo::designPicture(),
                                QRect(left, top + 30, SenderLogo::kWidth, SenderLogo::kHeight),
+                               QStringLiteral("Logo del mittente"),
                                QStringLiteral(" Doppio clic per scegliere il logo "));
+    setPicture(picLogo[kSender], SenderLogo::designPicture());
+    picLogo[kSender]->setCursor(Qt::ArrowCursor);
     picLogo[kSender]->setStyleSheet(
-        QStringLiteral("QLabel { background: white; border: 1px solid #c0c8d0; }"));
+        QStringLiteral("QPushButton { background: white; border: 1px solid #c0c8d0; padding: 0px; }"
+                       "QPushButton:focus { border: 2px solid #1d3c5e; }"));
 
     struct Box {
         std::array<QLineEdit *, 4> *array;
@@ -140,6 +172,8 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         auto *box =
             new QLineEdit(EnvelopeContent::senderDesignText(EnvelopeContent::SenderLine(i)), panel);
         box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_0"));
+        box->setAccessibleName(QStringLiteral("Mittente: ") +
+                               EnvelopeContent::senderDesignText(EnvelopeContent::SenderLine(i)));
         box->setFont(verdana(boxes[i].points, boxes[i].bold));
         box->setMaxLength(kMaxLength);
         const int h = i == 0 ? 24 : 21;
@@ -150,23 +184,26 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         box->installEventFilter(this);
         (*boxes[i].array)[kSender] = box;
     }
+    senderCaption->setBuddy(txtTitolo[kSender]);
     picLogo[kSender]->installEventFilter(this);
-    picTrova01->installEventFilter(this);
-    picNuovo01->installEventFilter(this);
+    connect(picTrova01, &QPushButton::clicked, this, &frmLettera::picTrova01_MouseUp);
+    connect(picNuovo01, &QPushButton::clicked, this, &frmLettera::picNuovo01_MouseUp);
 }
 
 void frmLettera::buildRecipientBlock(QWidget *panel) {
     const int left = kEnvelope.left() + 400;
     const int top = kEnvelope.top() + 196;
-    caption(panel, QStringLiteral("Indirizzo destinatario:"), QRect(left, top, 200, 22),
-            kCaptionStyle);
+    QLabel *recipientCaption = caption(panel, QStringLiteral("&Indirizzo destinatario:"),
+                                       QRect(left, top, 200, 22), kCaptionStyle);
     picTrova02 = picture(panel, QStringLiteral("picTrova02"),
                          EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
                          QRect(left + 204, top - 3, 28, 28),
+                         QStringLiteral("Cerca il destinatario in archivio"),
                          QStringLiteral(" Cerca il destinatario in archivio "));
     picNuovo02 = picture(
         panel, QStringLiteral("picNuovo02"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
-        QRect(left + 236, top - 3, 28, 28), QStringLiteral(" Svuota il destinatario "));
+        QRect(left + 236, top - 3, 28, 28), QStringLiteral("Svuota il destinatario"),
+        QStringLiteral(" Svuota il destinatario "));
     struct Box {
         std::array<QLineEdit *, 4> *array;
         const char *name;
@@ -185,6 +222,9 @@ void frmLettera::buildRecipientBlock(QWidget *panel) {
         auto *box = new QLineEdit(
             EnvelopeContent::recipientDesignText(EnvelopeContent::RecipientLine(i)), panel);
         box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_3"));
+        box->setAccessibleName(
+            QStringLiteral("Destinatario: ") +
+            EnvelopeContent::recipientDesignText(EnvelopeContent::RecipientLine(i)));
         box->setFont(verdana(boxes[i].points, boxes[i].bold));
         box->setMaxLength(kMaxLength);
         box->setGeometry(left, y, 340, boxes[i].height);
@@ -194,8 +234,9 @@ void frmLettera::buildRecipientBlock(QWidget *panel) {
         box->installEventFilter(this);
         (*boxes[i].array)[kRecipient] = box;
     }
-    picTrova02->installEventFilter(this);
-    picNuovo02->installEventFilter(this);
+    recipientCaption->setBuddy(txtTitolo[kRecipient]);
+    connect(picTrova02, &QPushButton::clicked, this, &frmLettera::picTrova02_MouseUp);
+    connect(picNuovo02, &QPushButton::clicked, this, &frmLettera::picNuovo02_MouseUp);
 
     const struct {
         QPushButton **button;
@@ -259,20 +300,36 @@ void frmLettera::buildMarginsPanel(QWidget *panel) {
 
     imgImposta = picture(panel, QStringLiteral("imgImposta"),
                          EnvelopeArt::render(EnvelopeArt::Margins, QSize(24, 24)),
-                         QRect(396, top + 40, 24, 24));
-    lblImposta = new QLabel(QStringLiteral("Imposta margini di stampa"), panel);
-    lblImposta->setObjectName(QStringLiteral("lblImposta"));
-    lblImposta->setGeometry(424, top + 36, 104, 34);
-    lblImposta->setWordWrap(true);
-    lblImposta->setCursor(Qt::PointingHandCursor);
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkColour());
-    lblImposta->setPalette(pal);
-    QFont f = lblImposta->font();
+                         QRect(396, top + 40, 24, 24), QStringLiteral("Imposta margini di stampa"));
+    // The picture does what the link beside it does: Tab stops on the link only.
+    imgImposta->setFocusPolicy(Qt::ClickFocus);
+    lblImposta = PictureKey::make(panel, QStringLiteral("lblImposta"), QPixmap(),
+                                  QRect(424, top + 36, 104, 34),
+                                  QStringLiteral("Imposta margini di stampa"));
+    auto *linkText = new QLabel(QStringLiteral("Imposta &margini di stampa"), lblImposta);
+    linkText->setObjectName(QStringLiteral("lblImpostaTesto"));
+    linkText->setGeometry(lblImposta->rect());
+    linkText->setWordWrap(true);
+    linkText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    linkText->setBuddy(lblImposta);
+    QFont f = linkText->font();
     f.setUnderline(true);
-    lblImposta->setFont(f);
-    lblImposta->installEventFilter(this);
-    imgImposta->installEventFilter(this);
+    linkText->setFont(f);
+    setLinkColour(linkColour());
+    for (QPushButton *key : {lblImposta, imgImposta}) {
+        connect(key, &QPushButton::pressed, this, &frmLettera::lblImposta_MouseDown);
+        connect(key, &QPushButton::released, this, [this] { setLinkColour(linkColour()); });
+    }
+    connect(lblImposta, &QPushButton::clicked, this, &frmLettera::lblImposta_MouseUp);
+    connect(imgImposta, &QPushButton::clicked, this, &frmLettera::imgImposta_MouseUp);
+}
+
+void frmLettera::setLinkColour(const QColor &colour) {
+    // The link text inherits the key's palette.
+    QPalette pal = lblImposta->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    lblImposta->setPalette(pal);
 }
 
 void frmLettera::buildButtons(QWidget *panel) {
@@ -280,22 +337,24 @@ void frmLettera::buildButtons(QWidget *panel) {
     const QString style = QStringLiteral(
         "QPushButton { font-weight: bold; color: #1d3c5e; background: #ffffff; border: 1px solid "
         "#8a97a6; border-radius: 5px; } QPushButton:pressed { background: #dfe6ee; } "
-        "QPushButton:disabled { color: #a0a8b0; }");
+        "QPushButton:disabled { color: #a0a8b0; } QPushButton:focus { border: 2px solid #1d3c5e; "
+        "}");
     const struct {
         QPushButton **button;
         const char *name;
         const char *text;
         int row;
     } buttons[] = {
-        {&cmdStampa, "cmdStampa", "Stampa", 0},
-        {&cmdImp, "cmdImp", "Guida", 1},
-        {&cmdAnnulla, "cmdAnnulla", "Chiudi", 2},
+        {&cmdStampa, "cmdStampa", "&Stampa", 0},
+        {&cmdImp, "cmdImp", "&Guida", 1},
+        {&cmdAnnulla, "cmdAnnulla", "&Chiudi", 2},
     };
     for (const auto &b : buttons) {
         *b.button = new QPushButton(QString::fromLatin1(b.text), panel);
         (*b.button)->setObjectName(QString::fromLatin1(b.name));
         (*b.button)->setGeometry(640, top + b.row * 38, 148, 32);
         (*b.button)->setStyleSheet(style);
+        EnterClicks::install(*b.button);
     }
     connect(cmdStampa, &QPushButton::clicked, this, &frmLettera::cmdStampa_Click);
     connect(cmdImp, &QPushButton::clicked, this, &frmLettera::cmdImp_Click);
@@ -349,17 +408,23 @@ EnvelopeContent frmLettera::content() const {
     return c;
 }
 
-QImage frmLettera::pictureOf(const QLabel *box) {
+QImage frmLettera::pictureOf(const QWidget *box) {
     if (!box) return QImage();
     const QVariant picture = box->property("picture");
-    return picture.isValid() ? picture.value<QImage>() : box->pixmap().toImage();
+    if (picture.isValid()) return picture.value<QImage>();
+    const auto *label = qobject_cast<const QLabel *>(box);
+    return label ? label->pixmap().toImage() : QImage();
 }
 
-void frmLettera::setPicture(QLabel *box, const QImage &image) {
+void frmLettera::setPicture(QWidget *box, const QImage &image) {
     if (!box) return;
     // The box keeps the picture itself and shows it fitted, as the envelope prints it.
     box->setProperty("picture", image);
-    box->setPixmap(QPixmap::fromImage(LogoFit::shownOnScreen(image, box->size())));
+    const QPixmap shown = QPixmap::fromImage(LogoFit::shownOnScreen(image, box->size()));
+    if (auto *label = qobject_cast<QLabel *>(box))
+        label->setPixmap(shown);
+    else if (auto *key = qobject_cast<QPushButton *>(box))
+        PictureKey::setPicture(key, shown);
 }
 
 bool frmLettera::loadLogoFile(const QString &path) {
@@ -510,21 +575,14 @@ void frmLettera::picLogo_DblClick(int Index) {
 // The margins link.
 
 void frmLettera::lblImposta_MouseDown() {
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkPressedColour());
-    lblImposta->setPalette(pal);
+    setLinkColour(linkPressedColour());
 }
 
 void frmLettera::lblImposta_MouseUp() {
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkColour());
-    lblImposta->setPalette(pal);
+    setLinkColour(linkColour());
     openMargins();
 }
 
-void frmLettera::imgImposta_MouseDown() {
-    lblImposta_MouseDown();
-}
 void frmLettera::imgImposta_MouseUp() {
     lblImposta_MouseUp();
 }
@@ -619,31 +677,17 @@ bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
         case QEvent::FocusOut:
             focusEvent(watched, false);
             break;
-        case QEvent::MouseButtonPress:
-            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) break;
-            if (watched == lblImposta)
-                lblImposta_MouseDown();
-            else if (watched == imgImposta)
-                imgImposta_MouseDown();
-            break;
-        case QEvent::MouseButtonRelease: {
-            auto *me = static_cast<QMouseEvent *>(event);
-            if (me->button() != Qt::LeftButton) break;
-            auto *w = qobject_cast<QWidget *>(watched);
-            if (!w || !w->isEnabled()) break;
-            if (watched == picTrova01)
-                picTrova01_MouseUp();
-            else if (watched == picTrova02)
-                picTrova02_MouseUp();
-            else if (watched == picNuovo01)
-                picNuovo01_MouseUp();
-            else if (watched == picNuovo02)
-                picNuovo02_MouseUp();
-            else if (watched == lblImposta)
-                lblImposta_MouseUp();
-            else if (watched == imgImposta)
-                imgImposta_MouseUp();
-            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // Space or Enter on the logo chooses its picture, as the double click does.
+            if (watched != picLogo[kSender]) break;
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return &&
+                key->key() != Qt::Key_Enter)
+                break;
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+                picLogo_DblClick(kSender);
+            return true;
         }
         case QEvent::MouseButtonDblClick:
             for (int i = 0; i < 4; ++i)

@@ -27,7 +27,7 @@ public:
     explicit frmLettera(QWidget *parent = nullptr);
 
     // Controls. Elements that do not exist are nullptr.
-    std::array<QLabel *, 4> picLogo{};
+    std::array<QPushButton *, 4> picLogo{};
     std::array<QLineEdit *, 4> txtTitolo{};
     std::array<QLineEdit *, 4> txtSottotitolo{};
     std::array<QLineEdit *, 4> txtIndirizzo{};
@@ -51,16 +51,17 @@ public:
     QPushButton *cmdIndietro;
     QPushButton *cmdAvanti;
     QPushButton *cmdUltimo;
-    QLabel *picTrova01;
-    QLabel *picTrova02;
-    QLabel *picNuovo01;
-    QLabel *picNuovo02;
-    QLabel *lblImposta;
-    QLabel *imgImposta;
+    QPushButton *picTrova01;
+    QPushButton *picTrova02;
+    QPushButton *picNuovo01;
+    QPushButton *picNuovo02;
+    // The margins link: a flat key whose caption is the underlined link text.
+    QPushButton *lblImposta;
+    QPushButton *imgImposta;
 
     // The current picture of a logo box (null when it holds none).
-    static QImage pictureOf(const QLabel *box);
-    static void setPicture(QLabel *box, const QImage &image);
+    static QImage pictureOf(const QWidget *box);
+    static void setPicture(QWidget *box, const QImage &image);
     // Loads a picture file into picLogo(0); a file that is not a picture leaves the
     // empty-logo picture there. False in that case.
     bool loadLogoFile(const QString &path);
@@ -99,7 +100,6 @@ private slots:
     void picLogo_DblClick(int Index);
     void lblImposta_MouseDown();
     void lblImposta_MouseUp();
-    void imgImposta_MouseDown();
     void imgImposta_MouseUp();
     void txtTitolo_GotFocus(int Index);
     void txtTitolo_LostFocus(int Index);
@@ -129,6 +129,8 @@ private:
     void showContent(const EnvelopeContent &c);
     void navigate(ArchiveStore::Direction direction);
     void openMargins();
+    void setLinkColour(const QColor &colour);
+    void addKeys();
     static void setBackground(QLineEdit *box, const QColor &colour);
     static void setTextColour(QLineEdit *box, const QColor &colour);
     // The control array a box belongs to, and its element.
