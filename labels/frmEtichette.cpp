@@ -5,6 +5,7 @@
 #include "labels/LabelMessages.h"
 #include "labels/LabelSheetPrinter.h"
 #include "platform/Platform.h"
+#include "ui/EnterClicks.h"
 
 namespace {
 
@@ -37,23 +38,24 @@ frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices,
     setModal(true);
     setFixedSize(480, 330);
 
-    lblSelezione = label(this, "lblSelezione", QStringLiteral("Contatti:"), QRect(16, 18, 150, 24));
+    lblSelezione =
+        label(this, "lblSelezione", QStringLiteral("&Contatti:"), QRect(16, 18, 150, 24));
     cboSelezione = control<QComboBox>(this, "cboSelezione", QRect(170, 18, 294, 24));
     for (const Choice &c : m_choices) cboSelezione->addItem(c.text);
 
     lblFormato =
-        label(this, "lblFormato", QStringLiteral("Foglio di etichette:"), QRect(16, 52, 150, 24));
+        label(this, "lblFormato", QStringLiteral("&Foglio di etichette:"), QRect(16, 52, 150, 24));
     cboFormato = control<QComboBox>(this, "cboFormato", QRect(170, 52, 294, 24));
     for (const LabelLayout &l : LabelLayout::all()) cboFormato->addItem(QString::fromUtf8(l.name));
     lblInizio =
-        label(this, "lblInizio", QStringLiteral("Inizia dall'etichetta:"), QRect(16, 86, 150, 24));
+        label(this, "lblInizio", QStringLiteral("&Inizia dall'etichetta:"), QRect(16, 86, 150, 24));
     spnInizio = control<QSpinBox>(this, "spnInizio", QRect(170, 86, 70, 24));
     lblFormato->setVisible(labels);
     cboFormato->setVisible(labels);
     lblInizio->setVisible(labels);
     spnInizio->setVisible(labels);
 
-    lblStampante = label(this, "lblStampante", QStringLiteral("Stampante:"),
+    lblStampante = label(this, "lblStampante", QStringLiteral("Stam&pante:"),
                          QRect(16, labels ? 120 : 52, 150, 24));
     cboStampante = control<QComboBox>(this, "cboStampante", QRect(170, labels ? 120 : 52, 294, 24));
     cboStampante->addItems(SeriesPrint::entries());
@@ -68,11 +70,17 @@ frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices,
     prgStampa->hide();
 
     cmdStampa = control<QPushButton>(this, "cmdStampa", QRect(290, 292, 82, 28));
-    cmdStampa->setText(QStringLiteral("Stampa"));
+    cmdStampa->setText(QStringLiteral("&Stampa"));
     cmdStampa->setDefault(true);
     cmdAnnulla = control<QPushButton>(this, "cmdAnnulla", QRect(382, 292, 82, 28));
-    cmdAnnulla->setText(QStringLiteral("Annulla"));
+    cmdAnnulla->setText(QStringLiteral("&Annulla"));
     cmdAnnulla->setAutoDefault(false);
+
+    lblSelezione->setBuddy(cboSelezione);
+    lblFormato->setBuddy(cboFormato);
+    lblInizio->setBuddy(spnInizio);
+    lblStampante->setBuddy(cboStampante);
+    EnterClicks::install(cmdAnnulla);
 
     connect(cboSelezione, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &frmEtichette::cboSelezione_Click);
