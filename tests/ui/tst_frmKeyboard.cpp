@@ -3,6 +3,7 @@
 // with the arrows.
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -184,6 +185,21 @@ private slots:
             QVERIFY2(!accessibleName(stop).trimmed().isEmpty(),
                      qPrintable(stop->objectName() + QStringLiteral(" has no name")));
         }
+        // No Alt letter twice in the window.
+        QStringList letters;
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->isVisibleTo(w.get())) continue;
+            QString text;
+            if (auto *button = qobject_cast<QAbstractButton *>(c)) text = button->text();
+            if (auto *label = qobject_cast<QLabel *>(c); label && label->buddy())
+                text = label->text();
+            if (auto *group = qobject_cast<QGroupBox *>(c)) text = group->title();
+            const QString letter = QKeySequence::mnemonic(text).toString();
+            if (letter.isEmpty()) continue;
+            QVERIFY2(!letters.contains(letter), qPrintable(letter + QStringLiteral(" twice")));
+            letters << letter;
+        }
+        QVERIFY(letters.size() >= 3);
         // The expected controls in their order, round the window from the first one.
         const qsizetype start = names.indexOf(controls.first());
         QVERIFY2(start >= 0, qPrintable(names.join(QLatin1Char(' '))));
