@@ -21,6 +21,8 @@
 #include "platform/LogoFileFilters.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
+#include "ui/BrowseBar.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
 #include "vat/DigitKeys.h"
@@ -35,7 +37,6 @@ constexpr int kLabelLeft = 24;
 constexpr int kBoxLeft = 190;
 constexpr int kBoxWidth = 270;
 constexpr int kSideLeft = kBoxLeft + kBoxWidth + 8;
-const QColor kFocusColour(255, 255, 192);
 const QColor kWhite(255, 255, 255);
 
 QString u8(const char *s) {
@@ -63,10 +64,6 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, Q
     b->setCursor(Qt::PointingHandCursor);
     if (!tip.isEmpty()) b->setToolTip(tip);
     return b;
-}
-
-QColor systemWindowColour() {
-    return QApplication::palette().color(QPalette::Base);
 }
 
 void setBack(QLineEdit *box, const QColor &c) {
@@ -156,6 +153,7 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
         box->setMaxLength(ContactRecord::width(e.field));
         box->setGeometry(kBoxLeft, top, kBoxWidth, 28);
         box->installEventFilter(this);
+        FocusTint::install(box, FocusTint::paleYellow());
         label->setBuddy(box);
         *e.box = box;
         if (previous) QWidget::setTabOrder(previous, box);
@@ -281,24 +279,26 @@ void frmArchivio::buildButtons(QWidget *panel) {
     bar->setStyleSheet(
         QStringLiteral("QWidget#barra { background: #1d3c5e; border-radius: 6px; }"));
 
-    int x = 26;
-    cmdPrimo = pictureButton(panel, "cmdPrimo", "nav_primo.svg", QRect(x, barTop, 42, 42),
-                             QStringLiteral(" Prima scheda "));
-    cmdIndietro =
-        pictureButton(panel, "cmdIndietro", "nav_indietro.svg", QRect(x += 46, barTop, 42, 42),
-                      QStringLiteral(" Scheda precedente "));
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(x += 48, barTop + 5, 64, 32);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(QStringLiteral(
+    BrowseBar::Look look;
+    look.first = QRect(26, barTop, 42, 42);
+    look.previous = QRect(72, barTop, 42, 42);
+    look.label = QRect(120, barTop + 5, 64, 32);
+    look.next = QRect(190, barTop, 42, 42);
+    look.last = QRect(236, barTop, 42, 42);
+    look.iconSize = QSize(32, 32);
+    look.labelAlignment = Qt::AlignCenter;
+    look.labelStyle = QStringLiteral(
         "background: #ffffff; border: 1px solid #8a97a6; border-radius: 4px; font-size: 15px; "
-        "font-weight: bold; color: #1d3c5e;"));
-    cmdAvanti = pictureButton(panel, "cmdAvanti", "nav_avanti.svg", QRect(x += 70, barTop, 42, 42),
-                              QStringLiteral(" Scheda successiva "));
-    cmdUltimo = pictureButton(panel, "cmdUltimo", "nav_ultimo.svg", QRect(x += 46, barTop, 42, 42),
-                              QStringLiteral(" Ultima scheda "));
+        "font-weight: bold; color: #1d3c5e;");
+    barBrowse = new BrowseBar(panel, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    lblPosizione = barBrowse->position();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browse);
 
+    int x = 236;
     x += 70;
     cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Nuova scheda "));
@@ -323,10 +323,6 @@ void frmArchivio::buildButtons(QWidget *panel) {
     cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
                             QStringLiteral(" Esci "));
 
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmArchivio::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmArchivio::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmArchivio::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmArchivio::cmdUltimo_Click);
     connect(cmdNuovo, &QPushButton::clicked, this, &frmArchivio::cmdNuovo_Click);
     connect(cmdSalva, &QPushButton::clicked, this, &frmArchivio::cmdSalva_Click);
     connect(picVuoto, &QPushButton::clicked, this, &frmArchivio::picVuoto_Click);
@@ -492,19 +488,6 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     // A failed read shows the working record as it was.
     if (nav.readOk) m_working = nav.record;
     showRecord(m_working);
-}
-
-void frmArchivio::cmdPrimo_Click() {
-    browse(ArchiveStore::Direction::First);
-}
-void frmArchivio::cmdIndietro_Click() {
-    browse(ArchiveStore::Direction::Previous);
-}
-void frmArchivio::cmdAvanti_Click() {
-    browse(ArchiveStore::Direction::Next);
-}
-void frmArchivio::cmdUltimo_Click() {
-    browse(ArchiveStore::Direction::Last);
 }
 
 void frmArchivio::cmdNuovo_Click() {
@@ -689,15 +672,6 @@ void frmArchivio::cmdEsci_Click() {
 
 // ---- entry boxes -----------------------------------------------------------------------
 
-void frmArchivio::box_GotFocus(QLineEdit *box) {
-    setBack(box, kFocusColour);
-}
-
-void frmArchivio::box_LostFocus(QLineEdit *box) {
-    setBack(box, box == txtEmail ? kWhite : systemWindowColour());
-    if (box == txtWeb) txtWeb_LostFocus();
-}
-
 void frmArchivio::txtWeb_LostFocus() {
     const QString completed = WebAddress::completed(txtWeb->text());
     if (completed != txtWeb->text()) txtWeb->setText(completed);
@@ -738,10 +712,8 @@ bool frmArchivio::eventFilter(QObject *watched, QEvent *event) {
     const auto it = box ? std::find(boxes.begin(), boxes.end(), box) : boxes.end();
     if (it == boxes.end()) return MainWindowBase::eventFilter(watched, event);
 
-    if (type == QEvent::FocusIn) {
-        box_GotFocus(box);
-    } else if (type == QEvent::FocusOut) {
-        box_LostFocus(box);
+    if (type == QEvent::FocusOut && box == txtWeb) {
+        txtWeb_LostFocus();
     } else if (type == QEvent::ShortcutOverride && box == txtIva) {
         // Ctrl+V and Shift+Insert reach the box as key presses and are refused there.
         auto *key = static_cast<QKeyEvent *>(event);

@@ -9,6 +9,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "platform/Platform.h"
+#include "ui/BrowseBar.h"
 #include "ui/ContactReceiver.h"
 #include "ui/MainWindowBase.h"
 
@@ -52,6 +53,7 @@ public:
     QLabel *lblMedio;
     QLabel *lblGrande;
 
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QPushButton *cmdAvanti;
@@ -109,10 +111,6 @@ public:
     static QString logoDialogTitle();
 
 private slots:
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void cmdNuovo_Click();
     void cmdSalva_Click();
     void picVuoto_Click();
@@ -148,8 +146,6 @@ private:
     void loadLogoFromDialog(int index);
     void chooseColour(QLineEdit *box);
     void blankLogo(QLabel *box);
-    void box_GotFocus(QLineEdit *box);
-    void box_LostFocus(QLineEdit *box);
     bool txtIva_KeyPress(QKeyEvent *event);
     void txtWeb_LostFocus();
 

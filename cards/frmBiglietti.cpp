@@ -20,6 +20,8 @@
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/BrowseBar.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
 
@@ -30,7 +32,6 @@ namespace {
 constexpr QSize kPanel(760, 532);  // 11400 × 7980 twips
 
 const QColor kBoxBack(0xE0, 0xE0, 0xE0);
-const QColor kFocusBack(0xFF, 0xFF, 0x80);
 const QColor kSelected = VbColor::toColor(0x0000C0);
 const QColor kUnselectedLabel(0x80, 0x80, 0x80);
 const QColor kUnselectedBorder(0xFF, 0xFF, 0xFF);
@@ -84,15 +85,6 @@ QLabel *picture(QWidget *parent, const QString &name, const char *art, QRect geo
     l->setGeometry(geometry);
     l->setCursor(Qt::PointingHandCursor);
     return l;
-}
-
-QPushButton *navButton(QWidget *parent, const char *name, const char *art, int x) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setIcon(QIcon(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), QSize(16, 16)))));
-    b->setGeometry(x, 2, 26, 26);
-    return b;
 }
 
 }  // namespace
@@ -255,6 +247,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         setBack(box, kBoxBack);
         setFore(box, 0);
         box->installEventFilter(this);
+        FocusTint::install(box, FocusTint::yellow());
         box->setProperty("cardField", QVariant::fromValue(place));
         connect(box, &QLineEdit::textChanged, box, [box] { fitToBox(box); });
         (*boxArray(f))[i] = box;
@@ -275,20 +268,24 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picFrecce = new QWidget(panel);
     picFrecce->setObjectName(QStringLiteral("picFrecce"));
     picFrecce->setGeometry(15, 486, 150, 30);
-    cmdPrimo = navButton(picFrecce, "cmdPrimo", "nav_primo.svg", 0);
-    cmdIndietro = navButton(picFrecce, "cmdIndietro", "nav_indietro.svg", 28);
-    lblPosizione = new QLabel(picFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(56, 3, 38, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;"));
-    cmdAvanti = navButton(picFrecce, "cmdAvanti", "nav_avanti.svg", 96);
-    cmdUltimo = navButton(picFrecce, "cmdUltimo", "nav_ultimo.svg", 124);
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmBiglietti::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmBiglietti::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmBiglietti::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmBiglietti::cmdUltimo_Click);
+    BrowseBar::Look look;
+    look.first = QRect(0, 2, 26, 26);
+    look.previous = QRect(28, 2, 26, 26);
+    look.label = QRect(56, 3, 38, 24);
+    look.next = QRect(96, 2, 26, 26);
+    look.last = QRect(124, 2, 26, 26);
+    look.iconSize = QSize(16, 16);
+    look.labelAlignment = Qt::AlignCenter;
+    look.labelStyle =
+        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;");
+    look.paddedTips = false;
+    barBrowse = new BrowseBar(picFrecce, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    lblPosizione = barBrowse->position();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    connect(barBrowse, &BrowseBar::browse, this, &frmBiglietti::browse);
 
     picControlli = new QWidget(panel);
     picControlli->setObjectName(QStringLiteral("picControlli"));
@@ -550,13 +547,11 @@ void frmBiglietti::picNuovo04_MouseUp() {
 
 void frmBiglietti::boxGotFocus(QLineEdit *box, int index) {
     if (!box) return;
-    setBack(box, kFocusBack);
     setOption(CardFormat(index));
 }
 
 void frmBiglietti::boxLostFocus(QLineEdit *box) {
     if (!box) return;
-    setBack(box, kBoxBack);
     box->setCursorPosition(0);
 }
 
@@ -642,19 +637,6 @@ void frmBiglietti::browse(ArchiveStore::Direction direction) {
     HourglassCursor hourglass;
     lblPosizione->setText(PositionLabel::text(nav.number));
     if (nav.readOk) FillCardsFromRecord(nav.record);
-}
-
-void frmBiglietti::cmdPrimo_Click() {
-    browse(ArchiveStore::Direction::First);
-}
-void frmBiglietti::cmdIndietro_Click() {
-    browse(ArchiveStore::Direction::Previous);
-}
-void frmBiglietti::cmdAvanti_Click() {
-    browse(ArchiveStore::Direction::Next);
-}
-void frmBiglietti::cmdUltimo_Click() {
-    browse(ArchiveStore::Direction::Last);
 }
 
 void frmBiglietti::cmdTrova_Click() {

@@ -22,6 +22,8 @@
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
+#include "ui/BrowseBar.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
 
@@ -147,7 +149,7 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         y += h + 2;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kSender] = box;
     }
     picLogo[kSender]->installEventFilter(this);
@@ -191,39 +193,27 @@ void frmLettera::buildRecipientBlock(QWidget *panel) {
         y += boxes[i].height + 3;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kRecipient] = box;
     }
     picTrova02->installEventFilter(this);
     picNuovo02->installEventFilter(this);
 
-    const struct {
-        QPushButton **button;
-        const char *name;
-        const char *text;
-        const char *hint;
-    } nav[] = {
-        {&cmdPrimo, "cmdPrimo", "|<", " Prima scheda "},
-        {&cmdIndietro, "cmdIndietro", "<", " Scheda precedente "},
-        {&cmdAvanti, "cmdAvanti", ">", " Scheda successiva "},
-        {&cmdUltimo, "cmdUltimo", ">|", " Ultima scheda "},
-    };
-    int x = left;
-    for (const auto &n : nav) {
-        *n.button = new QPushButton(QString::fromLatin1(n.text), panel);
-        (*n.button)->setObjectName(QString::fromLatin1(n.name));
-        (*n.button)->setToolTip(QString::fromLatin1(n.hint));
-        (*n.button)->setGeometry(x, y + 4, 36, 26);
-        x += 40;
-    }
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(x + 6, y + 4, 60, 26);
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmLettera::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmLettera::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmLettera::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmLettera::cmdUltimo_Click);
+    BrowseBar::Look look;
+    const QSize button(36, 26);
+    look.first = QRect(QPoint(left, y + 4), button);
+    look.previous = QRect(QPoint(left + 40, y + 4), button);
+    look.next = QRect(QPoint(left + 80, y + 4), button);
+    look.last = QRect(QPoint(left + 120, y + 4), button);
+    look.label = QRect(left + 166, y + 4, 60, 26);
+    look.labelStyle = QStringLiteral("color: #1d3c5e; font-weight: bold;");
+    barBrowse = new BrowseBar(panel, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    lblPosizione = barBrowse->position();
+    connect(barBrowse, &BrowseBar::browse, this, &frmLettera::navigate);
 }
 
 void frmLettera::buildMarginsPanel(QWidget *panel) {
@@ -462,19 +452,6 @@ void frmLettera::receiveContact(const ContactRecord &record, int, OriginTag tag)
     if (tag == OriginTag::BusteDest) showRecipient(record);
 }
 
-void frmLettera::cmdPrimo_Click() {
-    navigate(ArchiveStore::Direction::First);
-}
-void frmLettera::cmdIndietro_Click() {
-    navigate(ArchiveStore::Direction::Previous);
-}
-void frmLettera::cmdAvanti_Click() {
-    navigate(ArchiveStore::Direction::Next);
-}
-void frmLettera::cmdUltimo_Click() {
-    navigate(ArchiveStore::Direction::Last);
-}
-
 // The picture buttons.
 
 void frmLettera::picTrova01_MouseUp() {
@@ -534,91 +511,8 @@ void frmLettera::openMargins() {
     margins.exec();
 }
 
-// Focus colours of the address boxes.
-
-void frmLettera::txtTitolo_GotFocus(int Index) {
-    setBackground(txtTitolo[Index], focusBackground());
-}
-void frmLettera::txtTitolo_LostFocus(int Index) {
-    setBackground(txtTitolo[Index], normalBackground());
-}
-void frmLettera::txtSottotitolo_GotFocus(int Index) {
-    setBackground(txtSottotitolo[Index], focusBackground());
-}
-void frmLettera::txtSottotitolo_LostFocus(int Index) {
-    setBackground(txtSottotitolo[Index], normalBackground());
-}
-void frmLettera::txtIndirizzo_GotFocus(int Index) {
-    setBackground(txtIndirizzo[Index], focusBackground());
-}
-void frmLettera::txtIndirizzo_LostFocus(int Index) {
-    setBackground(txtIndirizzo[Index], normalBackground());
-}
-void frmLettera::txtCitta_GotFocus(int Index) {
-    setBackground(txtCitta[Index], focusBackground());
-}
-void frmLettera::txtCitta_LostFocus(int Index) {
-    setBackground(txtCitta[Index], normalBackground());
-}
-void frmLettera::txtIva_GotFocus(int Index) {
-    setBackground(txtIva[Index], focusBackground());
-}
-void frmLettera::txtIva_LostFocus(int Index) {
-    setBackground(txtIva[Index], normalBackground());
-}
-void frmLettera::txtTel_GotFocus(int Index) {
-    setBackground(txtTel[Index], focusBackground());
-}
-void frmLettera::txtTel_LostFocus(int Index) {
-    setBackground(txtTel[Index], normalBackground());
-}
-void frmLettera::txtCel_GotFocus(int Index) {
-    setBackground(txtCel[Index], focusBackground());
-}
-void frmLettera::txtCel_LostFocus(int Index) {
-    setBackground(txtCel[Index], normalBackground());
-}
-void frmLettera::txtEmail_GotFocus(int Index) {
-    setBackground(txtEmail[Index], focusBackground());
-}
-void frmLettera::txtEmail_LostFocus(int Index) {
-    setBackground(txtEmail[Index], normalBackground());
-}
-
-bool frmLettera::focusEvent(QObject *watched, bool gotFocus) {
-    using Handler = void (frmLettera::*)(int);
-    const struct {
-        std::array<QLineEdit *, 4> *array;
-        Handler got;
-        Handler lost;
-    } arrays[] = {
-        {&txtTitolo, &frmLettera::txtTitolo_GotFocus, &frmLettera::txtTitolo_LostFocus},
-        {&txtSottotitolo, &frmLettera::txtSottotitolo_GotFocus,
-         &frmLettera::txtSottotitolo_LostFocus},
-        {&txtIndirizzo, &frmLettera::txtIndirizzo_GotFocus, &frmLettera::txtIndirizzo_LostFocus},
-        {&txtCitta, &frmLettera::txtCitta_GotFocus, &frmLettera::txtCitta_LostFocus},
-        {&txtIva, &frmLettera::txtIva_GotFocus, &frmLettera::txtIva_LostFocus},
-        {&txtTel, &frmLettera::txtTel_GotFocus, &frmLettera::txtTel_LostFocus},
-        {&txtCel, &frmLettera::txtCel_GotFocus, &frmLettera::txtCel_LostFocus},
-        {&txtEmail, &frmLettera::txtEmail_GotFocus, &frmLettera::txtEmail_LostFocus},
-    };
-    for (const auto &a : arrays)
-        for (int i = 0; i < 4; ++i)
-            if ((*a.array)[i] && (*a.array)[i] == watched) {
-                (this->*(gotFocus ? a.got : a.lost))(i);
-                return true;
-            }
-    return false;
-}
-
 bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
-        case QEvent::FocusIn:
-            focusEvent(watched, true);
-            break;
-        case QEvent::FocusOut:
-            focusEvent(watched, false);
-            break;
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) break;
             if (watched == lblImposta)

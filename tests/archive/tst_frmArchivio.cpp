@@ -154,8 +154,8 @@ private slots:
             QVERIFY(!(path->focusPolicy() & Qt::TabFocus));
         }
         for (QLabel *logo : w->logoBoxes()) QVERIFY(frmArchivio::isBlankPicture(logo));
-        QCOMPARE(w->cmdPrimo->toolTip(), QStringLiteral(" Prima scheda "));
-        QCOMPARE(w->cmdUltimo->toolTip(), QStringLiteral(" Ultima scheda "));
+        QCOMPARE(w->cmdPrimo->toolTip(), QStringLiteral(" Prima scheda (Ctrl+Inizio) "));
+        QCOMPARE(w->cmdUltimo->toolTip(), QStringLiteral(" Ultima scheda (Ctrl+Fine) "));
         QCOMPARE(w->imgVail->toolTip(), QStringLiteral(" Vai "));
         QCOMPARE(w->cmdCheckIvaVend->toolTip(), QStringLiteral(" Controlla "));
         QCOMPARE(w->picLogo02->toolTip(),
