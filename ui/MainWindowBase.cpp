@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "ui/FocusFrame.h"
 #include "ui/Hub.h"
 
 MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent)
@@ -12,6 +13,7 @@ MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *par
     m_panel->setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(panelSize + QSize(40, 40));
+    FocusFrame::install();
 }
 
 QLabel *MainWindowBase::addPanelBody() {
