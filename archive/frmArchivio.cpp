@@ -17,8 +17,8 @@
 #include "archive/WebAddress.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/PictureLoader.h"
 #include "platform/LogoFileFilters.h"
+#include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "ui/BrowseBar.h"
@@ -154,6 +154,7 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
         box->setGeometry(kBoxLeft, top, kBoxWidth, 28);
         box->installEventFilter(this);
         FocusTint::install(box, FocusTint::paleYellow());
+        connect(box, &QLineEdit::textEdited, this, [this] { m_edited = true; });
         label->setBuddy(box);
         *e.box = box;
         if (previous) QWidget::setTabOrder(previous, box);
@@ -296,7 +297,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     lblPosizione = barBrowse->position();
     cmdAvanti = barBrowse->next();
     cmdUltimo = barBrowse->last();
-    connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browse);
+    connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browseTo);
 
     int x = 236;
     x += 70;
@@ -416,8 +417,10 @@ void frmArchivio::loadLogoFromDialog(int index) {
     const QString path =
         Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
     if (path.isEmpty()) return;
-    if (loadLogo(logoBoxes()[index], path))
+    if (loadLogo(logoBoxes()[index], path)) {
         logoPathBoxes()[index]->setText(ContactRecord::trimBlanks(path));
+        m_edited = true;
+    }
 }
 
 void frmArchivio::cmdPiccolo_Click() {
@@ -444,6 +447,7 @@ void frmArchivio::showRecord(const ContactRecord &record) {
         const QString path = ContactRecord::trimBlanks(paths[i]->text());
         if (!path.isEmpty()) loadLogo(logoBoxes()[i], path);
     }
+    markUnedited();
 }
 
 bool frmArchivio::receivesContact(OriginTag tag) const {
@@ -481,7 +485,7 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     if (nav.empty) {
         showMessage(nav.message);
         lblPosizione->clear();
-        cmdNuovo_Click();
+        clearToNew();
         return;
     }
     lblPosizione->setText(PositionLabel::text(nav.number));
@@ -490,20 +494,51 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     showRecord(m_working);
 }
 
+void frmArchivio::browseTo(ArchiveStore::Direction direction) {
+    if (settleUnsavedChanges()) browse(direction);
+}
+
 void frmArchivio::cmdNuovo_Click() {
+    if (settleUnsavedChanges()) clearToNew();
+}
+
+bool frmArchivio::settleUnsavedChanges() {
+    if (!m_edited) return true;
+    int number = PositionLabel::value(lblPosizione->text());
+    if (number <= 0) number = ArchiveStore().recordCount() + 1;
+    switch (showMessage(ContactEditor::unsavedQuestion(number))) {
+        case MsgAnswer::Yes:
+            return save();
+        case MsgAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool frmArchivio::mayClose() {
+    return settleUnsavedChanges();
+}
+
+void frmArchivio::clearToNew() {
     lblPosizione->clear();
     for (QLineEdit *box : entryBoxes()) box->clear();
     for (QLineEdit *box : logoPathBoxes()) box->clear();
     for (QLabel *box : logoBoxes()) blankLogo(box);
+    markUnedited();
     txtTitolo->setFocus();
 }
 
 void frmArchivio::resetToNoRecord() {
-    cmdNuovo_Click();
+    clearToNew();
     m_working = ContactRecord();
 }
 
 void frmArchivio::cmdSalva_Click() {
+    save();
+}
+
+bool frmArchivio::save() {
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();
@@ -512,19 +547,19 @@ void frmArchivio::cmdSalva_Click() {
         case ContactEditor::SaveResult::MissingName:
             showMessage(out.message);
             txtTitolo->setFocus();
-            return;
+            return false;
         case ContactEditor::SaveResult::OutOfRange:
             showMessage(out.message);
-            cmdNuovo_Click();
-            return;
+            clearToNew();
+            return false;
         case ContactEditor::SaveResult::ChangedElsewhere:
             showMessage(out.message);
             showStoredAgain();
-            return;
+            return false;
         case ContactEditor::SaveResult::Failed:
             // The boxes and the label stay as they were.
             showMessage(out.message);
-            return;
+            return false;
         case ContactEditor::SaveResult::Added:
         case ContactEditor::SaveResult::Changed:
             break;
@@ -534,14 +569,16 @@ void frmArchivio::cmdSalva_Click() {
         if (ContactRecord::trimBlanks(paths[i]->text()).isEmpty()) blankLogo(logoBoxes()[i]);
     lblPosizione->setText(out.labelText);
     m_working = record;
+    markUnedited();
     showMessage(out.message);
+    return true;
 }
 
 void frmArchivio::showStoredAgain() {
     ArchiveStore store;
     ContactRecord now;
     if (!store.readRecord(PositionLabel::value(lblPosizione->text()), now)) {
-        cmdNuovo_Click();
+        clearToNew();
         return;
     }
     for (QLabel *box : logoBoxes()) blankLogo(box);
@@ -562,7 +599,7 @@ void frmArchivio::picVuoto_Click() {
             return;
         case ContactEditor::DeleteResult::Gone:
             showMessage(out.message);
-            cmdNuovo_Click();
+            clearToNew();
             return;
         case ContactEditor::DeleteResult::ChangedElsewhere:
             showMessage(out.message);
@@ -633,6 +670,7 @@ void frmArchivio::cmdCheckIvaVend_Click() {
 // ---- other windows ---------------------------------------------------------------------
 
 void frmArchivio::cmdTrova_Click() {
+    if (!settleUnsavedChanges()) return;
     Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdSlide_Click() {

@@ -132,6 +132,7 @@ private slots:
 
 protected:
     void formUnload() override;
+    bool mayClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -140,6 +141,17 @@ private:
     void buildLogoPanels(QWidget *panel);
     void buildButtons(QWidget *panel);
     void browse(ArchiveStore::Direction direction);
+    // Browsing asked for by the user: typed changes are settled first.
+    void browseTo(ArchiveStore::Direction direction);
+    // Empties the boxes for a new contact.
+    void clearToNew();
+    // Saves the boxes as the save button does; false when the save was refused.
+    bool save();
+    // True when the user may leave the shown contact: nothing was typed since it was
+    // shown, or the user answered the question (saving first on Yes).
+    bool settleUnsavedChanges();
+    // The boxes now hold what was shown or saved: nothing typed since.
+    void markUnedited() { m_edited = false; }
     // After another copy of the program changed the shown record: it is read again (the
     // window is emptied when it is gone).
     void showStoredAgain();
@@ -150,4 +162,5 @@ private:
     void txtWeb_LostFocus();
 
     ContactRecord m_working;
+    bool m_edited = false;  // a box was changed by the user since the contact was shown
 };

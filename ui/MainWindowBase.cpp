@@ -53,6 +53,10 @@ void MainWindowBase::resizeEvent(QResizeEvent *event) {
 }
 
 void MainWindowBase::closeEvent(QCloseEvent *event) {
+    if (!m_unloaded && !Hub::instance().exiting() && !mayClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
         m_unloaded = true;
         formUnload();
