@@ -25,6 +25,7 @@
 #include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
 #include "vat/frmCalcIva.h"
 
@@ -62,7 +63,10 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, Q
     b->setIconSize(QSize(geometry.height() - 10, geometry.height() - 10));
     b->setGeometry(geometry);
     b->setCursor(Qt::PointingHandCursor);
-    if (!tip.isEmpty()) b->setToolTip(tip);
+    if (!tip.isEmpty()) {
+        b->setToolTip(tip);
+        b->setAccessibleName(tip.trimmed());
+    }
     return b;
 }
 
@@ -124,18 +128,18 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
         const char *caption;
     };
     const Entry entries[] = {
-        {&txtTitolo, "txtTitolo", ContactRecord::Titolo, "Persona o azienda"},
-        {&txtSottotitolo, "txtSottotitolo", ContactRecord::Sottotitolo, "Specialità"},
-        {&txtIndirizzo, "txtIndirizzo", ContactRecord::Indirizzo, "Indirizzo"},
-        {&txtCitta, "txtCitta", ContactRecord::Citta, "Città"},
-        {&txtIva, "txtIva", ContactRecord::Iva, "Partita IVA"},
-        {&txtTel, "txtTel", ContactRecord::Tel, "Tel."},
-        {&txtFax, "txtFax", ContactRecord::Fax, "Fax"},
-        {&txtCel, "txtCel", ContactRecord::Cel, "Cel."},
-        {&txtEmail, "txtEmail", ContactRecord::Email, "E-mail"},
+        {&txtTitolo, "txtTitolo", ContactRecord::Titolo, "&Persona o azienda"},
+        {&txtSottotitolo, "txtSottotitolo", ContactRecord::Sottotitolo, "&Specialità"},
+        {&txtIndirizzo, "txtIndirizzo", ContactRecord::Indirizzo, "&Indirizzo"},
+        {&txtCitta, "txtCitta", ContactRecord::Citta, "&Città"},
+        {&txtIva, "txtIva", ContactRecord::Iva, "Partita I&VA"},
+        {&txtTel, "txtTel", ContactRecord::Tel, "&Tel."},
+        {&txtFax, "txtFax", ContactRecord::Fax, "&Fax"},
+        {&txtCel, "txtCel", ContactRecord::Cel, "C&el."},
+        {&txtEmail, "txtEmail", ContactRecord::Email, "E-&mail"},
         {&txtInformazioni, "txtInformazioni", ContactRecord::Informazioni,
-         "Informazioni aggiuntive"},
-        {&txtWeb, "txtWeb", ContactRecord::Web, "Sito Web"},
+         "I&nformazioni aggiuntive"},
+        {&txtWeb, "txtWeb", ContactRecord::Web, "Sito &Web"},
     };
     int row = 0;
     QWidget *previous = nullptr;
@@ -190,11 +194,11 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
     };
     const Logo logos[] = {
         {&picPiccolo, &txtLogo01, &cmdPiccolo, &picLogo01, &lblPiccolo, "picPiccolo", "txtLogo01",
-         "cmdPiccolo", "picLogo01", "lblPiccolo", "Logo piccolo"},
+         "cmdPiccolo", "picLogo01", "lblPiccolo", "&Logo piccolo"},
         {&picMedio, &txtLogo02, &cmdMedio, &picLogo02, &lblMedio, "picMedio", "txtLogo02",
-         "cmdMedio", "picLogo02", "lblMedio", "Logo medio"},
+         "cmdMedio", "picLogo02", "lblMedio", "Logo me&dio"},
         {&picGrande, &txtLogo03, &cmdGrande, &picLogo03, &lblGrande, "picGrande", "txtLogo03",
-         "cmdGrande", "picLogo03", "lblGrande", "Logo grande"},
+         "cmdGrande", "picLogo03", "lblGrande", "Logo &grande"},
     };
     int i = 0;
     for (const Logo &l : logos) {
@@ -222,12 +226,16 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         picture->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px dashed #b4bfcc;"));
         picture->setPixmap(picNuovo->pixmap());
         picture->installEventFilter(this);
+        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
         *l.picture = picture;
 
         auto *load = new QPushButton(QStringLiteral("Carica"), frame);
         load->setObjectName(QLatin1String(l.loadName));
         load->setGeometry(150, 40, 100, 30);
         load->setCursor(Qt::PointingHandCursor);
+        load->setAccessibleName(QStringLiteral("Carica ") +
+                                u8(l.captionText).remove(u'&').toLower());
+        caption->setBuddy(load);
         *l.load = load;
 
         auto *path = new QLineEdit(frame);
@@ -263,14 +271,20 @@ void frmArchivio::buildButtons(QWidget *panel) {
     cmdInvia->setGeometry(kSideLeft, side(8), 62, 28);
     cmdInvia->setCursor(Qt::PointingHandCursor);
 
-    imgVail = new QLabel(panel);
-    imgVail->setObjectName(QStringLiteral("imgVail"));
-    imgVail->setPixmap(
-        QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/vai.svg"), QSize(26, 26))));
-    imgVail->setGeometry(kSideLeft + 2, side(10) + 1, 26, 26);
-    imgVail->setToolTip(QStringLiteral(" Vai "));
-    imgVail->setCursor(Qt::PointingHandCursor);
-    imgVail->installEventFilter(this);
+    imgVail = pictureButton(panel, "imgVail", "vai.svg", QRect(kSideLeft + 2, side(10) + 1, 26, 26),
+                            QStringLiteral(" Vai "));
+    imgVail->setIcon(icon("vai.svg", 26));
+    imgVail->setIconSize(QSize(26, 26));
+    imgVail->setFlat(true);
+    imgVail->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    imgVail->setAccessibleName(QStringLiteral("Visita il sito Web"));
+    cmdInvia->setText(QStringLiteral("Invi&a"));
+    cmdInvia->setToolTip(QStringLiteral(" Invia un messaggio e-mail "));
+    cmdInvia->setAccessibleName(QStringLiteral("Invia un messaggio e-mail"));
+    cmdTitolo->setAccessibleName(QStringLiteral("Colore del nome"));
+    cmdSottotitolo->setAccessibleName(QStringLiteral("Colore della specialità"));
+    cmdCheckIvaVend->setAccessibleName(QStringLiteral("Controlla la partita IVA"));
 
     const int barTop = 488;
     auto *bar = new QWidget(panel);
@@ -330,6 +344,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(cmdTitolo, &QPushButton::clicked, this, &frmArchivio::cmdTitolo_Click);
     connect(cmdSottotitolo, &QPushButton::clicked, this, &frmArchivio::cmdSottotitolo_Click);
     connect(cmdInvia, &QPushButton::clicked, this, &frmArchivio::cmdInvia_Click);
+    connect(imgVail, &QPushButton::clicked, this, &frmArchivio::imgVail_Click);
     connect(cmdCheckIvaVend, &QPushButton::clicked, this, &frmArchivio::cmdCheckIvaVend_Click);
     connect(cmdTrova, &QPushButton::clicked, this, &frmArchivio::cmdTrova_Click);
     connect(cmdSlide, &QPushButton::clicked, this, &frmArchivio::cmdSlide_Click);
@@ -338,6 +353,33 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(cmdRubrica, &QPushButton::clicked, this, &frmArchivio::cmdRubrica_Click);
     connect(cmdGuida, &QPushButton::clicked, this, &frmArchivio::cmdGuida_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmArchivio::cmdEsci_Click);
+    setUpKeyboard();
+}
+
+void frmArchivio::setUpKeyboard() {
+    WindowKeys::addForButton(cmdNuovo, QKeySequence(Qt::CTRL | Qt::Key_N),
+                             QStringLiteral("Ctrl+N"));
+    WindowKeys::addForButton(cmdSalva, QKeySequence(Qt::CTRL | Qt::Key_S),
+                             QStringLiteral("Ctrl+S"));
+    WindowKeys::addForButton(picVuoto, QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                             QStringLiteral("Ctrl+Canc"));
+    WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
+    WindowKeys::addForButton(cmdInvia, QKeySequence(Qt::CTRL | Qt::Key_E),
+                             QStringLiteral("Ctrl+E"));
+    WindowKeys::addForButton(cmdGuida, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(cmdEsci, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    WindowKeys::enterClicks(this);
+
+    // Tab: the boxes in record order, the buttons beside them, the logo panels, the
+    // browse bar and the button bar.
+    QList<QWidget *> order;
+    for (QLineEdit *box : entryBoxes()) order << box;
+    order << cmdTitolo << cmdSottotitolo << cmdCheckIvaVend << cmdInvia << imgVail << cmdPiccolo
+          << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
+          << cmdSalva << picVuoto << cmdTrova << cmdSlide << cmdWord << cmdBackup << cmdRubrica
+          << cmdGuida << cmdEsci;
+    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmArchivio::Form_Load() {
@@ -738,10 +780,6 @@ bool frmArchivio::eventFilter(QObject *watched, QEvent *event) {
             if (pic == picLogo01) cmdPiccolo_Click();
             if (pic == picLogo02) cmdMedio_Click();
             if (pic == picLogo03) cmdGrande_Click();
-        } else if (pic == imgVail && type == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            imgVail_Click();
-            return true;
         }
         return MainWindowBase::eventFilter(watched, event);
     }

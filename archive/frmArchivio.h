@@ -64,7 +64,7 @@ public:
     QPushButton *picVuoto;
     QPushButton *cmdTitolo;
     QPushButton *cmdSottotitolo;
-    QLabel *imgVail;
+    QPushButton *imgVail;
     QPushButton *cmdInvia;
     QPushButton *cmdCheckIvaVend;
     QPushButton *cmdTrova;
@@ -140,6 +140,7 @@ private:
     void buildEntryBoxes(QWidget *panel);
     void buildLogoPanels(QWidget *panel);
     void buildButtons(QWidget *panel);
+    void setUpKeyboard();
     void browse(ArchiveStore::Direction direction);
     // Browsing asked for by the user: typed changes are settled first.
     void browseTo(ArchiveStore::Direction direction);

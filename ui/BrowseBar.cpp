@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "platform/Artwork.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -61,12 +62,9 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
         const ArchiveStore::Direction direction = s.direction;
         connect(b, &QPushButton::clicked, this, [this, direction] { emit browse(direction); });
 
-        auto *key = new QShortcut(s.key, panel->window());
-        key->setContext(Qt::WindowShortcut);
-        connect(key, &QShortcut::activated, b, [b] {
+        m_keys.append(WindowKeys::add(panel->window(), s.key, [b] {
             if (b->isEnabled() && b->isVisible()) b->click();
-        });
-        m_keys.append(key);
+        }));
         m_buttons[i] = b;
     }
 
