@@ -21,7 +21,9 @@
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/BrowseBar.h"
 #include "ui/EnterClicks.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
@@ -34,7 +36,6 @@ namespace {
 constexpr QSize kPanel(760, 532);  // 11400 × 7980 twips
 
 const QColor kBoxBack(0xE0, 0xE0, 0xE0);
-const QColor kFocusBack(0xFF, 0xFF, 0x80);
 const QColor kSelected = VbColor::toColor(0x0000C0);
 const QColor kUnselectedLabel(0x80, 0x80, 0x80);
 const QColor kUnselectedBorder(0xFF, 0xFF, 0xFF);
@@ -106,19 +107,8 @@ QPushButton *titleKey(QWidget *parent, const QString &name, const QString &text,
     key->setStyleSheet(QStringLiteral(
         "QPushButton { background: #1d3c5e; color: white; font-weight: bold; border: none; "
         "border-radius: 3px; padding: 0px; }"
-        "QPushButton:focus { border: 2px solid #ffd34d; }"
         "QPushButton:disabled { background: #a8b2bc; }"));
-    EnterClicks::install(key);
     return key;
-}
-
-QPushButton *navButton(QWidget *parent, const char *name, const char *art, int x) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setIcon(QIcon(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), QSize(16, 16)))));
-    b->setGeometry(x, 2, 26, 26);
-    return b;
 }
 
 }  // namespace
@@ -262,9 +252,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
                              QStringLiteral("Logo del formato ") + formatName(i),
                              QStringLiteral("Doppio clic, Spazio o Invio: scegliere il logo"));
         logo->setCursor(Qt::ArrowCursor);
-        logo->setStyleSheet(QStringLiteral(
-            "QPushButton { border: 2px solid white; padding: 0px; background: white; }"
-            "QPushButton:focus { border-color: #c00000; }"));
+        logo->setStyleSheet(
+            QStringLiteral("QPushButton { border: none; padding: 0px; background: white; }"));
         logo->installEventFilter(this);
         connect(logo, &QPushButton::clicked, this, [this, i] { picLogo_Click(i); });
         picLogo[i] = logo;
@@ -292,6 +281,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         setBack(box, kBoxBack);
         setFore(box, 0);
         box->installEventFilter(this);
+        FocusTint::install(box, FocusTint::yellow());
         box->setProperty("cardField", QVariant::fromValue(place));
         connect(box, &QLineEdit::textChanged, box, [box] { fitToBox(box); });
         (*boxArray(f))[i] = box;
@@ -312,20 +302,24 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picFrecce = new QWidget(panel);
     picFrecce->setObjectName(QStringLiteral("picFrecce"));
     picFrecce->setGeometry(15, 486, 150, 30);
-    cmdPrimo = navButton(picFrecce, "cmdPrimo", "nav_primo.svg", 0);
-    cmdIndietro = navButton(picFrecce, "cmdIndietro", "nav_indietro.svg", 28);
-    lblPosizione = new QLabel(picFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(56, 3, 38, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;"));
-    cmdAvanti = navButton(picFrecce, "cmdAvanti", "nav_avanti.svg", 96);
-    cmdUltimo = navButton(picFrecce, "cmdUltimo", "nav_ultimo.svg", 124);
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmBiglietti::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmBiglietti::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmBiglietti::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmBiglietti::cmdUltimo_Click);
+    BrowseBar::Look look;
+    look.first = QRect(0, 2, 26, 26);
+    look.previous = QRect(28, 2, 26, 26);
+    look.label = QRect(56, 3, 38, 24);
+    look.next = QRect(96, 2, 26, 26);
+    look.last = QRect(124, 2, 26, 26);
+    look.iconSize = QSize(16, 16);
+    look.labelAlignment = Qt::AlignCenter;
+    look.labelStyle =
+        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;");
+    look.paddedTips = false;
+    barBrowse = new BrowseBar(picFrecce, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    lblPosizione = barBrowse->position();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    connect(barBrowse, &BrowseBar::browse, this, &frmBiglietti::browse);
 
     picControlli = new QWidget(panel);
     picControlli->setObjectName(QStringLiteral("picControlli"));
@@ -334,7 +328,6 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
                        QStringLiteral("Trova in archivio"));
     connect(imgTrova, &QPushButton::clicked, this, &frmBiglietti::imgTrova_Click);
     cmdTrova = new QPushButton(QStringLiteral("&Trova"), picControlli);
-    EnterClicks::install(cmdTrova);
     cmdTrova->setObjectName(QStringLiteral("cmdTrova"));
     cmdTrova->setGeometry(24, 2, 46, 26);
     connect(cmdTrova, &QPushButton::clicked, this, &frmBiglietti::cmdTrova_Click);
@@ -346,14 +339,10 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
                         QStringLiteral("Stampa"));
     connect(imgStampa, &QPushButton::clicked, this, &frmBiglietti::imgStampa_Click);
     cmdStampa01 = new QPushButton(QStringLiteral("&Stampa"), picStampa);
-    EnterClicks::install(cmdStampa01);
     cmdStampa01->setObjectName(QStringLiteral("cmdStampa01"));
     cmdStampa01->setGeometry(24, 2, 50, 26);
     cmdStampa01->setEnabled(false);
     connect(cmdStampa01, &QPushButton::clicked, this, &frmBiglietti::cmdStampa01_Click);
-    // The two pictures do what the buttons beside them do: Tab stops on the buttons.
-    imgTrova->setFocusPolicy(Qt::ClickFocus);
-    imgStampa->setFocusPolicy(Qt::ClickFocus);
 }
 
 void frmBiglietti::Form_Load() {
@@ -451,10 +440,8 @@ void frmBiglietti::showLogo(int index) {
     QPushButton *box = picLogo[index];
     const CardLayout &layout = CardLayout::of(CardFormat(index));
     const QImage shown = CardPicture::shownInBox(m_logo[index], layout.logo()->size());
-    // Inside the white frame that turns red when the box has the focus.
-    PictureKey::setPicture(
-        box, QPixmap::fromImage(shown.scaled(box->size() - QSize(4, 4), Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation)));
+    PictureKey::setPicture(box, QPixmap::fromImage(shown.scaled(box->size(), Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation)));
 }
 
 bool frmBiglietti::loadLogo(int index, const QString &path) {
@@ -602,13 +589,11 @@ void frmBiglietti::picNuovo04_MouseUp() {
 
 void frmBiglietti::boxGotFocus(QLineEdit *box, int index) {
     if (!box) return;
-    setBack(box, kFocusBack);
     setOption(CardFormat(index));
 }
 
 void frmBiglietti::boxLostFocus(QLineEdit *box) {
     if (!box) return;
-    setBack(box, kBoxBack);
     box->setCursorPosition(0);
 }
 
@@ -694,19 +679,6 @@ void frmBiglietti::browse(ArchiveStore::Direction direction) {
     HourglassCursor hourglass;
     lblPosizione->setText(PositionLabel::text(nav.number));
     if (nav.readOk) FillCardsFromRecord(nav.record);
-}
-
-void frmBiglietti::cmdPrimo_Click() {
-    browse(ArchiveStore::Direction::First);
-}
-void frmBiglietti::cmdIndietro_Click() {
-    browse(ArchiveStore::Direction::Previous);
-}
-void frmBiglietti::cmdAvanti_Click() {
-    browse(ArchiveStore::Direction::Next);
-}
-void frmBiglietti::cmdUltimo_Click() {
-    browse(ArchiveStore::Direction::Last);
 }
 
 void frmBiglietti::cmdTrova_Click() {
@@ -816,20 +788,19 @@ bool frmBiglietti::eventFilter(QObject *watched, QEvent *event) {
 // --- keyboard ----------------------------------------------------------------------------
 
 void frmBiglietti::addKeys() {
-    WindowKeys::add(
-        this, Qt::Key_F1,
-        [this] {
-            if (lblHelp->isEnabled()) lblHelp_MouseUp();
-        },
-        lblHelp);
-    WindowKeys::add(
-        this, Qt::Key_Escape, [this] { lblEsci_MouseUp(); }, lblEsci);
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { imgStampa_Click(); }, cmdStampa01);
-    imgStampa->setToolTip(cmdStampa01->toolTip());
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::Key_F), [this] { imgTrova_Click(); }, cmdTrova);
+    lblHelp->setToolTip(QStringLiteral("Guida"));
+    lblEsci->setToolTip(QStringLiteral("Chiudi"));
+    cmdTrova->setToolTip(QStringLiteral("Trova"));
+    WindowKeys::addForButton(lblHelp, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(lblEsci, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    // Ctrl+P works as the print picture does: without a format it says that one is needed.
+    WindowKeys::add(this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { imgStampa_Click(); });
+    for (QPushButton *b : {cmdStampa01, imgStampa})
+        b->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Stampa"), QStringLiteral("Ctrl+P")));
+    WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
     imgTrova->setToolTip(cmdTrova->toolTip());
+    WindowKeys::enterClicks(this);
 }
 
 QList<QWidget *> frmBiglietti::formatControls(CardFormat format) const {

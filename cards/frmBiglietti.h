@@ -15,6 +15,7 @@
 #include "cards/CardFormat.h"
 #include "platform/Platform.h"
 #include "ui/ContactReceiver.h"
+#include "ui/BrowseBar.h"
 #include "ui/MainWindowBase.h"
 
 // The card composer: the four card formats side by side as editable previews (small
@@ -75,6 +76,7 @@ public:
     QPushButton *cmdTrova;
     QPushButton *imgTrova;
     QWidget *picFrecce;
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QLabel *lblPosizione;
@@ -123,10 +125,6 @@ public slots:
     void optCard_Pic_No_Click();
     void optCard_Med_Click();
     void optCard_Gra_Click();
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void cmdTrova_Click();
     void cmdStampa01_Click();
 

@@ -22,7 +22,9 @@
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
+#include "ui/BrowseBar.h"
 #include "ui/EnterClicks.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
@@ -98,32 +100,23 @@ frmLettera::frmLettera(QWidget *parent)
 }
 
 void frmLettera::addKeys() {
-    WindowKeys::add(
-        this, Qt::Key_F1,
-        [this] {
-            if (cmdImp->isEnabled()) cmdImp_Click();
-        },
-        cmdImp);
-    WindowKeys::add(
-        this, Qt::Key_Escape, [this] { cmdAnnulla_Click(); }, cmdAnnulla);
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdStampa_Click(); }, cmdStampa);
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::Key_M), [this] { openMargins(); }, lblImposta);
+    cmdImp->setToolTip(QStringLiteral("Guida"));
+    cmdAnnulla->setToolTip(QStringLiteral("Chiudi"));
+    cmdStampa->setToolTip(QStringLiteral("Stampa"));
+    lblImposta->setToolTip(QStringLiteral("Imposta margini di stampa"));
+    WindowKeys::addForButton(cmdImp, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(cmdAnnulla, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    WindowKeys::addForButton(cmdStampa, QKeySequence(Qt::CTRL | Qt::Key_P),
+                             QStringLiteral("Ctrl+P"));
+    WindowKeys::addForButton(lblImposta, QKeySequence(Qt::CTRL | Qt::Key_M),
+                             QStringLiteral("Ctrl+M"));
     imgImposta->setToolTip(lblImposta->toolTip());
     // The recipient is the block the browsing keys fill: Ctrl+F searches for it.
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::Key_F),
-        [this] {
-            if (picTrova02->isEnabled()) picTrova02_MouseUp();
-        },
-        picTrova02);
-    WindowKeys::add(
-        this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-        [this] {
-            if (picTrova01->isEnabled()) picTrova01_MouseUp();
-        },
-        picTrova01);
+    WindowKeys::addForButton(picTrova02, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
+    WindowKeys::addForButton(picTrova01, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                             QStringLiteral("Ctrl+Maiusc+F"));
+    WindowKeys::enterClicks(this);
 }
 
 void frmLettera::buildSenderBlock(QWidget *panel) {
@@ -147,9 +140,8 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
                                QStringLiteral(" Doppio clic per scegliere il logo "));
     setPicture(picLogo[kSender], SenderLogo::designPicture());
     picLogo[kSender]->setCursor(Qt::ArrowCursor);
-    picLogo[kSender]->setStyleSheet(
-        QStringLiteral("QPushButton { background: white; border: 1px solid #c0c8d0; padding: 0px; }"
-                       "QPushButton:focus { border: 2px solid #1d3c5e; }"));
+    picLogo[kSender]->setStyleSheet(QStringLiteral(
+        "QPushButton { background: white; border: 1px solid #c0c8d0; padding: 0px; }"));
 
     struct Box {
         std::array<QLineEdit *, 4> *array;
@@ -181,7 +173,7 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         y += h + 2;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kSender] = box;
     }
     senderCaption->setBuddy(txtTitolo[kSender]);
@@ -231,40 +223,28 @@ void frmLettera::buildRecipientBlock(QWidget *panel) {
         y += boxes[i].height + 3;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kRecipient] = box;
     }
     recipientCaption->setBuddy(txtTitolo[kRecipient]);
     connect(picTrova02, &QPushButton::clicked, this, &frmLettera::picTrova02_MouseUp);
     connect(picNuovo02, &QPushButton::clicked, this, &frmLettera::picNuovo02_MouseUp);
 
-    const struct {
-        QPushButton **button;
-        const char *name;
-        const char *text;
-        const char *hint;
-    } nav[] = {
-        {&cmdPrimo, "cmdPrimo", "|<", " Prima scheda "},
-        {&cmdIndietro, "cmdIndietro", "<", " Scheda precedente "},
-        {&cmdAvanti, "cmdAvanti", ">", " Scheda successiva "},
-        {&cmdUltimo, "cmdUltimo", ">|", " Ultima scheda "},
-    };
-    int x = left;
-    for (const auto &n : nav) {
-        *n.button = new QPushButton(QString::fromLatin1(n.text), panel);
-        (*n.button)->setObjectName(QString::fromLatin1(n.name));
-        (*n.button)->setToolTip(QString::fromLatin1(n.hint));
-        (*n.button)->setGeometry(x, y + 4, 36, 26);
-        x += 40;
-    }
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(x + 6, y + 4, 60, 26);
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmLettera::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmLettera::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmLettera::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmLettera::cmdUltimo_Click);
+    BrowseBar::Look look;
+    const QSize button(36, 26);
+    look.first = QRect(QPoint(left, y + 4), button);
+    look.previous = QRect(QPoint(left + 40, y + 4), button);
+    look.next = QRect(QPoint(left + 80, y + 4), button);
+    look.last = QRect(QPoint(left + 120, y + 4), button);
+    look.label = QRect(left + 166, y + 4, 60, 26);
+    look.labelStyle = QStringLiteral("color: #1d3c5e; font-weight: bold;");
+    barBrowse = new BrowseBar(panel, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    lblPosizione = barBrowse->position();
+    connect(barBrowse, &BrowseBar::browse, this, &frmLettera::navigate);
 }
 
 void frmLettera::buildMarginsPanel(QWidget *panel) {
@@ -301,8 +281,6 @@ void frmLettera::buildMarginsPanel(QWidget *panel) {
     imgImposta = picture(panel, QStringLiteral("imgImposta"),
                          EnvelopeArt::render(EnvelopeArt::Margins, QSize(24, 24)),
                          QRect(396, top + 40, 24, 24), QStringLiteral("Imposta margini di stampa"));
-    // The picture does what the link beside it does: Tab stops on the link only.
-    imgImposta->setFocusPolicy(Qt::ClickFocus);
     lblImposta = PictureKey::make(panel, QStringLiteral("lblImposta"), QPixmap(),
                                   QRect(424, top + 36, 104, 34),
                                   QStringLiteral("Imposta margini di stampa"));
@@ -337,8 +315,7 @@ void frmLettera::buildButtons(QWidget *panel) {
     const QString style = QStringLiteral(
         "QPushButton { font-weight: bold; color: #1d3c5e; background: #ffffff; border: 1px solid "
         "#8a97a6; border-radius: 5px; } QPushButton:pressed { background: #dfe6ee; } "
-        "QPushButton:disabled { color: #a0a8b0; } QPushButton:focus { border: 2px solid #1d3c5e; "
-        "}");
+        "QPushButton:disabled { color: #a0a8b0; }");
     const struct {
         QPushButton **button;
         const char *name;
@@ -354,7 +331,6 @@ void frmLettera::buildButtons(QWidget *panel) {
         (*b.button)->setObjectName(QString::fromLatin1(b.name));
         (*b.button)->setGeometry(640, top + b.row * 38, 148, 32);
         (*b.button)->setStyleSheet(style);
-        EnterClicks::install(*b.button);
     }
     connect(cmdStampa, &QPushButton::clicked, this, &frmLettera::cmdStampa_Click);
     connect(cmdImp, &QPushButton::clicked, this, &frmLettera::cmdImp_Click);
@@ -527,19 +503,6 @@ void frmLettera::receiveContact(const ContactRecord &record, int, OriginTag tag)
     if (tag == OriginTag::BusteDest) showRecipient(record);
 }
 
-void frmLettera::cmdPrimo_Click() {
-    navigate(ArchiveStore::Direction::First);
-}
-void frmLettera::cmdIndietro_Click() {
-    navigate(ArchiveStore::Direction::Previous);
-}
-void frmLettera::cmdAvanti_Click() {
-    navigate(ArchiveStore::Direction::Next);
-}
-void frmLettera::cmdUltimo_Click() {
-    navigate(ArchiveStore::Direction::Last);
-}
-
 // The picture buttons.
 
 void frmLettera::picTrova01_MouseUp() {
@@ -592,91 +555,8 @@ void frmLettera::openMargins() {
     margins.exec();
 }
 
-// Focus colours of the address boxes.
-
-void frmLettera::txtTitolo_GotFocus(int Index) {
-    setBackground(txtTitolo[Index], focusBackground());
-}
-void frmLettera::txtTitolo_LostFocus(int Index) {
-    setBackground(txtTitolo[Index], normalBackground());
-}
-void frmLettera::txtSottotitolo_GotFocus(int Index) {
-    setBackground(txtSottotitolo[Index], focusBackground());
-}
-void frmLettera::txtSottotitolo_LostFocus(int Index) {
-    setBackground(txtSottotitolo[Index], normalBackground());
-}
-void frmLettera::txtIndirizzo_GotFocus(int Index) {
-    setBackground(txtIndirizzo[Index], focusBackground());
-}
-void frmLettera::txtIndirizzo_LostFocus(int Index) {
-    setBackground(txtIndirizzo[Index], normalBackground());
-}
-void frmLettera::txtCitta_GotFocus(int Index) {
-    setBackground(txtCitta[Index], focusBackground());
-}
-void frmLettera::txtCitta_LostFocus(int Index) {
-    setBackground(txtCitta[Index], normalBackground());
-}
-void frmLettera::txtIva_GotFocus(int Index) {
-    setBackground(txtIva[Index], focusBackground());
-}
-void frmLettera::txtIva_LostFocus(int Index) {
-    setBackground(txtIva[Index], normalBackground());
-}
-void frmLettera::txtTel_GotFocus(int Index) {
-    setBackground(txtTel[Index], focusBackground());
-}
-void frmLettera::txtTel_LostFocus(int Index) {
-    setBackground(txtTel[Index], normalBackground());
-}
-void frmLettera::txtCel_GotFocus(int Index) {
-    setBackground(txtCel[Index], focusBackground());
-}
-void frmLettera::txtCel_LostFocus(int Index) {
-    setBackground(txtCel[Index], normalBackground());
-}
-void frmLettera::txtEmail_GotFocus(int Index) {
-    setBackground(txtEmail[Index], focusBackground());
-}
-void frmLettera::txtEmail_LostFocus(int Index) {
-    setBackground(txtEmail[Index], normalBackground());
-}
-
-bool frmLettera::focusEvent(QObject *watched, bool gotFocus) {
-    using Handler = void (frmLettera::*)(int);
-    const struct {
-        std::array<QLineEdit *, 4> *array;
-        Handler got;
-        Handler lost;
-    } arrays[] = {
-        {&txtTitolo, &frmLettera::txtTitolo_GotFocus, &frmLettera::txtTitolo_LostFocus},
-        {&txtSottotitolo, &frmLettera::txtSottotitolo_GotFocus,
-         &frmLettera::txtSottotitolo_LostFocus},
-        {&txtIndirizzo, &frmLettera::txtIndirizzo_GotFocus, &frmLettera::txtIndirizzo_LostFocus},
-        {&txtCitta, &frmLettera::txtCitta_GotFocus, &frmLettera::txtCitta_LostFocus},
-        {&txtIva, &frmLettera::txtIva_GotFocus, &frmLettera::txtIva_LostFocus},
-        {&txtTel, &frmLettera::txtTel_GotFocus, &frmLettera::txtTel_LostFocus},
-        {&txtCel, &frmLettera::txtCel_GotFocus, &frmLettera::txtCel_LostFocus},
-        {&txtEmail, &frmLettera::txtEmail_GotFocus, &frmLettera::txtEmail_LostFocus},
-    };
-    for (const auto &a : arrays)
-        for (int i = 0; i < 4; ++i)
-            if ((*a.array)[i] && (*a.array)[i] == watched) {
-                (this->*(gotFocus ? a.got : a.lost))(i);
-                return true;
-            }
-    return false;
-}
-
 bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
-        case QEvent::FocusIn:
-            focusEvent(watched, true);
-            break;
-        case QEvent::FocusOut:
-            focusEvent(watched, false);
-            break;
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             // Space or Enter on the logo chooses its picture, as the double click does.

@@ -9,6 +9,7 @@
 #include "archive/ContactRecord.h"
 #include "envelopes/EnvelopeContent.h"
 #include "ui/ContactReceiver.h"
+#include "ui/BrowseBar.h"
 #include "ui/MainWindowBase.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each
@@ -47,6 +48,7 @@ public:
     QPushButton *cmdStampa;
     QPushButton *cmdImp;
     QPushButton *cmdAnnulla;
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QPushButton *cmdAvanti;
@@ -89,10 +91,6 @@ private slots:
     void cmdStampa_Click();
     void cmdImp_Click();
     void cmdAnnulla_Click();
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void picTrova01_MouseUp();
     void picTrova02_MouseUp();
     void picNuovo01_MouseUp();
@@ -101,22 +99,6 @@ private slots:
     void lblImposta_MouseDown();
     void lblImposta_MouseUp();
     void imgImposta_MouseUp();
-    void txtTitolo_GotFocus(int Index);
-    void txtTitolo_LostFocus(int Index);
-    void txtSottotitolo_GotFocus(int Index);
-    void txtSottotitolo_LostFocus(int Index);
-    void txtIndirizzo_GotFocus(int Index);
-    void txtIndirizzo_LostFocus(int Index);
-    void txtCitta_GotFocus(int Index);
-    void txtCitta_LostFocus(int Index);
-    void txtIva_GotFocus(int Index);
-    void txtIva_LostFocus(int Index);
-    void txtTel_GotFocus(int Index);
-    void txtTel_LostFocus(int Index);
-    void txtCel_GotFocus(int Index);
-    void txtCel_LostFocus(int Index);
-    void txtEmail_GotFocus(int Index);
-    void txtEmail_LostFocus(int Index);
 
 private:
     void Form_Load();
@@ -133,6 +115,4 @@ private:
     void addKeys();
     static void setBackground(QLineEdit *box, const QColor &colour);
     static void setTextColour(QLineEdit *box, const QColor &colour);
-    // The control array a box belongs to, and its element.
-    bool focusEvent(QObject *watched, bool gotFocus);
 };

@@ -175,8 +175,9 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     for (QPushButton *b : {cmdCerca, cmdSelezionaTutto, cmdDeselezionaTutto, cmdEtichette, cmdBuste,
                            cmdStampa, cmdAnnulla})
         EnterClicks::install(b);
-    cmdCerca->setToolTip(WindowKeys::withKey(QStringLiteral("Cerca"), Qt::Key_Return));
-    cmdAnnulla->setToolTip(WindowKeys::withKey(QStringLiteral("Annulla"), Qt::Key_Escape));
+    cmdCerca->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Cerca"), QStringLiteral("Invio")));
+    cmdAnnulla->setToolTip(
+        WindowKeys::tipWithKey(QStringLiteral("Annulla"), QStringLiteral("Esc")));
     // Enter in the key box searches, once a criterion is chosen.
     connect(txtChiave, &QLineEdit::returnPressed, this, [this] {
         if (cmdCerca->isEnabled()) cmdCerca_Click();

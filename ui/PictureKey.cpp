@@ -13,11 +13,10 @@ QPushButton *PictureKey::make(QWidget *parent, const QString &objectName, const 
     key->setCursor(Qt::PointingHandCursor);
     key->setAccessibleName(accessibleName);
     if (!toolTip.isEmpty()) key->setToolTip(toolTip);
-    // No frame and no padding, so the picture sits where the picture box was; a tint
-    // marks the key that holds the focus.
+    // No frame and no padding, so the picture sits where the picture box was (the
+    // program's focus frame shows which key has the focus).
     key->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; padding: 0px; background: transparent; }"
-                       "QPushButton:focus { background: rgba(29, 60, 94, 70); }"));
+        QStringLiteral("QPushButton { border: none; padding: 0px; background: transparent; }"));
     setPicture(key, picture);
     EnterClicks::install(key);
     return key;

@@ -1,32 +1,71 @@
 #include "ui/WindowKeys.h"
 
-#include <QAbstractButton>
-#include <QShortcut>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
-QShortcut *WindowKeys::add(QWidget *window, const QKeySequence &key, std::function<void()> action,
-                           QWidget *shownOn) {
+namespace {
+
+// The keys each window claims, seen before the focused control can keep them: a box
+// that takes Ctrl+Home for itself would otherwise stop the window's shortcut.
+class ClaimedKeys : public QObject {
+public:
+    static ClaimedKeys &instance() {
+        static ClaimedKeys *keys = [] {
+            auto *k = new ClaimedKeys;
+            qApp->installEventFilter(k);
+            return k;
+        }();
+        return *keys;
+    }
+    void claim(QWidget *window, const QKeySequence &key) {
+        m_keys[window].append(key);
+        connect(
+            window, &QObject::destroyed, this, [this, window] { m_keys.remove(window); },
+            Qt::UniqueConnection);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType()) return false;
+        auto *window = static_cast<QWidget *>(watched)->window();
+        const auto it = m_keys.constFind(window);
+        if (it == m_keys.constEnd()) return false;
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        // Left unaccepted, the override lets the window's shortcut run.
+        return it->contains(pressed);
+    }
+
+private:
+    QHash<QWidget *, QList<QKeySequence>> m_keys;
+};
+
+}  // namespace
+
+QShortcut *WindowKeys::add(QWidget *window, const QKeySequence &key, std::function<void()> action) {
     auto *shortcut = new QShortcut(key, window);
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, window, std::move(action));
-    if (shownOn) shownOn->setToolTip(withKey(nameOf(shownOn), key));
+    ClaimedKeys::instance().claim(window, key);
     return shortcut;
 }
 
-QString WindowKeys::withKey(const QString &text, const QKeySequence &key) {
-    const QString keyText = key.toString(QKeySequence::PortableText);
-    return text.isEmpty() ? keyText : QStringLiteral("%1 (%2)").arg(text, keyText);
+QShortcut *WindowKeys::addForButton(QPushButton *button, const QKeySequence &key,
+                                    const QString &keyText) {
+    button->setToolTip(tipWithKey(button->toolTip(), keyText));
+    return add(button->window(), key, [button] {
+        if (button->isEnabled() && button->isVisible()) button->click();
+    });
 }
 
-QString WindowKeys::nameOf(const QWidget *control) {
-    if (!control->toolTip().trimmed().isEmpty()) return control->toolTip().trimmed();
-    if (!control->accessibleName().isEmpty()) return control->accessibleName();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
-        QString caption = button->text();
-        caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-        caption.remove(QLatin1Char('&'));
-        caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-        return caption.trimmed();
-    }
-    return QString();
+QString WindowKeys::tipWithKey(const QString &tip, const QString &keyText) {
+    const QString core = tip.trimmed();
+    const QString withKey = core + QStringLiteral(" (") + keyText + QLatin1Char(')');
+    return tip.startsWith(QLatin1Char(' ')) ? QLatin1Char(' ') + withKey + QLatin1Char(' ')
+                                            : withKey;
+}
+
+void WindowKeys::enterClicks(QWidget *window) {
+    for (QPushButton *b : window->findChildren<QPushButton *>()) b->setAutoDefault(true);
 }

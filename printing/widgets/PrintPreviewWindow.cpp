@@ -58,7 +58,7 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
     back->setDefault(true);
-    back->setToolTip(WindowKeys::withKey(QStringLiteral("Indietro"), Qt::Key_Escape));
+    back->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Indietro"), QStringLiteral("Esc")));
     m_scroll->setAccessibleName(QStringLiteral("Pagina in anteprima"));
     showPage(0);
 }
