@@ -91,6 +91,13 @@ Message ContactEditor::deleteQuestion(const QString &labelText) {
     return question;
 }
 
+Message ContactEditor::unsavedQuestion(int number) {
+    Message question = message(u8(ArchiveMessages::kUnsavedPrefix) + QString::number(number) + u'?',
+                               ArchiveMessages::kUnsavedTitle, MsgIcon::Question);
+    question.buttons = MsgButtons::YesNoCancel;
+    return question;
+}
+
 Message ContactEditor::notShownMessage() {
     return message(u8(ArchiveMessages::kDeleteNotApplicableText),
                    ArchiveMessages::kDeleteNotApplicableTitle, MsgIcon::Exclamation);

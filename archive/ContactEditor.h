@@ -54,6 +54,9 @@ public:
     static Message deletedMessage();
     static Message deleteFailedMessage();
     static Message changedElsewhereMessage();
+    // Asked before typed changes to contact `number` would be lost (browsing, a new
+    // contact, a search, closing): Yes saves first, No goes on, Cancel stays.
+    static Message unsavedQuestion(int number);
 
     // Removes the shown record, once the user agreed (only while the archive still holds
     // `shown`, when given).

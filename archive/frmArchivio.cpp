@@ -17,12 +17,15 @@
 #include "archive/WebAddress.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/PictureLoader.h"
 #include "platform/LogoFileFilters.h"
+#include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
+#include "ui/BrowseBar.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
 #include "vat/frmCalcIva.h"
 
@@ -35,7 +38,6 @@ constexpr int kLabelLeft = 24;
 constexpr int kBoxLeft = 190;
 constexpr int kBoxWidth = 270;
 constexpr int kSideLeft = kBoxLeft + kBoxWidth + 8;
-const QColor kFocusColour(255, 255, 192);
 const QColor kWhite(255, 255, 255);
 
 QString u8(const char *s) {
@@ -61,12 +63,11 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, Q
     b->setIconSize(QSize(geometry.height() - 10, geometry.height() - 10));
     b->setGeometry(geometry);
     b->setCursor(Qt::PointingHandCursor);
-    if (!tip.isEmpty()) b->setToolTip(tip);
+    if (!tip.isEmpty()) {
+        b->setToolTip(tip);
+        b->setAccessibleName(tip.trimmed());
+    }
     return b;
-}
-
-QColor systemWindowColour() {
-    return QApplication::palette().color(QPalette::Base);
 }
 
 void setBack(QLineEdit *box, const QColor &c) {
@@ -127,18 +128,18 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
         const char *caption;
     };
     const Entry entries[] = {
-        {&txtTitolo, "txtTitolo", ContactRecord::Titolo, "Persona o azienda"},
-        {&txtSottotitolo, "txtSottotitolo", ContactRecord::Sottotitolo, "Specialità"},
-        {&txtIndirizzo, "txtIndirizzo", ContactRecord::Indirizzo, "Indirizzo"},
-        {&txtCitta, "txtCitta", ContactRecord::Citta, "Città"},
-        {&txtIva, "txtIva", ContactRecord::Iva, "Partita IVA"},
-        {&txtTel, "txtTel", ContactRecord::Tel, "Tel."},
-        {&txtFax, "txtFax", ContactRecord::Fax, "Fax"},
-        {&txtCel, "txtCel", ContactRecord::Cel, "Cel."},
-        {&txtEmail, "txtEmail", ContactRecord::Email, "E-mail"},
+        {&txtTitolo, "txtTitolo", ContactRecord::Titolo, "&Persona o azienda"},
+        {&txtSottotitolo, "txtSottotitolo", ContactRecord::Sottotitolo, "&Specialità"},
+        {&txtIndirizzo, "txtIndirizzo", ContactRecord::Indirizzo, "&Indirizzo"},
+        {&txtCitta, "txtCitta", ContactRecord::Citta, "&Città"},
+        {&txtIva, "txtIva", ContactRecord::Iva, "Partita I&VA"},
+        {&txtTel, "txtTel", ContactRecord::Tel, "&Tel."},
+        {&txtFax, "txtFax", ContactRecord::Fax, "&Fax"},
+        {&txtCel, "txtCel", ContactRecord::Cel, "C&el."},
+        {&txtEmail, "txtEmail", ContactRecord::Email, "E-&mail"},
         {&txtInformazioni, "txtInformazioni", ContactRecord::Informazioni,
-         "Informazioni aggiuntive"},
-        {&txtWeb, "txtWeb", ContactRecord::Web, "Sito Web"},
+         "I&nformazioni aggiuntive"},
+        {&txtWeb, "txtWeb", ContactRecord::Web, "Sito &Web"},
     };
     int row = 0;
     QWidget *previous = nullptr;
@@ -156,6 +157,8 @@ void frmArchivio::buildEntryBoxes(QWidget *panel) {
         box->setMaxLength(ContactRecord::width(e.field));
         box->setGeometry(kBoxLeft, top, kBoxWidth, 28);
         box->installEventFilter(this);
+        FocusTint::install(box, FocusTint::paleYellow());
+        connect(box, &QLineEdit::textEdited, this, [this] { m_edited = true; });
         label->setBuddy(box);
         *e.box = box;
         if (previous) QWidget::setTabOrder(previous, box);
@@ -191,11 +194,11 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
     };
     const Logo logos[] = {
         {&picPiccolo, &txtLogo01, &cmdPiccolo, &picLogo01, &lblPiccolo, "picPiccolo", "txtLogo01",
-         "cmdPiccolo", "picLogo01", "lblPiccolo", "Logo piccolo"},
+         "cmdPiccolo", "picLogo01", "lblPiccolo", "&Logo piccolo"},
         {&picMedio, &txtLogo02, &cmdMedio, &picLogo02, &lblMedio, "picMedio", "txtLogo02",
-         "cmdMedio", "picLogo02", "lblMedio", "Logo medio"},
+         "cmdMedio", "picLogo02", "lblMedio", "Logo me&dio"},
         {&picGrande, &txtLogo03, &cmdGrande, &picLogo03, &lblGrande, "picGrande", "txtLogo03",
-         "cmdGrande", "picLogo03", "lblGrande", "Logo grande"},
+         "cmdGrande", "picLogo03", "lblGrande", "Logo &grande"},
     };
     int i = 0;
     for (const Logo &l : logos) {
@@ -223,12 +226,16 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         picture->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px dashed #b4bfcc;"));
         picture->setPixmap(picNuovo->pixmap());
         picture->installEventFilter(this);
+        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
         *l.picture = picture;
 
         auto *load = new QPushButton(QStringLiteral("Carica"), frame);
         load->setObjectName(QLatin1String(l.loadName));
         load->setGeometry(150, 40, 100, 30);
         load->setCursor(Qt::PointingHandCursor);
+        load->setAccessibleName(QStringLiteral("Carica ") +
+                                u8(l.captionText).remove(u'&').toLower());
+        caption->setBuddy(load);
         *l.load = load;
 
         auto *path = new QLineEdit(frame);
@@ -264,14 +271,20 @@ void frmArchivio::buildButtons(QWidget *panel) {
     cmdInvia->setGeometry(kSideLeft, side(8), 62, 28);
     cmdInvia->setCursor(Qt::PointingHandCursor);
 
-    imgVail = new QLabel(panel);
-    imgVail->setObjectName(QStringLiteral("imgVail"));
-    imgVail->setPixmap(
-        QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/vai.svg"), QSize(26, 26))));
-    imgVail->setGeometry(kSideLeft + 2, side(10) + 1, 26, 26);
-    imgVail->setToolTip(QStringLiteral(" Vai "));
-    imgVail->setCursor(Qt::PointingHandCursor);
-    imgVail->installEventFilter(this);
+    imgVail = pictureButton(panel, "imgVail", "vai.svg", QRect(kSideLeft + 2, side(10) + 1, 26, 26),
+                            QStringLiteral(" Vai "));
+    imgVail->setIcon(icon("vai.svg", 26));
+    imgVail->setIconSize(QSize(26, 26));
+    imgVail->setFlat(true);
+    imgVail->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    imgVail->setAccessibleName(QStringLiteral("Visita il sito Web"));
+    cmdInvia->setText(QStringLiteral("Invi&a"));
+    cmdInvia->setToolTip(QStringLiteral(" Invia un messaggio e-mail "));
+    cmdInvia->setAccessibleName(QStringLiteral("Invia un messaggio e-mail"));
+    cmdTitolo->setAccessibleName(QStringLiteral("Colore del nome"));
+    cmdSottotitolo->setAccessibleName(QStringLiteral("Colore della specialità"));
+    cmdCheckIvaVend->setAccessibleName(QStringLiteral("Controlla la partita IVA"));
 
     const int barTop = 488;
     auto *bar = new QWidget(panel);
@@ -281,24 +294,26 @@ void frmArchivio::buildButtons(QWidget *panel) {
     bar->setStyleSheet(
         QStringLiteral("QWidget#barra { background: #1d3c5e; border-radius: 6px; }"));
 
-    int x = 26;
-    cmdPrimo = pictureButton(panel, "cmdPrimo", "nav_primo.svg", QRect(x, barTop, 42, 42),
-                             QStringLiteral(" Prima scheda "));
-    cmdIndietro =
-        pictureButton(panel, "cmdIndietro", "nav_indietro.svg", QRect(x += 46, barTop, 42, 42),
-                      QStringLiteral(" Scheda precedente "));
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(x += 48, barTop + 5, 64, 32);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(QStringLiteral(
+    BrowseBar::Look look;
+    look.first = QRect(26, barTop, 42, 42);
+    look.previous = QRect(72, barTop, 42, 42);
+    look.label = QRect(120, barTop + 5, 64, 32);
+    look.next = QRect(190, barTop, 42, 42);
+    look.last = QRect(236, barTop, 42, 42);
+    look.iconSize = QSize(32, 32);
+    look.labelAlignment = Qt::AlignCenter;
+    look.labelStyle = QStringLiteral(
         "background: #ffffff; border: 1px solid #8a97a6; border-radius: 4px; font-size: 15px; "
-        "font-weight: bold; color: #1d3c5e;"));
-    cmdAvanti = pictureButton(panel, "cmdAvanti", "nav_avanti.svg", QRect(x += 70, barTop, 42, 42),
-                              QStringLiteral(" Scheda successiva "));
-    cmdUltimo = pictureButton(panel, "cmdUltimo", "nav_ultimo.svg", QRect(x += 46, barTop, 42, 42),
-                              QStringLiteral(" Ultima scheda "));
+        "font-weight: bold; color: #1d3c5e;");
+    barBrowse = new BrowseBar(panel, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    lblPosizione = barBrowse->position();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browseTo);
 
+    int x = 236;
     x += 70;
     cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Nuova scheda "));
@@ -323,16 +338,13 @@ void frmArchivio::buildButtons(QWidget *panel) {
     cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
                             QStringLiteral(" Esci "));
 
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmArchivio::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmArchivio::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmArchivio::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmArchivio::cmdUltimo_Click);
     connect(cmdNuovo, &QPushButton::clicked, this, &frmArchivio::cmdNuovo_Click);
     connect(cmdSalva, &QPushButton::clicked, this, &frmArchivio::cmdSalva_Click);
     connect(picVuoto, &QPushButton::clicked, this, &frmArchivio::picVuoto_Click);
     connect(cmdTitolo, &QPushButton::clicked, this, &frmArchivio::cmdTitolo_Click);
     connect(cmdSottotitolo, &QPushButton::clicked, this, &frmArchivio::cmdSottotitolo_Click);
     connect(cmdInvia, &QPushButton::clicked, this, &frmArchivio::cmdInvia_Click);
+    connect(imgVail, &QPushButton::clicked, this, &frmArchivio::imgVail_Click);
     connect(cmdCheckIvaVend, &QPushButton::clicked, this, &frmArchivio::cmdCheckIvaVend_Click);
     connect(cmdTrova, &QPushButton::clicked, this, &frmArchivio::cmdTrova_Click);
     connect(cmdSlide, &QPushButton::clicked, this, &frmArchivio::cmdSlide_Click);
@@ -341,6 +353,33 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(cmdRubrica, &QPushButton::clicked, this, &frmArchivio::cmdRubrica_Click);
     connect(cmdGuida, &QPushButton::clicked, this, &frmArchivio::cmdGuida_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmArchivio::cmdEsci_Click);
+    setUpKeyboard();
+}
+
+void frmArchivio::setUpKeyboard() {
+    WindowKeys::addForButton(cmdNuovo, QKeySequence(Qt::CTRL | Qt::Key_N),
+                             QStringLiteral("Ctrl+N"));
+    WindowKeys::addForButton(cmdSalva, QKeySequence(Qt::CTRL | Qt::Key_S),
+                             QStringLiteral("Ctrl+S"));
+    WindowKeys::addForButton(picVuoto, QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                             QStringLiteral("Ctrl+Canc"));
+    WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
+    WindowKeys::addForButton(cmdInvia, QKeySequence(Qt::CTRL | Qt::Key_E),
+                             QStringLiteral("Ctrl+E"));
+    WindowKeys::addForButton(cmdGuida, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(cmdEsci, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    WindowKeys::enterClicks(this);
+
+    // Tab: the boxes in record order, the buttons beside them, the logo panels, the
+    // browse bar and the button bar.
+    QList<QWidget *> order;
+    for (QLineEdit *box : entryBoxes()) order << box;
+    order << cmdTitolo << cmdSottotitolo << cmdCheckIvaVend << cmdInvia << imgVail << cmdPiccolo
+          << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
+          << cmdSalva << picVuoto << cmdTrova << cmdSlide << cmdWord << cmdBackup << cmdRubrica
+          << cmdGuida << cmdEsci;
+    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmArchivio::Form_Load() {
@@ -420,8 +459,10 @@ void frmArchivio::loadLogoFromDialog(int index) {
     const QString path =
         Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
     if (path.isEmpty()) return;
-    if (loadLogo(logoBoxes()[index], path))
+    if (loadLogo(logoBoxes()[index], path)) {
         logoPathBoxes()[index]->setText(ContactRecord::trimBlanks(path));
+        m_edited = true;
+    }
 }
 
 void frmArchivio::cmdPiccolo_Click() {
@@ -448,6 +489,7 @@ void frmArchivio::showRecord(const ContactRecord &record) {
         const QString path = ContactRecord::trimBlanks(paths[i]->text());
         if (!path.isEmpty()) loadLogo(logoBoxes()[i], path);
     }
+    markUnedited();
 }
 
 bool frmArchivio::receivesContact(OriginTag tag) const {
@@ -485,7 +527,7 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     if (nav.empty) {
         showMessage(nav.message);
         lblPosizione->clear();
-        cmdNuovo_Click();
+        clearToNew();
         return;
     }
     lblPosizione->setText(PositionLabel::text(nav.number));
@@ -494,33 +536,51 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
     showRecord(m_working);
 }
 
-void frmArchivio::cmdPrimo_Click() {
-    browse(ArchiveStore::Direction::First);
-}
-void frmArchivio::cmdIndietro_Click() {
-    browse(ArchiveStore::Direction::Previous);
-}
-void frmArchivio::cmdAvanti_Click() {
-    browse(ArchiveStore::Direction::Next);
-}
-void frmArchivio::cmdUltimo_Click() {
-    browse(ArchiveStore::Direction::Last);
+void frmArchivio::browseTo(ArchiveStore::Direction direction) {
+    if (settleUnsavedChanges()) browse(direction);
 }
 
 void frmArchivio::cmdNuovo_Click() {
+    if (settleUnsavedChanges()) clearToNew();
+}
+
+bool frmArchivio::settleUnsavedChanges() {
+    if (!m_edited) return true;
+    int number = PositionLabel::value(lblPosizione->text());
+    if (number <= 0) number = ArchiveStore().recordCount() + 1;
+    switch (showMessage(ContactEditor::unsavedQuestion(number))) {
+        case MsgAnswer::Yes:
+            return save();
+        case MsgAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool frmArchivio::mayClose() {
+    return settleUnsavedChanges();
+}
+
+void frmArchivio::clearToNew() {
     lblPosizione->clear();
     for (QLineEdit *box : entryBoxes()) box->clear();
     for (QLineEdit *box : logoPathBoxes()) box->clear();
     for (QLabel *box : logoBoxes()) blankLogo(box);
+    markUnedited();
     txtTitolo->setFocus();
 }
 
 void frmArchivio::resetToNoRecord() {
-    cmdNuovo_Click();
+    clearToNew();
     m_working = ContactRecord();
 }
 
 void frmArchivio::cmdSalva_Click() {
+    save();
+}
+
+bool frmArchivio::save() {
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();
@@ -529,19 +589,19 @@ void frmArchivio::cmdSalva_Click() {
         case ContactEditor::SaveResult::MissingName:
             showMessage(out.message);
             txtTitolo->setFocus();
-            return;
+            return false;
         case ContactEditor::SaveResult::OutOfRange:
             showMessage(out.message);
-            cmdNuovo_Click();
-            return;
+            clearToNew();
+            return false;
         case ContactEditor::SaveResult::ChangedElsewhere:
             showMessage(out.message);
             showStoredAgain();
-            return;
+            return false;
         case ContactEditor::SaveResult::Failed:
             // The boxes and the label stay as they were.
             showMessage(out.message);
-            return;
+            return false;
         case ContactEditor::SaveResult::Added:
         case ContactEditor::SaveResult::Changed:
             break;
@@ -551,14 +611,16 @@ void frmArchivio::cmdSalva_Click() {
         if (ContactRecord::trimBlanks(paths[i]->text()).isEmpty()) blankLogo(logoBoxes()[i]);
     lblPosizione->setText(out.labelText);
     m_working = record;
+    markUnedited();
     showMessage(out.message);
+    return true;
 }
 
 void frmArchivio::showStoredAgain() {
     ArchiveStore store;
     ContactRecord now;
     if (!store.readRecord(PositionLabel::value(lblPosizione->text()), now)) {
-        cmdNuovo_Click();
+        clearToNew();
         return;
     }
     for (QLabel *box : logoBoxes()) blankLogo(box);
@@ -579,7 +641,7 @@ void frmArchivio::picVuoto_Click() {
             return;
         case ContactEditor::DeleteResult::Gone:
             showMessage(out.message);
-            cmdNuovo_Click();
+            clearToNew();
             return;
         case ContactEditor::DeleteResult::ChangedElsewhere:
             showMessage(out.message);
@@ -650,6 +712,7 @@ void frmArchivio::cmdCheckIvaVend_Click() {
 // ---- other windows ---------------------------------------------------------------------
 
 void frmArchivio::cmdTrova_Click() {
+    if (!settleUnsavedChanges()) return;
     Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdSlide_Click() {
@@ -689,15 +752,6 @@ void frmArchivio::cmdEsci_Click() {
 
 // ---- entry boxes -----------------------------------------------------------------------
 
-void frmArchivio::box_GotFocus(QLineEdit *box) {
-    setBack(box, kFocusColour);
-}
-
-void frmArchivio::box_LostFocus(QLineEdit *box) {
-    setBack(box, box == txtEmail ? kWhite : systemWindowColour());
-    if (box == txtWeb) txtWeb_LostFocus();
-}
-
 void frmArchivio::txtWeb_LostFocus() {
     const QString completed = WebAddress::completed(txtWeb->text());
     if (completed != txtWeb->text()) txtWeb->setText(completed);
@@ -726,10 +780,6 @@ bool frmArchivio::eventFilter(QObject *watched, QEvent *event) {
             if (pic == picLogo01) cmdPiccolo_Click();
             if (pic == picLogo02) cmdMedio_Click();
             if (pic == picLogo03) cmdGrande_Click();
-        } else if (pic == imgVail && type == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            imgVail_Click();
-            return true;
         }
         return MainWindowBase::eventFilter(watched, event);
     }
@@ -738,10 +788,8 @@ bool frmArchivio::eventFilter(QObject *watched, QEvent *event) {
     const auto it = box ? std::find(boxes.begin(), boxes.end(), box) : boxes.end();
     if (it == boxes.end()) return MainWindowBase::eventFilter(watched, event);
 
-    if (type == QEvent::FocusIn) {
-        box_GotFocus(box);
-    } else if (type == QEvent::FocusOut) {
-        box_LostFocus(box);
+    if (type == QEvent::FocusOut && box == txtWeb) {
+        txtWeb_LostFocus();
     } else if (type == QEvent::ShortcutOverride && box == txtIva) {
         // Ctrl+V and Shift+Insert reach the box as key presses and are refused there.
         auto *key = static_cast<QKeyEvent *>(event);

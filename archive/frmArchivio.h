@@ -9,6 +9,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "platform/Platform.h"
+#include "ui/BrowseBar.h"
 #include "ui/ContactReceiver.h"
 #include "ui/MainWindowBase.h"
 
@@ -52,6 +53,7 @@ public:
     QLabel *lblMedio;
     QLabel *lblGrande;
 
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QPushButton *cmdAvanti;
@@ -62,7 +64,7 @@ public:
     QPushButton *picVuoto;
     QPushButton *cmdTitolo;
     QPushButton *cmdSottotitolo;
-    QLabel *imgVail;
+    QPushButton *imgVail;
     QPushButton *cmdInvia;
     QPushButton *cmdCheckIvaVend;
     QPushButton *cmdTrova;
@@ -109,10 +111,6 @@ public:
     static QString logoDialogTitle();
 
 private slots:
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void cmdNuovo_Click();
     void cmdSalva_Click();
     void picVuoto_Click();
@@ -134,6 +132,7 @@ private slots:
 
 protected:
     void formUnload() override;
+    bool mayClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -141,17 +140,28 @@ private:
     void buildEntryBoxes(QWidget *panel);
     void buildLogoPanels(QWidget *panel);
     void buildButtons(QWidget *panel);
+    void setUpKeyboard();
     void browse(ArchiveStore::Direction direction);
+    // Browsing asked for by the user: typed changes are settled first.
+    void browseTo(ArchiveStore::Direction direction);
+    // Empties the boxes for a new contact.
+    void clearToNew();
+    // Saves the boxes as the save button does; false when the save was refused.
+    bool save();
+    // True when the user may leave the shown contact: nothing was typed since it was
+    // shown, or the user answered the question (saving first on Yes).
+    bool settleUnsavedChanges();
+    // The boxes now hold what was shown or saved: nothing typed since.
+    void markUnedited() { m_edited = false; }
     // After another copy of the program changed the shown record: it is read again (the
     // window is emptied when it is gone).
     void showStoredAgain();
     void loadLogoFromDialog(int index);
     void chooseColour(QLineEdit *box);
     void blankLogo(QLabel *box);
-    void box_GotFocus(QLineEdit *box);
-    void box_LostFocus(QLineEdit *box);
     bool txtIva_KeyPress(QKeyEvent *event);
     void txtWeb_LostFocus();
 
     ContactRecord m_working;
+    bool m_edited = false;  // a box was changed by the user since the contact was shown
 };

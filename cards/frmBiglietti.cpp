@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,8 +21,13 @@
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "ui/BrowseBar.h"
+#include "ui/EnterClicks.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
+#include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 using F = ContactRecord::Field;
 
@@ -30,14 +36,20 @@ namespace {
 constexpr QSize kPanel(760, 532);  // 11400 × 7980 twips
 
 const QColor kBoxBack(0xE0, 0xE0, 0xE0);
-const QColor kFocusBack(0xFF, 0xFF, 0x80);
 const QColor kSelected = VbColor::toColor(0x0000C0);
 const QColor kUnselectedLabel(0x80, 0x80, 0x80);
 const QColor kUnselectedBorder(0xFF, 0xFF, 0xFF);
 
 // Preview places inside the panel, in twips.
 constexpr QPoint kPreviewPlace[4] = {{225, 1080}, {5670, 1035}, {225, 4050}, {5670, 4050}};
-const char *const kCaptions[4] = {" Piccolo con logo", " Piccolo senza logo", " Medio", " Grande"};
+// The captions carry their Alt letters; the names are what a screen reader says.
+const char *const kCaptions[4] = {" &Piccolo con logo", " Piccolo se&nza logo", " &Medio",
+                                  " &Grande"};
+const char *const kFormatNames[4] = {"piccolo con logo", "piccolo senza logo", "medio", "grande"};
+
+QString formatName(int i) {
+    return QString::fromLatin1(kFormatNames[i]);
+}
 
 void setBack(QLineEdit *box, const QColor &c) {
     QPalette pal = box->palette();
@@ -76,23 +88,27 @@ void fillWith(QWidget *w, const QColor &c) {
     w->setAutoFillBackground(true);
 }
 
-QLabel *picture(QWidget *parent, const QString &name, const char *art, QRect geometry) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), geometry.size())));
-    l->setGeometry(geometry);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
+QPushButton *picture(QWidget *parent, const QString &name, const char *art, QRect geometry,
+                     const QString &accessibleName) {
+    return PictureKey::make(parent, name,
+                            QPixmap::fromImage(Artwork::render(
+                                QStringLiteral(":/art/") + QLatin1String(art), geometry.size())),
+                            geometry, accessibleName);
 }
 
-QPushButton *navButton(QWidget *parent, const char *name, const char *art, int x) {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setIcon(QIcon(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), QSize(16, 16)))));
-    b->setGeometry(x, 2, 26, 26);
-    return b;
+// The dark "?" and "X" keys of the title line.
+QPushButton *titleKey(QWidget *parent, const QString &name, const QString &text, QRect geometry,
+                      const QString &accessibleName) {
+    auto *key = new QPushButton(text, parent);
+    key->setObjectName(name);
+    key->setGeometry(geometry);
+    key->setAccessibleName(accessibleName);
+    key->setCursor(Qt::PointingHandCursor);
+    key->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #1d3c5e; color: white; font-weight: bold; border: none; "
+        "border-radius: 3px; padding: 0px; }"
+        "QPushButton:disabled { background: #a8b2bc; }"));
+    return key;
 }
 
 }  // namespace
@@ -116,19 +132,12 @@ frmBiglietti::frmBiglietti(QWidget *parent)
     lblInfo->setGeometry(16, 10, 600, 22);
     lblInfo->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold; color: #1d3c5e;"));
 
-    lblHelp = new QLabel(QStringLiteral("  ?"), panel);
-    lblEsci = new QLabel(QStringLiteral("  X"), panel);
-    lblHelp->setObjectName(QStringLiteral("lblHelp"));
-    lblEsci->setObjectName(QStringLiteral("lblEsci"));
-    lblHelp->setGeometry(698, 9, 26, 22);
-    lblEsci->setGeometry(728, 9, 26, 22);
-    for (QLabel *l : {lblHelp, lblEsci}) {
-        l->setStyleSheet(QStringLiteral(
-            "QLabel { background: #1d3c5e; color: white; font-weight: bold; border-radius: 3px; }"
-            "QLabel:disabled { background: #a8b2bc; }"));
-        l->setCursor(Qt::PointingHandCursor);
-        l->installEventFilter(this);
-    }
+    lblHelp = titleKey(panel, QStringLiteral("lblHelp"), QStringLiteral("?"), QRect(698, 9, 26, 22),
+                       QStringLiteral("Guida"));
+    lblEsci = titleKey(panel, QStringLiteral("lblEsci"), QStringLiteral("X"), QRect(728, 9, 26, 22),
+                       QStringLiteral("Chiudi"));
+    connect(lblHelp, &QPushButton::clicked, this, &frmBiglietti::lblHelp_MouseUp);
+    connect(lblEsci, &QPushButton::clicked, this, &frmBiglietti::lblEsci_MouseUp);
 
     for (int i = 0; i < CardFormats::kCount; ++i) buildPreview(CardFormat(i), kPreviewPlace[i]);
 
@@ -149,6 +158,9 @@ frmBiglietti::frmBiglietti(QWidget *parent)
 
     buildBottomBar(panel);
     Form_Load();
+    addKeys();
+    orderTabChain();
+    updateTabReach();
 }
 
 void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
@@ -161,15 +173,23 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *opt = new QRadioButton(panel);
     opt->setObjectName(QStringLiteral("optCard_") + suffix);
+    opt->setAccessibleName(QStringLiteral("Formato ") + formatName(i));
+    opt->installEventFilter(this);
+    EnterClicks::install(opt);
     auto *label = new QLabel(QString::fromUtf8(kCaptions[i]), panel);
     label->setObjectName(QStringLiteral("lblCard_") + suffix);
+    label->setBuddy(opt);
     label->setAutoFillBackground(true);
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
     auto *clear = picture(panel, QStringLiteral("picNuovo0%1").arg(i + 1), "pulisci.svg",
-                          QRect(place.x() + width - 20, place.y() - 24, 20, 20));
+                          QRect(place.x() + width - 20, place.y() - 24, 20, 20),
+                          QStringLiteral("Svuota il formato ") + formatName(i));
     clear->setToolTip(QStringLiteral("Svuota il formato"));
-    clear->installEventFilter(this);
+    const std::array<void (frmBiglietti::*)(), 4> clearing{
+        &frmBiglietti::picNuovo01_MouseUp, &frmBiglietti::picNuovo02_MouseUp,
+        &frmBiglietti::picNuovo03_MouseUp, &frmBiglietti::picNuovo04_MouseUp};
+    connect(clear, &QPushButton::clicked, this, clearing[i]);
 
     const int rowTop = place.y() - 24;
     opt->setGeometry(place.x(), rowTop, 18, 20);
@@ -225,13 +245,17 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
     picBiglietto[i] = white;
 
     if (layout.logo()) {
-        auto *logo = new QLabel(white);
-        logo->setObjectName(QStringLiteral("picLogo"));
-        logo->setGeometry(Twips::screenRect(layout.logo()->x(), layout.logo()->y(),
-                                            layout.logo()->width(), layout.logo()->height()));
-        logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        logo->setStyleSheet(QStringLiteral("background: white;"));
+        auto *logo =
+            PictureKey::make(white, QStringLiteral("picLogo"), QPixmap(),
+                             Twips::screenRect(layout.logo()->x(), layout.logo()->y(),
+                                         layout.logo()->width(), layout.logo()->height()),
+                             QStringLiteral("Logo del formato ") + formatName(i),
+                             QStringLiteral("Doppio clic, Spazio o Invio: scegliere il logo"));
+        logo->setCursor(Qt::ArrowCursor);
+        logo->setStyleSheet(
+            QStringLiteral("QPushButton { border: none; padding: 0px; background: white; }"));
         logo->installEventFilter(this);
+        connect(logo, &QPushButton::clicked, this, [this, i] { picLogo_Click(i); });
         picLogo[i] = logo;
         m_logo[i] = CardPicture::sample(format);
         showLogo(i);
@@ -241,6 +265,8 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         const CardField place = layout.previewField(f);
         auto *box = new QLineEdit(CardTexts::designText(f), white);
         box->setObjectName(CardTexts::boxName(f));
+        box->setAccessibleName(CardTexts::designText(f) + QStringLiteral(", formato ") +
+                               formatName(i));
         box->setGeometry(Twips::screenRect(place.left, place.top, place.width, place.height));
         box->setFrame(false);
         box->setTextMargins(0, 0, 0, 0);
@@ -255,6 +281,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         setBack(box, kBoxBack);
         setFore(box, 0);
         box->installEventFilter(this);
+        FocusTint::install(box, FocusTint::yellow());
         box->setProperty("cardField", QVariant::fromValue(place));
         connect(box, &QLineEdit::textChanged, box, [box] { fitToBox(box); });
         (*boxArray(f))[i] = box;
@@ -276,27 +303,32 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picFrecce = new QWidget(panel);
     picFrecce->setObjectName(QStringLiteral("picFrecce"));
     picFrecce->setGeometry(15, 486, 150, 30);
-    cmdPrimo = navButton(picFrecce, "cmdPrimo", "nav_primo.svg", 0);
-    cmdIndietro = navButton(picFrecce, "cmdIndietro", "nav_indietro.svg", 28);
-    lblPosizione = new QLabel(picFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(56, 3, 38, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;"));
-    cmdAvanti = navButton(picFrecce, "cmdAvanti", "nav_avanti.svg", 96);
-    cmdUltimo = navButton(picFrecce, "cmdUltimo", "nav_ultimo.svg", 124);
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmBiglietti::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmBiglietti::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmBiglietti::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmBiglietti::cmdUltimo_Click);
+    BrowseBar::Look look;
+    look.first = QRect(0, 2, 26, 26);
+    look.previous = QRect(28, 2, 26, 26);
+    look.label = QRect(56, 3, 38, 24);
+    look.next = QRect(96, 2, 26, 26);
+    look.last = QRect(124, 2, 26, 26);
+    look.iconSize = QSize(16, 16);
+    look.labelAlignment = Qt::AlignCenter;
+    look.labelStyle =
+        QStringLiteral("background: white; border: 1px solid #8a97a6; font-weight: bold;");
+    look.paddedTips = false;
+    barBrowse = new BrowseBar(picFrecce, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    lblPosizione = barBrowse->position();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    connect(barBrowse, &BrowseBar::browse, this, &frmBiglietti::browse);
 
     picControlli = new QWidget(panel);
     picControlli->setObjectName(QStringLiteral("picControlli"));
     picControlli->setGeometry(172, 486, 70, 30);
-    imgTrova = picture(picControlli, QStringLiteral("imgTrova"), "trova.svg", QRect(0, 4, 22, 22));
-    imgTrova->installEventFilter(this);
-    cmdTrova = new QPushButton(QStringLiteral("Trova"), picControlli);
+    imgTrova = picture(picControlli, QStringLiteral("imgTrova"), "trova.svg", QRect(0, 4, 22, 22),
+                       QStringLiteral("Trova in archivio"));
+    connect(imgTrova, &QPushButton::clicked, this, &frmBiglietti::imgTrova_Click);
+    cmdTrova = new QPushButton(QStringLiteral("&Trova"), picControlli);
     cmdTrova->setObjectName(QStringLiteral("cmdTrova"));
     cmdTrova->setGeometry(24, 2, 46, 26);
     connect(cmdTrova, &QPushButton::clicked, this, &frmBiglietti::cmdTrova_Click);
@@ -304,9 +336,10 @@ void frmBiglietti::buildBottomBar(QWidget *panel) {
     picStampa = new QWidget(panel);
     picStampa->setObjectName(QStringLiteral("picStampa"));
     picStampa->setGeometry(250, 486, 74, 30);
-    imgStampa = picture(picStampa, QStringLiteral("imgStampa"), "stampa.svg", QRect(0, 4, 22, 22));
-    imgStampa->installEventFilter(this);
-    cmdStampa01 = new QPushButton(QStringLiteral("Stampa"), picStampa);
+    imgStampa = picture(picStampa, QStringLiteral("imgStampa"), "stampa.svg", QRect(0, 4, 22, 22),
+                        QStringLiteral("Stampa"));
+    connect(imgStampa, &QPushButton::clicked, this, &frmBiglietti::imgStampa_Click);
+    cmdStampa01 = new QPushButton(QStringLiteral("&Stampa"), picStampa);
     cmdStampa01->setObjectName(QStringLiteral("cmdStampa01"));
     cmdStampa01->setGeometry(24, 2, 50, 26);
     cmdStampa01->setEnabled(false);
@@ -405,11 +438,11 @@ void frmBiglietti::setLogoPicture(int index, const QImage &picture) {
 }
 
 void frmBiglietti::showLogo(int index) {
-    QLabel *box = picLogo[index];
+    QPushButton *box = picLogo[index];
     const CardLayout &layout = CardLayout::of(CardFormat(index));
     const QImage shown = CardPicture::shownInBox(m_logo[index], layout.logo()->size());
-    box->setPixmap(QPixmap::fromImage(
-        shown.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    PictureKey::setPicture(box, QPixmap::fromImage(shown.scaled(box->size(), Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation)));
 }
 
 bool frmBiglietti::loadLogo(int index, const QString &path) {
@@ -484,7 +517,13 @@ void frmBiglietti::selectFormat(CardFormat format) {
             ->setStyleSheet(QStringLiteral("border: 2px solid %1;")
                                 .arg((chosen ? kSelected : kUnselectedBorder).name()));
     }
-    txtTitolo[int(format)]->setFocus(Qt::OtherFocusReason);
+    updateTabReach();
+    // An arrow key on the format choice leaves the focus there, so that the next arrow
+    // moves on; a click, Space or Alt letter goes to the title box as the mouse does.
+    if (m_arrowChoice)
+        option(format)->setFocus(Qt::TabFocusReason);
+    else
+        txtTitolo[int(format)]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmBiglietti::optCard_Pic_Si_Click() {
@@ -551,13 +590,11 @@ void frmBiglietti::picNuovo04_MouseUp() {
 
 void frmBiglietti::boxGotFocus(QLineEdit *box, int index) {
     if (!box) return;
-    setBack(box, kFocusBack);
     setOption(CardFormat(index));
 }
 
 void frmBiglietti::boxLostFocus(QLineEdit *box) {
     if (!box) return;
-    setBack(box, kBoxBack);
     box->setCursorPosition(0);
 }
 
@@ -645,19 +682,6 @@ void frmBiglietti::browse(ArchiveStore::Direction direction) {
     if (nav.readOk) FillCardsFromRecord(nav.record);
 }
 
-void frmBiglietti::cmdPrimo_Click() {
-    browse(ArchiveStore::Direction::First);
-}
-void frmBiglietti::cmdIndietro_Click() {
-    browse(ArchiveStore::Direction::Previous);
-}
-void frmBiglietti::cmdAvanti_Click() {
-    browse(ArchiveStore::Direction::Next);
-}
-void frmBiglietti::cmdUltimo_Click() {
-    browse(ArchiveStore::Direction::Last);
-}
-
 void frmBiglietti::cmdTrova_Click() {
     Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("biglietti"));
 }
@@ -733,34 +757,116 @@ bool frmBiglietti::eventFilter(QObject *watched, QEvent *event) {
         return MainWindowBase::eventFilter(watched, event);
     }
 
+    if (formatArrowKey(watched, event)) return true;
+    for (int i : {0, 2, 3}) {
+        if (watched != picLogo[i] || !picLogo[i]->isEnabled()) continue;
+        if (type == QEvent::MouseButtonDblClick) {
+            picLogo_DblClick(i);
+            return true;
+        }
+        // Space or Enter on a logo chooses its picture, as the double click does.
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            if (type == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                picLogo_DblClick(i);
+            return true;
+        }
+    }
+
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || !label->isEnabled()) return MainWindowBase::eventFilter(watched, event);
-    if (type == QEvent::MouseButtonDblClick) {
-        for (int i : {0, 2, 3})
-            if (label == picLogo[i]) {
-                picLogo_DblClick(i);
-                return true;
-            }
-    }
     if (type != QEvent::MouseButtonRelease ||
         static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return MainWindowBase::eventFilter(watched, event);
-    for (int i : {0, 2, 3})
-        if (label == picLogo[i]) picLogo_Click(i);
     if (label == lblCard_Pic_Si) lblCard_Pic_Si_Click();
     if (label == lblCard_Pic_No) lblCard_Pic_No_Click();
     if (label == lblCard_Med) lblCard_Med_Click();
     if (label == lblCard_Gra) lblCard_Gra_Click();
-    if (label == picNuovo01) picNuovo01_MouseUp();
-    if (label == picNuovo02) picNuovo02_MouseUp();
-    if (label == picNuovo03) picNuovo03_MouseUp();
-    if (label == picNuovo04) picNuovo04_MouseUp();
-    if (label == imgTrova) imgTrova_Click();
-    if (label == imgStampa) imgStampa_Click();
-    if (label == lblHelp) lblHelp_MouseUp();
-    if (label == lblEsci) {
-        lblEsci_MouseUp();
-        return true;
-    }
     return MainWindowBase::eventFilter(watched, event);
+}
+
+// --- keyboard ----------------------------------------------------------------------------
+
+void frmBiglietti::addKeys() {
+    lblHelp->setToolTip(QStringLiteral("Guida"));
+    lblEsci->setToolTip(QStringLiteral("Chiudi"));
+    cmdTrova->setToolTip(QStringLiteral("Trova"));
+    WindowKeys::addForButton(lblHelp, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(lblEsci, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    // Ctrl+P works as the print picture does: without a format it says that one is needed.
+    WindowKeys::add(this, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { imgStampa_Click(); });
+    for (QPushButton *b : {cmdStampa01, imgStampa})
+        b->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Stampa"), QStringLiteral("Ctrl+P")));
+    WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
+    imgTrova->setToolTip(cmdTrova->toolTip());
+    WindowKeys::enterClicks(this);
+}
+
+QList<QWidget *> frmBiglietti::formatControls(CardFormat format) const {
+    const int i = int(format);
+    const std::array<QPushButton *, 4> clear{picNuovo01, picNuovo02, picNuovo03, picNuovo04};
+    QList<QWidget *> controls{clear[i]};
+    if (picLogo[i]) controls << picLogo[i];
+    for (F f : CardTexts::boxesOf(format)) controls << box(format, f);
+    return controls;
+}
+
+void frmBiglietti::orderTabChain() {
+    // The format choice, each format's controls, whatever else the panel holds (the
+    // browsing bar), the search and print keys, then help and exit.
+    QList<QWidget *> mine;
+    for (int i = 0; i < CardFormats::kCount; ++i) mine << option(CardFormat(i));
+    for (int i = 0; i < CardFormats::kCount; ++i) mine << formatControls(CardFormat(i));
+    const QList<QWidget *> last{imgTrova, cmdTrova, imgStampa, cmdStampa01, lblHelp, lblEsci};
+    QList<QWidget *> others;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && isAncestorOf(w) && !mine.contains(w) &&
+            !last.contains(w))
+            others << w;
+    const QList<QWidget *> chain = mine + others + last;
+    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
+void frmBiglietti::updateTabReach() {
+    // Tab reaches the chosen format's option (the first one while none is chosen) and
+    // the chosen format's controls; the others stay within reach of the mouse.
+    const auto chosen = selectedFormat();
+    for (int i = 0; i < CardFormats::kCount; ++i) {
+        const bool isChosen = chosen && int(*chosen) == i;
+        option(CardFormat(i))
+            ->setFocusPolicy(isChosen || (!chosen && i == 0) ? Qt::StrongFocus : Qt::ClickFocus);
+        for (QWidget *w : formatControls(CardFormat(i)))
+            w->setFocusPolicy(isChosen ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+bool frmBiglietti::formatArrowKey(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    int from = -1;
+    for (int i = 0; i < CardFormats::kCount; ++i)
+        if (watched == option(CardFormat(i))) from = i;
+    if (from < 0) return false;
+    int step = 0;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        default:
+            return false;
+    }
+    const int to = (from + step + CardFormats::kCount) % CardFormats::kCount;
+    m_arrowChoice = true;
+    if (!option(CardFormat(to))->isChecked())
+        option(CardFormat(to))->setChecked(true);
+    else
+        option(CardFormat(to))->setFocus(Qt::TabFocusReason);
+    m_arrowChoice = false;
+    return true;
 }

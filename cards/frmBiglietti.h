@@ -15,6 +15,7 @@
 #include "cards/CardFormat.h"
 #include "platform/Platform.h"
 #include "ui/ContactReceiver.h"
+#include "ui/BrowseBar.h"
 #include "ui/MainWindowBase.h"
 
 // The card composer: the four card formats side by side as editable previews (small
@@ -42,7 +43,9 @@ public:
     Boxes txtWeb{};
     Boxes txtInformazioni{};
     // Logo boxes of formats 0, 2 and 3; the white cards, their shadows and rules.
-    std::array<QLabel *, 4> picLogo{};
+    // Logo boxes are keys: a click selects the format, a double click (or Space or Enter)
+    // chooses the picture.
+    std::array<QPushButton *, 4> picLogo{};
     std::array<QFrame *, 4> picBiglietto{};
     std::array<QFrame *, 4> shpBiglietto{};
     std::array<std::array<QFrame *, 2>, 4> Line1{};
@@ -60,26 +63,27 @@ public:
     QFrame *shpCard_Pic_No;
     QFrame *shpCard_Med;
     QFrame *shpCard_Gra;
-    QLabel *picNuovo01;
-    QLabel *picNuovo02;
-    QLabel *picNuovo03;
-    QLabel *picNuovo04;
+    QPushButton *picNuovo01;
+    QPushButton *picNuovo02;
+    QPushButton *picNuovo03;
+    QPushButton *picNuovo04;
 
     QLabel *lblInfo;
     QWidget *picStampa;
     QPushButton *cmdStampa01;
-    QLabel *imgStampa;
+    QPushButton *imgStampa;
     QWidget *picControlli;
     QPushButton *cmdTrova;
-    QLabel *imgTrova;
+    QPushButton *imgTrova;
     QWidget *picFrecce;
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QLabel *lblPosizione;
     QPushButton *cmdAvanti;
     QPushButton *cmdUltimo;
-    QLabel *lblEsci;
-    QLabel *lblHelp;
+    QPushButton *lblEsci;
+    QPushButton *lblHelp;
     // The blank logo (one white pixel) that every clearing puts into a logo box.
     QLabel *picNuovo;
 
@@ -121,10 +125,6 @@ public slots:
     void optCard_Pic_No_Click();
     void optCard_Med_Click();
     void optCard_Gra_Click();
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void cmdTrova_Click();
     void cmdStampa01_Click();
 
@@ -183,6 +183,15 @@ private:
     void boxGotFocus(QLineEdit *box, int index);
     void boxLostFocus(QLineEdit *box);
     void showLogo(int index);
+    // Keyboard: the window's keys, the Tab order, and which controls Tab reaches (the
+    // format choice, the chosen format's controls and the bar).
+    void addKeys();
+    void orderTabChain();
+    void updateTabReach();
+    bool formatArrowKey(QObject *watched, QEvent *event);
+    QList<QWidget *> formatControls(CardFormat format) const;
 
     std::array<QImage, 4> m_logo;
+    // Set while an arrow key changes the format: the focus stays on the format choice.
+    bool m_arrowChoice = false;
 };

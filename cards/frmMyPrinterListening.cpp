@@ -69,7 +69,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
         QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/stampante.svg"), QSize(64, 64))));
     imgPrinter->setGeometry(14, 18, 64, 64);
 
-    lblStampante = new QLabel(QStringLiteral("Stampante selezionata"), fraStampa);
+    lblStampante = new QLabel(QStringLiteral("Stam&pante selezionata"), fraStampa);
     lblStampante->setObjectName(QStringLiteral("lblStampante"));
     lblStampante->setGeometry(92, 14, 330, 20);
     place(cboPrinters, fraStampa, QRect(92, 36, 334, 28));
@@ -79,7 +79,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
         cboPrinters->setFont(f);
     }
 
-    lblCopie = new QLabel(QStringLiteral("Numero di pagine:"), fraStampa);
+    lblCopie = new QLabel(QStringLiteral("&Numero di pagine:"), fraStampa);
     lblCopie->setObjectName(QStringLiteral("lblCopie"));
     lblCopie->setGeometry(92, 80, 140, 24);
     txtCopie = new QLineEdit(QStringLiteral("1"), fraStampa);
@@ -102,13 +102,13 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     vsCopie->setValue(-1);
 
     // A sheet already partly used: where to start and how many cards.
-    auto *lblInizio = new QLabel(QStringLiteral("Inizia dal biglietto:"), fraStampa);
+    auto *lblInizio = new QLabel(QStringLiteral("&Inizia dal biglietto:"), fraStampa);
     lblInizio->setGeometry(92, 116, 140, 24);
     spnInizio = new QSpinBox(fraStampa);
     spnInizio->setObjectName(QStringLiteral("spnInizio"));
     spnInizio->setGeometry(232, 114, 69, 28);
     spnInizio->setRange(1, 21);
-    auto *lblBiglietti = new QLabel(QStringLiteral("Numero di biglietti:"), fraStampa);
+    auto *lblBiglietti = new QLabel(QStringLiteral("Numero di &biglietti:"), fraStampa);
     lblBiglietti->setGeometry(92, 150, 140, 24);
     spnBiglietti = new QSpinBox(fraStampa);
     spnBiglietti->setObjectName(QStringLiteral("spnBiglietti"));
@@ -123,6 +123,16 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     cmdInfo = new QPushButton(QStringLiteral("?"), fraStampa);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
+    cmdInfo->setAccessibleName(QStringLiteral("Informazioni sulla stampa"));
+    lblStampante->setBuddy(cboPrinters);
+    lblCopie->setBuddy(txtCopie);
+    lblInizio->setBuddy(spnInizio);
+    lblBiglietti->setBuddy(spnBiglietti);
+    // Tab follows the page: printer, pages, cards, then the buttons from Stampa on.
+    const QList<QWidget *> chain{cboPrinters,  txtCopie,   spnInizio,  spnBiglietti, cmdStampa,
+                                 cmdAnteprima, cmdCalibra, cmdAnnulla, cmdInfo};
+    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    vsCopie->setAccessibleName(QStringLiteral("Numero di pagine, frecce"));
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));

@@ -11,6 +11,7 @@
 #include "envelopes/MarginText.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/frmLettera.h"
+#include "ui/EnterClicks.h"
 #include "ui/Hub.h"
 
 namespace {
@@ -84,19 +85,49 @@ frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
         "Il segno + sposta la stampa in basso e a destra, il segno - in alto e a sinistra.")));
 
     root->addWidget(
-        buildBlock(QStringLiteral("Indirizzo mittente:"),
+        buildBlock(QStringLiteral("Indirizzo &mittente:"),
                    {&cboSegnoSin, &txtCmSin, &vsCmSin, &txtMmSin, &vsMmSin, &lblValSin},
                    {&cboSegnoSup, &txtCmSup, &vsCmSup, &txtMmSup, &vsMmSup, &lblValSup}));
     root->addWidget(
-        buildBlock(QStringLiteral("Indirizzo destinatario:"),
+        buildBlock(QStringLiteral("Indirizzo &destinatario:"),
                    {&cboSegnoSinD, &txtCmSinD, &vsCmSinD, &txtMmSinD, &vsMmSinD, &lblValSinD},
                    {&cboSegnoSupD, &txtCmSupD, &vsCmSupD, &txtMmSupD, &vsMmSupD, &lblValSupD}));
 
+    // What a screen reader says for each part of the four margins.
+    const struct {
+        const char *suffix;
+        const char *margin;
+        QComboBox *sign;
+        QLineEdit *cm, *mm;
+        QScrollBar *vsCm, *vsMm;
+    } margins[] = {
+        {"Sin", "Mittente, margine sinistro", cboSegnoSin, txtCmSin, txtMmSin, vsCmSin, vsMmSin},
+        {"Sup", "Mittente, margine superiore", cboSegnoSup, txtCmSup, txtMmSup, vsCmSup, vsMmSup},
+        {"SinD", "Destinatario, margine sinistro", cboSegnoSinD, txtCmSinD, txtMmSinD, vsCmSinD,
+         vsMmSinD},
+        {"SupD", "Destinatario, margine superiore", cboSegnoSupD, txtCmSupD, txtMmSupD, vsCmSupD,
+         vsMmSupD},
+    };
+    for (const auto &m : margins) {
+        const QString margin = QString::fromLatin1(m.margin);
+        const QString suffix = QString::fromLatin1(m.suffix);
+        m.sign->setObjectName(QStringLiteral("cboSegno") + suffix);
+        m.cm->setObjectName(QStringLiteral("txtCm") + suffix);
+        m.mm->setObjectName(QStringLiteral("txtMm") + suffix);
+        m.vsCm->setObjectName(QStringLiteral("vsCm") + suffix);
+        m.vsMm->setObjectName(QStringLiteral("vsMm") + suffix);
+        m.sign->setAccessibleName(margin + QStringLiteral(": segno"));
+        m.cm->setAccessibleName(margin + QStringLiteral(": centimetri"));
+        m.mm->setAccessibleName(margin + QStringLiteral(": millimetri"));
+        m.vsCm->setAccessibleName(margin + QStringLiteral(": centimetri, frecce"));
+        m.vsMm->setAccessibleName(margin + QStringLiteral(": millimetri, frecce"));
+    }
+
     auto *orientation = new QGroupBox(QStringLiteral("Orientamento di stampa:"));
     auto *ol = new QHBoxLayout(orientation);
-    optVerticale = new QRadioButton(QStringLiteral(" Verticale "));
+    optVerticale = new QRadioButton(QStringLiteral(" &Verticale "));
     optVerticale->setObjectName(QStringLiteral("optVerticale"));
-    optOrizzontale = new QRadioButton(QStringLiteral(" Orizzontale "));
+    optOrizzontale = new QRadioButton(QStringLiteral(" &Orizzontale "));
     optOrizzontale->setObjectName(QStringLiteral("optOrizzontale"));
     optVerticale->setChecked(true);
     ol->addWidget(optVerticale);
@@ -104,7 +135,7 @@ frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
     ol->addStretch();
     root->addWidget(orientation);
 
-    auto *size = new QGroupBox(QStringLiteral("Formato busta:"));
+    auto *size = new QGroupBox(QStringLiteral("&Formato busta:"));
     auto *sl = new QHBoxLayout(size);
     cboFormato = new QComboBox;
     cboFormato->setObjectName(QStringLiteral("cboFormato"));
@@ -116,12 +147,15 @@ frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    cmdApplica = new QPushButton(QStringLiteral("Applica e chiudi"));
+    cmdApplica = new QPushButton(QStringLiteral("&Applica e chiudi"));
     cmdApplica->setObjectName(QStringLiteral("cmdApplica"));
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"));
+    cmdAnnulla = new QPushButton(QStringLiteral("A&nnulla"));
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
     cmdApplica->setAutoDefault(false);
     cmdAnnulla->setAutoDefault(false);
+    EnterClicks::install(cmdApplica);
+    EnterClicks::install(cmdAnnulla);
+    cboFormato->setAccessibleName(QStringLiteral("Formato busta"));
     buttons->addWidget(cmdApplica);
     buttons->addWidget(cmdAnnulla);
     root->addLayout(buttons);

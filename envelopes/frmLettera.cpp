@@ -2,7 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QMouseEvent>
+#include <QKeyEvent>
 
 #include "archive/ContactRecord.h"
 #include "archive/OriginTag.h"
@@ -10,20 +10,25 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeArt.h"
 #include "envelopes/EnvelopePrinter.h"
-#include "envelopes/EnvelopeSize.h"
 #include "envelopes/EnvelopeSettings.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/MarginText.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmImposta.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFit.h"
 #include "platform/LogoFileFilters.h"
+#include "platform/LogoFit.h"
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
+#include "ui/BrowseBar.h"
+#include "ui/EnterClicks.h"
+#include "ui/FocusTint.h"
 #include "ui/Hub.h"
+#include "ui/PictureKey.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -44,16 +49,9 @@ QLabel *caption(QWidget *parent, const QString &text, QRect r, const QString &st
     return l;
 }
 
-QLabel *picture(QWidget *parent, const QString &name, const QImage &image, QRect r,
-                const QString &hint = QString()) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setPixmap(QPixmap::fromImage(image));
-    l->setAlignment(Qt::AlignCenter);
-    l->setCursor(Qt::PointingHandCursor);
-    if (!hint.isEmpty()) l->setToolTip(hint);
-    return l;
+QPushButton *picture(QWidget *parent, const QString &name, const QImage &image, QRect r,
+                     const QString &accessibleName, const QString &hint = QString()) {
+    return PictureKey::make(parent, name, QPixmap::fromImage(image), r, accessibleName, hint);
 }
 
 const QString kCaptionStyle = QStringLiteral("font-weight: bold; color: #1d3c5e;");
@@ -98,26 +96,52 @@ frmLettera::frmLettera(QWidget *parent)
     lblPath->hide();
 
     Form_Load();
+    addKeys();
+}
+
+void frmLettera::addKeys() {
+    cmdImp->setToolTip(QStringLiteral("Guida"));
+    cmdAnnulla->setToolTip(QStringLiteral("Chiudi"));
+    cmdStampa->setToolTip(QStringLiteral("Stampa"));
+    lblImposta->setToolTip(QStringLiteral("Imposta margini di stampa"));
+    WindowKeys::addForButton(cmdImp, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(cmdAnnulla, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
+    WindowKeys::addForButton(cmdStampa, QKeySequence(Qt::CTRL | Qt::Key_P),
+                             QStringLiteral("Ctrl+P"));
+    WindowKeys::addForButton(lblImposta, QKeySequence(Qt::CTRL | Qt::Key_M),
+                             QStringLiteral("Ctrl+M"));
+    imgImposta->setToolTip(lblImposta->toolTip());
+    // The recipient is the block the browsing keys fill: Ctrl+F searches for it.
+    WindowKeys::addForButton(picTrova02, QKeySequence(Qt::CTRL | Qt::Key_F),
+                             QStringLiteral("Ctrl+F"));
+    WindowKeys::addForButton(picTrova01, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                             QStringLiteral("Ctrl+Maiusc+F"));
+    WindowKeys::enterClicks(this);
 }
 
 void frmLettera::buildSenderBlock(QWidget *panel) {
     const int left = kEnvelope.left() + 14;
     const int top = kEnvelope.top() + 10;
-    caption(panel, QStringLiteral("Logo e indirizzo mittente:"), QRect(left, top, 220, 22),
-            kCaptionStyle);
-    picTrova01 = picture(panel, QStringLiteral("picTrova01"),
-                         EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
-                         QRect(left + 224, top - 3, 28, 28),
-                         QStringLiteral(" Cerca il mittente in archivio "));
-    picNuovo01 = picture(
-        panel, QStringLiteral("picNuovo01"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
-        QRect(left + 256, top - 3, 28, 28), QStringLiteral(" Svuota il mittente "));
+    QLabel *senderCaption = caption(panel, QStringLiteral("&Logo e indirizzo mittente:"),
+                                    QRect(left, top, 220, 22), kCaptionStyle);
+    picTrova01 =
+        picture(panel, QStringLiteral("picTrova01"),
+                EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
+                QRect(left + 224, top - 3, 28, 28), QStringLiteral("Cerca il mittente in archivio"),
+                QStringLiteral(" Cerca il mittente in archivio "));
+    picNuovo01 = picture(panel, QStringLiteral("picNuovo01"),
+                         EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
+                         QRect(left + 256, top - 3, 28, 28), QStringLiteral("Svuota il mittente"),
+                         QStringLiteral(" Svuota il mittente "));
 
     picLogo[kSender] = picture(panel, QStringLiteral("picLogo"), SenderLogo::designPicture(),
                                QRect(left, top + 30, SenderLogo::kWidth, SenderLogo::kHeight),
+                               QStringLiteral("Logo del mittente"),
                                QStringLiteral(" Doppio clic per scegliere il logo "));
-    picLogo[kSender]->setStyleSheet(
-        QStringLiteral("QLabel { background: white; border: 1px solid #c0c8d0; }"));
+    setPicture(picLogo[kSender], SenderLogo::designPicture());
+    picLogo[kSender]->setCursor(Qt::ArrowCursor);
+    picLogo[kSender]->setStyleSheet(QStringLiteral(
+        "QPushButton { background: white; border: 1px solid #c0c8d0; padding: 0px; }"));
 
     struct Box {
         std::array<QLineEdit *, 4> *array;
@@ -140,6 +164,8 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         auto *box =
             new QLineEdit(EnvelopeContent::senderDesignText(EnvelopeContent::SenderLine(i)), panel);
         box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_0"));
+        box->setAccessibleName(QStringLiteral("Mittente: ") +
+                               EnvelopeContent::senderDesignText(EnvelopeContent::SenderLine(i)));
         box->setFont(verdana(boxes[i].points, boxes[i].bold));
         box->setMaxLength(kMaxLength);
         const int h = i == 0 ? 24 : 21;
@@ -147,26 +173,29 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
         y += h + 2;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kSender] = box;
     }
+    senderCaption->setBuddy(txtTitolo[kSender]);
     picLogo[kSender]->installEventFilter(this);
-    picTrova01->installEventFilter(this);
-    picNuovo01->installEventFilter(this);
+    connect(picTrova01, &QPushButton::clicked, this, &frmLettera::picTrova01_MouseUp);
+    connect(picNuovo01, &QPushButton::clicked, this, &frmLettera::picNuovo01_MouseUp);
 }
 
 void frmLettera::buildRecipientBlock(QWidget *panel) {
     const int left = kEnvelope.left() + 400;
     const int top = kEnvelope.top() + 196;
-    caption(panel, QStringLiteral("Indirizzo destinatario:"), QRect(left, top, 200, 22),
-            kCaptionStyle);
+    QLabel *recipientCaption = caption(panel, QStringLiteral("&Indirizzo destinatario:"),
+                                       QRect(left, top, 200, 22), kCaptionStyle);
     picTrova02 = picture(panel, QStringLiteral("picTrova02"),
                          EnvelopeArt::render(EnvelopeArt::Search, QSize(26, 26)),
                          QRect(left + 204, top - 3, 28, 28),
+                         QStringLiteral("Cerca il destinatario in archivio"),
                          QStringLiteral(" Cerca il destinatario in archivio "));
     picNuovo02 = picture(
         panel, QStringLiteral("picNuovo02"), EnvelopeArt::render(EnvelopeArt::Clear, QSize(26, 26)),
-        QRect(left + 236, top - 3, 28, 28), QStringLiteral(" Svuota il destinatario "));
+        QRect(left + 236, top - 3, 28, 28), QStringLiteral("Svuota il destinatario"),
+        QStringLiteral(" Svuota il destinatario "));
     struct Box {
         std::array<QLineEdit *, 4> *array;
         const char *name;
@@ -185,45 +214,37 @@ void frmLettera::buildRecipientBlock(QWidget *panel) {
         auto *box = new QLineEdit(
             EnvelopeContent::recipientDesignText(EnvelopeContent::RecipientLine(i)), panel);
         box->setObjectName(QString::fromLatin1(boxes[i].name) + QStringLiteral("_3"));
+        box->setAccessibleName(
+            QStringLiteral("Destinatario: ") +
+            EnvelopeContent::recipientDesignText(EnvelopeContent::RecipientLine(i)));
         box->setFont(verdana(boxes[i].points, boxes[i].bold));
         box->setMaxLength(kMaxLength);
         box->setGeometry(left, y, 340, boxes[i].height);
         y += boxes[i].height + 3;
         setBackground(box, normalBackground());
         setTextColour(box, Qt::black);
-        box->installEventFilter(this);
+        FocusTint::install(box, focusBackground());
         (*boxes[i].array)[kRecipient] = box;
     }
-    picTrova02->installEventFilter(this);
-    picNuovo02->installEventFilter(this);
+    recipientCaption->setBuddy(txtTitolo[kRecipient]);
+    connect(picTrova02, &QPushButton::clicked, this, &frmLettera::picTrova02_MouseUp);
+    connect(picNuovo02, &QPushButton::clicked, this, &frmLettera::picNuovo02_MouseUp);
 
-    const struct {
-        QPushButton **button;
-        const char *name;
-        const char *text;
-        const char *hint;
-    } nav[] = {
-        {&cmdPrimo, "cmdPrimo", "|<", " Prima scheda "},
-        {&cmdIndietro, "cmdIndietro", "<", " Scheda precedente "},
-        {&cmdAvanti, "cmdAvanti", ">", " Scheda successiva "},
-        {&cmdUltimo, "cmdUltimo", ">|", " Ultima scheda "},
-    };
-    int x = left;
-    for (const auto &n : nav) {
-        *n.button = new QPushButton(QString::fromLatin1(n.text), panel);
-        (*n.button)->setObjectName(QString::fromLatin1(n.name));
-        (*n.button)->setToolTip(QString::fromLatin1(n.hint));
-        (*n.button)->setGeometry(x, y + 4, 36, 26);
-        x += 40;
-    }
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(x + 6, y + 4, 60, 26);
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1d3c5e; font-weight: bold;"));
-    connect(cmdPrimo, &QPushButton::clicked, this, &frmLettera::cmdPrimo_Click);
-    connect(cmdIndietro, &QPushButton::clicked, this, &frmLettera::cmdIndietro_Click);
-    connect(cmdAvanti, &QPushButton::clicked, this, &frmLettera::cmdAvanti_Click);
-    connect(cmdUltimo, &QPushButton::clicked, this, &frmLettera::cmdUltimo_Click);
+    BrowseBar::Look look;
+    const QSize button(36, 26);
+    look.first = QRect(QPoint(left, y + 4), button);
+    look.previous = QRect(QPoint(left + 40, y + 4), button);
+    look.next = QRect(QPoint(left + 80, y + 4), button);
+    look.last = QRect(QPoint(left + 120, y + 4), button);
+    look.label = QRect(left + 166, y + 4, 60, 26);
+    look.labelStyle = QStringLiteral("color: #1d3c5e; font-weight: bold;");
+    barBrowse = new BrowseBar(panel, look);
+    cmdPrimo = barBrowse->first();
+    cmdIndietro = barBrowse->previous();
+    cmdAvanti = barBrowse->next();
+    cmdUltimo = barBrowse->last();
+    lblPosizione = barBrowse->position();
+    connect(barBrowse, &BrowseBar::browse, this, &frmLettera::navigate);
 }
 
 void frmLettera::buildMarginsPanel(QWidget *panel) {
@@ -259,20 +280,34 @@ void frmLettera::buildMarginsPanel(QWidget *panel) {
 
     imgImposta = picture(panel, QStringLiteral("imgImposta"),
                          EnvelopeArt::render(EnvelopeArt::Margins, QSize(24, 24)),
-                         QRect(396, top + 40, 24, 24));
-    lblImposta = new QLabel(QStringLiteral("Imposta margini di stampa"), panel);
-    lblImposta->setObjectName(QStringLiteral("lblImposta"));
-    lblImposta->setGeometry(424, top + 36, 104, 34);
-    lblImposta->setWordWrap(true);
-    lblImposta->setCursor(Qt::PointingHandCursor);
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkColour());
-    lblImposta->setPalette(pal);
-    QFont f = lblImposta->font();
+                         QRect(396, top + 40, 24, 24), QStringLiteral("Imposta margini di stampa"));
+    lblImposta = PictureKey::make(panel, QStringLiteral("lblImposta"), QPixmap(),
+                                  QRect(424, top + 36, 104, 34),
+                                  QStringLiteral("Imposta margini di stampa"));
+    auto *linkText = new QLabel(QStringLiteral("Imposta &margini di stampa"), lblImposta);
+    linkText->setObjectName(QStringLiteral("lblImpostaTesto"));
+    linkText->setGeometry(lblImposta->rect());
+    linkText->setWordWrap(true);
+    linkText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    linkText->setBuddy(lblImposta);
+    QFont f = linkText->font();
     f.setUnderline(true);
-    lblImposta->setFont(f);
-    lblImposta->installEventFilter(this);
-    imgImposta->installEventFilter(this);
+    linkText->setFont(f);
+    setLinkColour(linkColour());
+    for (QPushButton *key : {lblImposta, imgImposta}) {
+        connect(key, &QPushButton::pressed, this, &frmLettera::lblImposta_MouseDown);
+        connect(key, &QPushButton::released, this, [this] { setLinkColour(linkColour()); });
+    }
+    connect(lblImposta, &QPushButton::clicked, this, &frmLettera::lblImposta_MouseUp);
+    connect(imgImposta, &QPushButton::clicked, this, &frmLettera::imgImposta_MouseUp);
+}
+
+void frmLettera::setLinkColour(const QColor &colour) {
+    // The link text inherits the key's palette.
+    QPalette pal = lblImposta->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    lblImposta->setPalette(pal);
 }
 
 void frmLettera::buildButtons(QWidget *panel) {
@@ -287,9 +322,9 @@ void frmLettera::buildButtons(QWidget *panel) {
         const char *text;
         int row;
     } buttons[] = {
-        {&cmdStampa, "cmdStampa", "Stampa", 0},
-        {&cmdImp, "cmdImp", "Guida", 1},
-        {&cmdAnnulla, "cmdAnnulla", "Chiudi", 2},
+        {&cmdStampa, "cmdStampa", "&Stampa", 0},
+        {&cmdImp, "cmdImp", "&Guida", 1},
+        {&cmdAnnulla, "cmdAnnulla", "&Chiudi", 2},
     };
     for (const auto &b : buttons) {
         *b.button = new QPushButton(QString::fromLatin1(b.text), panel);
@@ -349,17 +384,23 @@ EnvelopeContent frmLettera::content() const {
     return c;
 }
 
-QImage frmLettera::pictureOf(const QLabel *box) {
+QImage frmLettera::pictureOf(const QWidget *box) {
     if (!box) return QImage();
     const QVariant picture = box->property("picture");
-    return picture.isValid() ? picture.value<QImage>() : box->pixmap().toImage();
+    if (picture.isValid()) return picture.value<QImage>();
+    const auto *label = qobject_cast<const QLabel *>(box);
+    return label ? label->pixmap().toImage() : QImage();
 }
 
-void frmLettera::setPicture(QLabel *box, const QImage &image) {
+void frmLettera::setPicture(QWidget *box, const QImage &image) {
     if (!box) return;
     // The box keeps the picture itself and shows it fitted, as the envelope prints it.
     box->setProperty("picture", image);
-    box->setPixmap(QPixmap::fromImage(LogoFit::shownOnScreen(image, box->size())));
+    const QPixmap shown = QPixmap::fromImage(LogoFit::shownOnScreen(image, box->size()));
+    if (auto *label = qobject_cast<QLabel *>(box))
+        label->setPixmap(shown);
+    else if (auto *key = qobject_cast<QPushButton *>(box))
+        PictureKey::setPicture(key, shown);
 }
 
 bool frmLettera::loadLogoFile(const QString &path) {
@@ -462,19 +503,6 @@ void frmLettera::receiveContact(const ContactRecord &record, int, OriginTag tag)
     if (tag == OriginTag::BusteDest) showRecipient(record);
 }
 
-void frmLettera::cmdPrimo_Click() {
-    navigate(ArchiveStore::Direction::First);
-}
-void frmLettera::cmdIndietro_Click() {
-    navigate(ArchiveStore::Direction::Previous);
-}
-void frmLettera::cmdAvanti_Click() {
-    navigate(ArchiveStore::Direction::Next);
-}
-void frmLettera::cmdUltimo_Click() {
-    navigate(ArchiveStore::Direction::Last);
-}
-
 // The picture buttons.
 
 void frmLettera::picTrova01_MouseUp() {
@@ -510,21 +538,14 @@ void frmLettera::picLogo_DblClick(int Index) {
 // The margins link.
 
 void frmLettera::lblImposta_MouseDown() {
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkPressedColour());
-    lblImposta->setPalette(pal);
+    setLinkColour(linkPressedColour());
 }
 
 void frmLettera::lblImposta_MouseUp() {
-    QPalette pal = lblImposta->palette();
-    pal.setColor(QPalette::WindowText, linkColour());
-    lblImposta->setPalette(pal);
+    setLinkColour(linkColour());
     openMargins();
 }
 
-void frmLettera::imgImposta_MouseDown() {
-    lblImposta_MouseDown();
-}
 void frmLettera::imgImposta_MouseUp() {
     lblImposta_MouseUp();
 }
@@ -534,116 +555,19 @@ void frmLettera::openMargins() {
     margins.exec();
 }
 
-// Focus colours of the address boxes.
-
-void frmLettera::txtTitolo_GotFocus(int Index) {
-    setBackground(txtTitolo[Index], focusBackground());
-}
-void frmLettera::txtTitolo_LostFocus(int Index) {
-    setBackground(txtTitolo[Index], normalBackground());
-}
-void frmLettera::txtSottotitolo_GotFocus(int Index) {
-    setBackground(txtSottotitolo[Index], focusBackground());
-}
-void frmLettera::txtSottotitolo_LostFocus(int Index) {
-    setBackground(txtSottotitolo[Index], normalBackground());
-}
-void frmLettera::txtIndirizzo_GotFocus(int Index) {
-    setBackground(txtIndirizzo[Index], focusBackground());
-}
-void frmLettera::txtIndirizzo_LostFocus(int Index) {
-    setBackground(txtIndirizzo[Index], normalBackground());
-}
-void frmLettera::txtCitta_GotFocus(int Index) {
-    setBackground(txtCitta[Index], focusBackground());
-}
-void frmLettera::txtCitta_LostFocus(int Index) {
-    setBackground(txtCitta[Index], normalBackground());
-}
-void frmLettera::txtIva_GotFocus(int Index) {
-    setBackground(txtIva[Index], focusBackground());
-}
-void frmLettera::txtIva_LostFocus(int Index) {
-    setBackground(txtIva[Index], normalBackground());
-}
-void frmLettera::txtTel_GotFocus(int Index) {
-    setBackground(txtTel[Index], focusBackground());
-}
-void frmLettera::txtTel_LostFocus(int Index) {
-    setBackground(txtTel[Index], normalBackground());
-}
-void frmLettera::txtCel_GotFocus(int Index) {
-    setBackground(txtCel[Index], focusBackground());
-}
-void frmLettera::txtCel_LostFocus(int Index) {
-    setBackground(txtCel[Index], normalBackground());
-}
-void frmLettera::txtEmail_GotFocus(int Index) {
-    setBackground(txtEmail[Index], focusBackground());
-}
-void frmLettera::txtEmail_LostFocus(int Index) {
-    setBackground(txtEmail[Index], normalBackground());
-}
-
-bool frmLettera::focusEvent(QObject *watched, bool gotFocus) {
-    using Handler = void (frmLettera::*)(int);
-    const struct {
-        std::array<QLineEdit *, 4> *array;
-        Handler got;
-        Handler lost;
-    } arrays[] = {
-        {&txtTitolo, &frmLettera::txtTitolo_GotFocus, &frmLettera::txtTitolo_LostFocus},
-        {&txtSottotitolo, &frmLettera::txtSottotitolo_GotFocus,
-         &frmLettera::txtSottotitolo_LostFocus},
-        {&txtIndirizzo, &frmLettera::txtIndirizzo_GotFocus, &frmLettera::txtIndirizzo_LostFocus},
-        {&txtCitta, &frmLettera::txtCitta_GotFocus, &frmLettera::txtCitta_LostFocus},
-        {&txtIva, &frmLettera::txtIva_GotFocus, &frmLettera::txtIva_LostFocus},
-        {&txtTel, &frmLettera::txtTel_GotFocus, &frmLettera::txtTel_LostFocus},
-        {&txtCel, &frmLettera::txtCel_GotFocus, &frmLettera::txtCel_LostFocus},
-        {&txtEmail, &frmLettera::txtEmail_GotFocus, &frmLettera::txtEmail_LostFocus},
-    };
-    for (const auto &a : arrays)
-        for (int i = 0; i < 4; ++i)
-            if ((*a.array)[i] && (*a.array)[i] == watched) {
-                (this->*(gotFocus ? a.got : a.lost))(i);
-                return true;
-            }
-    return false;
-}
-
 bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
-        case QEvent::FocusIn:
-            focusEvent(watched, true);
-            break;
-        case QEvent::FocusOut:
-            focusEvent(watched, false);
-            break;
-        case QEvent::MouseButtonPress:
-            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) break;
-            if (watched == lblImposta)
-                lblImposta_MouseDown();
-            else if (watched == imgImposta)
-                imgImposta_MouseDown();
-            break;
-        case QEvent::MouseButtonRelease: {
-            auto *me = static_cast<QMouseEvent *>(event);
-            if (me->button() != Qt::LeftButton) break;
-            auto *w = qobject_cast<QWidget *>(watched);
-            if (!w || !w->isEnabled()) break;
-            if (watched == picTrova01)
-                picTrova01_MouseUp();
-            else if (watched == picTrova02)
-                picTrova02_MouseUp();
-            else if (watched == picNuovo01)
-                picNuovo01_MouseUp();
-            else if (watched == picNuovo02)
-                picNuovo02_MouseUp();
-            else if (watched == lblImposta)
-                lblImposta_MouseUp();
-            else if (watched == imgImposta)
-                imgImposta_MouseUp();
-            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // Space or Enter on the logo chooses its picture, as the double click does.
+            if (watched != picLogo[kSender]) break;
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return &&
+                key->key() != Qt::Key_Enter)
+                break;
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+                picLogo_DblClick(kSender);
+            return true;
         }
         case QEvent::MouseButtonDblClick:
             for (int i = 0; i < 4; ++i)

@@ -9,6 +9,7 @@
 #include "archive/ContactRecord.h"
 #include "envelopes/EnvelopeContent.h"
 #include "ui/ContactReceiver.h"
+#include "ui/BrowseBar.h"
 #include "ui/MainWindowBase.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each
@@ -27,7 +28,7 @@ public:
     explicit frmLettera(QWidget *parent = nullptr);
 
     // Controls. Elements that do not exist are nullptr.
-    std::array<QLabel *, 4> picLogo{};
+    std::array<QPushButton *, 4> picLogo{};
     std::array<QLineEdit *, 4> txtTitolo{};
     std::array<QLineEdit *, 4> txtSottotitolo{};
     std::array<QLineEdit *, 4> txtIndirizzo{};
@@ -47,20 +48,22 @@ public:
     QPushButton *cmdStampa;
     QPushButton *cmdImp;
     QPushButton *cmdAnnulla;
+    BrowseBar *barBrowse;
     QPushButton *cmdPrimo;
     QPushButton *cmdIndietro;
     QPushButton *cmdAvanti;
     QPushButton *cmdUltimo;
-    QLabel *picTrova01;
-    QLabel *picTrova02;
-    QLabel *picNuovo01;
-    QLabel *picNuovo02;
-    QLabel *lblImposta;
-    QLabel *imgImposta;
+    QPushButton *picTrova01;
+    QPushButton *picTrova02;
+    QPushButton *picNuovo01;
+    QPushButton *picNuovo02;
+    // The margins link: a flat key whose caption is the underlined link text.
+    QPushButton *lblImposta;
+    QPushButton *imgImposta;
 
     // The current picture of a logo box (null when it holds none).
-    static QImage pictureOf(const QLabel *box);
-    static void setPicture(QLabel *box, const QImage &image);
+    static QImage pictureOf(const QWidget *box);
+    static void setPicture(QWidget *box, const QImage &image);
     // Loads a picture file into picLogo(0); a file that is not a picture leaves the
     // empty-logo picture there. False in that case.
     bool loadLogoFile(const QString &path);
@@ -88,10 +91,6 @@ private slots:
     void cmdStampa_Click();
     void cmdImp_Click();
     void cmdAnnulla_Click();
-    void cmdPrimo_Click();
-    void cmdIndietro_Click();
-    void cmdAvanti_Click();
-    void cmdUltimo_Click();
     void picTrova01_MouseUp();
     void picTrova02_MouseUp();
     void picNuovo01_MouseUp();
@@ -99,24 +98,7 @@ private slots:
     void picLogo_DblClick(int Index);
     void lblImposta_MouseDown();
     void lblImposta_MouseUp();
-    void imgImposta_MouseDown();
     void imgImposta_MouseUp();
-    void txtTitolo_GotFocus(int Index);
-    void txtTitolo_LostFocus(int Index);
-    void txtSottotitolo_GotFocus(int Index);
-    void txtSottotitolo_LostFocus(int Index);
-    void txtIndirizzo_GotFocus(int Index);
-    void txtIndirizzo_LostFocus(int Index);
-    void txtCitta_GotFocus(int Index);
-    void txtCitta_LostFocus(int Index);
-    void txtIva_GotFocus(int Index);
-    void txtIva_LostFocus(int Index);
-    void txtTel_GotFocus(int Index);
-    void txtTel_LostFocus(int Index);
-    void txtCel_GotFocus(int Index);
-    void txtCel_LostFocus(int Index);
-    void txtEmail_GotFocus(int Index);
-    void txtEmail_LostFocus(int Index);
 
 private:
     void Form_Load();
@@ -129,8 +111,8 @@ private:
     void showContent(const EnvelopeContent &c);
     void navigate(ArchiveStore::Direction direction);
     void openMargins();
+    void setLinkColour(const QColor &colour);
+    void addKeys();
     static void setBackground(QLineEdit *box, const QColor &colour);
     static void setTextColour(QLineEdit *box, const QColor &colour);
-    // The control array a box belongs to, and its element.
-    bool focusEvent(QObject *watched, bool gotFocus);
 };

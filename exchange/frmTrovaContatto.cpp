@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -20,8 +21,10 @@
 #include "platform/VbColor.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/ContactReceiver.h"
+#include "ui/EnterClicks.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -77,7 +80,7 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
                     QRect(74, 12, 550, 40));
     lblInfo->setWordWrap(true);
 
-    lblCriterio = label(this, "lblCriterio", QStringLiteral("Criterio:"), QRect(14, 72, 70, 24));
+    lblCriterio = label(this, "lblCriterio", QStringLiteral("Crite&rio:"), QRect(14, 72, 70, 24));
     cboCriterio = new QComboBox(this);
     cboCriterio->setObjectName(QStringLiteral("cboCriterio"));
     cboCriterio->setEditable(false);
@@ -85,19 +88,19 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     cboCriterio->setCurrentIndex(-1);
     cboCriterio->setGeometry(84, 72, 220, 24);
 
-    lblChiave = label(this, "lblChiave", QStringLiteral("Chiave:"), QRect(318, 72, 56, 24));
+    lblChiave = label(this, "lblChiave", QStringLiteral("C&hiave:"), QRect(318, 72, 56, 24));
     txtChiave = new QLineEdit(this);
     txtChiave->setObjectName(QStringLiteral("txtChiave"));
     txtChiave->setGeometry(374, 72, 160, 24);
 
-    cmdCerca = new QPushButton(QStringLiteral("Cerca"), this);
+    cmdCerca = new QPushButton(QStringLiteral("&Cerca"), this);
     cmdCerca->setObjectName(QStringLiteral("cmdCerca"));
     cmdCerca->setGeometry(544, 70, 82, 28);
     cmdCerca->setEnabled(false);
     cmdCerca->setAutoDefault(false);
 
     lblRisultati =
-        label(this, "lblRisultati", QStringLiteral("Risultati ricerca:"), QRect(14, 108, 200, 20));
+        label(this, "lblRisultati", QStringLiteral("R&isultati ricerca:"), QRect(14, 108, 200, 20));
 
     lstRiepilogo = new QListWidget(this);
     lstRiepilogo->setObjectName(QStringLiteral("lstRiepilogo"));
@@ -124,29 +127,29 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     lblMemory = label(this, "lblMemory", QString(), QRect(330, 344, 100, 20));
     lblMemory->hide();
 
-    cmdSelezionaTutto = new QPushButton(QStringLiteral("Seleziona tutto"), this);
+    cmdSelezionaTutto = new QPushButton(QStringLiteral("S&eleziona tutto"), this);
     cmdSelezionaTutto->setObjectName(QStringLiteral("cmdSelezionaTutto"));
     cmdSelezionaTutto->setGeometry(386, 342, 118, 24);
     cmdSelezionaTutto->setAutoDefault(false);
-    cmdDeselezionaTutto = new QPushButton(QStringLiteral("Deseleziona tutto"), this);
+    cmdDeselezionaTutto = new QPushButton(QStringLiteral("&Deseleziona tutto"), this);
     cmdDeselezionaTutto->setObjectName(QStringLiteral("cmdDeselezionaTutto"));
     cmdDeselezionaTutto->setGeometry(508, 342, 118, 24);
     cmdDeselezionaTutto->setAutoDefault(false);
 
-    cmdEtichette = new QPushButton(QStringLiteral("Stampa etichette"), this);
+    cmdEtichette = new QPushButton(QStringLiteral("Stampa e&tichette"), this);
     cmdEtichette->setObjectName(QStringLiteral("cmdEtichette"));
     cmdEtichette->setGeometry(206, 390, 118, 28);
     cmdEtichette->setAutoDefault(false);
-    cmdBuste = new QPushButton(QStringLiteral("Stampa buste"), this);
+    cmdBuste = new QPushButton(QStringLiteral("Stampa &buste"), this);
     cmdBuste->setObjectName(QStringLiteral("cmdBuste"));
     cmdBuste->setGeometry(330, 390, 116, 28);
     cmdBuste->setAutoDefault(false);
 
-    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa = new QPushButton(QStringLiteral("&Stampa"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
     cmdStampa->setGeometry(452, 390, 82, 28);
     cmdStampa->setAutoDefault(false);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
     cmdAnnulla->setGeometry(544, 390, 82, 28);
     cmdAnnulla->setAutoDefault(false);
@@ -157,6 +160,29 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
         w->installEventFilter(this);
     }
     lstRiepilogo->viewport()->installEventFilter(this);
+    // A non-editable combo paints its field from the style, not from the palette's base
+    // colour: the focus colour comes from a style sheet.
+    cboCriterio->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: %1; border: 1px solid #8a97a6; "
+                       "border-radius: 2px; padding: 1px 4px; }"
+                       "QComboBox:focus { background-color: %2; border-color: #1d3c5e; }")
+            .arg(VbColor::toColor(kPlainColor).name(), VbColor::toColor(kFocusColor).name()));
+    lblCriterio->setBuddy(cboCriterio);
+    lblChiave->setBuddy(txtChiave);
+    lblRisultati->setBuddy(lstRiepilogo);
+    lstRiepilogo->setAccessibleName(QStringLiteral("Risultati ricerca"));
+    lstRiepilogo->setAccessibleDescription(
+        QStringLiteral("Invio o doppio clic su una voce: importa i dati"));
+    for (QPushButton *b : {cmdCerca, cmdSelezionaTutto, cmdDeselezionaTutto, cmdEtichette, cmdBuste,
+                           cmdStampa, cmdAnnulla})
+        EnterClicks::install(b);
+    cmdCerca->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Cerca"), QStringLiteral("Invio")));
+    cmdAnnulla->setToolTip(
+        WindowKeys::tipWithKey(QStringLiteral("Annulla"), QStringLiteral("Esc")));
+    // Enter in the key box searches, once a criterion is chosen.
+    connect(txtChiave, &QLineEdit::returnPressed, this, [this] {
+        if (cmdCerca->isEnabled()) cmdCerca_Click();
+    });
     lblDoppioclic->installEventFilter(this);
 
     connect(cboCriterio, qOverload<int>(&QComboBox::activated), this,
@@ -209,6 +235,13 @@ bool frmTrovaContatto::eventFilter(QObject *watched, QEvent *event) {
         QMetaObject::invokeMethod(this, &frmTrovaContatto::lstRiepilogo_DblClick,
                                   Qt::QueuedConnection);
         return false;
+    } else if (t == QEvent::KeyPress && watched == lstRiepilogo) {
+        // Enter on a line hands it over, as the double click does.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstRiepilogo_DblClick();
+            return true;
+        }
     } else if (t == QEvent::MouseButtonRelease && watched == lblDoppioclic) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) lblDoppioclic_Click();
         return true;

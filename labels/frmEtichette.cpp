@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/ShowMessage.h"
+#include "ui/EnterClicks.h"
 
 namespace {
 
@@ -34,16 +35,17 @@ frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices,
     setModal(true);
     setFixedSize(480, 330);
 
-    lblSelezione = label(this, "lblSelezione", QStringLiteral("Contatti:"), QRect(16, 18, 150, 24));
+    lblSelezione =
+        label(this, "lblSelezione", QStringLiteral("&Contatti:"), QRect(16, 18, 150, 24));
     cboSelezione = control<QComboBox>(this, "cboSelezione", QRect(170, 18, 294, 24));
     for (const Choice &c : m_choices) cboSelezione->addItem(c.text);
 
     lblFormato =
-        label(this, "lblFormato", QStringLiteral("Foglio di etichette:"), QRect(16, 52, 150, 24));
+        label(this, "lblFormato", QStringLiteral("&Foglio di etichette:"), QRect(16, 52, 150, 24));
     cboFormato = control<QComboBox>(this, "cboFormato", QRect(170, 52, 294, 24));
     for (const LabelLayout &l : LabelLayout::all()) cboFormato->addItem(QString::fromUtf8(l.name));
     lblInizio =
-        label(this, "lblInizio", QStringLiteral("Inizia dall'etichetta:"), QRect(16, 86, 150, 24));
+        label(this, "lblInizio", QStringLiteral("&Inizia dall'etichetta:"), QRect(16, 86, 150, 24));
     spnInizio = control<QSpinBox>(this, "spnInizio", QRect(170, 86, 70, 24));
     lblFormato->setVisible(labels);
     cboFormato->setVisible(labels);
@@ -56,11 +58,16 @@ frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices,
     lblEsclusi->setStyleSheet(QStringLiteral("color: #800000;"));
 
     cmdStampa = control<QPushButton>(this, "cmdStampa", QRect(290, 292, 82, 28));
-    cmdStampa->setText(QStringLiteral("Stampa…"));
+    cmdStampa->setText(QStringLiteral("&Stampa…"));
     cmdStampa->setDefault(true);
     cmdAnnulla = control<QPushButton>(this, "cmdAnnulla", QRect(382, 292, 82, 28));
-    cmdAnnulla->setText(QStringLiteral("Annulla"));
+    cmdAnnulla->setText(QStringLiteral("&Annulla"));
     cmdAnnulla->setAutoDefault(false);
+
+    lblSelezione->setBuddy(cboSelezione);
+    lblFormato->setBuddy(cboFormato);
+    lblInizio->setBuddy(spnInizio);
+    EnterClicks::install(cmdAnnulla);
 
     connect(cboSelezione, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &frmEtichette::cboSelezione_Click);

@@ -5,6 +5,7 @@
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopPlatform.h"
 #include "program/WindowRegistry.h"
+#include "ui/FocusFrame.h"
 #include "ui/Hub.h"
 
 int main(int argc, char *argv[]) {
@@ -22,6 +23,7 @@ int main(int argc, char *argv[]) {
                                         MsgIcon::Critical, MsgButtons::Ok);
         return 1;
     }
+    FocusFrame::install();
     registerWindows();
     Hub::instance().start();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "ui/FocusFrame.h"
 #include "ui/Hub.h"
 
 MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent)
@@ -12,6 +13,7 @@ MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *par
     m_panel->setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(panelSize + QSize(40, 40));
+    FocusFrame::install();
 }
 
 QLabel *MainWindowBase::addPanelBody() {
@@ -51,6 +53,10 @@ void MainWindowBase::resizeEvent(QResizeEvent *event) {
 }
 
 void MainWindowBase::closeEvent(QCloseEvent *event) {
+    if (!m_unloaded && !Hub::instance().exiting() && !mayClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
         m_unloaded = true;
         formUnload();

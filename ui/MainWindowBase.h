@@ -26,6 +26,9 @@ public:
 protected:
     // Form_Unload: settings are written here by the windows that own them.
     virtual void formUnload() {}
+    // Asked before the window closes (by its button, Escape or the window's frame): false
+    // keeps it open.
+    virtual bool mayClose() { return true; }
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

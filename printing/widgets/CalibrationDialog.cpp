@@ -42,10 +42,10 @@ CalibrationDialog::CalibrationDialog(const QString &queue,
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Stampante:"), new QLabel(queue, this));
-    form->addRow(QStringLiteral("Spostamento orizzontale (a destra):"), spnDx);
-    form->addRow(QStringLiteral("Spostamento verticale (in basso):"), spnDy);
-    form->addRow(QStringLiteral("Scala orizzontale:"), spnSx);
-    form->addRow(QStringLiteral("Scala verticale:"), spnSy);
+    form->addRow(QStringLiteral("Spostamento &orizzontale (a destra):"), spnDx);
+    form->addRow(QStringLiteral("Spostamento &verticale (in basso):"), spnDy);
+    form->addRow(QStringLiteral("Sc&ala orizzontale:"), spnSx);
+    form->addRow(QStringLiteral("Scala ver&ticale:"), spnSy);
     auto *hint = new QLabel(
         QStringLiteral("Stampare la pagina di prova, sovrapporla controluce al foglio di "
                        "biglietti e leggere lo scarto sui righelli. La calibrazione vale per "
@@ -53,13 +53,13 @@ CalibrationDialog::CalibrationDialog(const QString &queue,
         this);
     hint->setWordWrap(true);
 
-    cmdProva = new QPushButton(QStringLiteral("Stampa pagina di prova"), this);
+    cmdProva = new QPushButton(QStringLiteral("Stampa &pagina di prova"), this);
     cmdProva->setObjectName(QStringLiteral("cmdProva"));
     cmdProva->setEnabled(bool(m_testPage));
-    cmdSalva = new QPushButton(QStringLiteral("Salva"), this);
+    cmdSalva = new QPushButton(QStringLiteral("&Salva"), this);
     cmdSalva->setObjectName(QStringLiteral("cmdSalva"));
     cmdSalva->setDefault(true);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("A&nnulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdProva);

@@ -65,14 +65,14 @@ void PrintDialog::createControls() {
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
 
-    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa = new QPushButton(QStringLiteral("&Stampa"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
     cmdStampa->setDefault(true);
-    cmdAnteprima = new QPushButton(QStringLiteral("Anteprima"), this);
+    cmdAnteprima = new QPushButton(QStringLiteral("&Anteprima"), this);
     cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
-    cmdCalibra = new QPushButton(QStringLiteral("Calibra stampante…"), this);
+    cmdCalibra = new QPushButton(QStringLiteral("&Calibra stampante…"), this);
     cmdCalibra->setObjectName(QStringLiteral("cmdCalibra"));
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("Ann&ulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
 
     connect(cmdStampa, &QPushButton::clicked, this, &PrintDialog::print);
@@ -84,23 +84,23 @@ void PrintDialog::createControls() {
 
 void PrintDialog::layOut() {
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Stampante selezionata:"), cboPrinters);
+    form->addRow(QStringLiteral("Stam&pante selezionata:"), cboPrinters);
     if (m_printout.hasPages) {
         spnPagine = new QSpinBox(this);
         spnPagine->setObjectName(QStringLiteral("spnPagine"));
         spnPagine->setRange(1, 999);
-        form->addRow(QStringLiteral("Numero di pagine:"), spnPagine);
+        form->addRow(QStringLiteral("&Numero di pagine:"), spnPagine);
     }
     if (m_printout.cardsPerSheet > 0) {
         spnInizio = new QSpinBox(this);
         spnInizio->setObjectName(QStringLiteral("spnInizio"));
         spnInizio->setRange(1, m_printout.cardsPerSheet);
-        form->addRow(QStringLiteral("Inizia dal biglietto:"), spnInizio);
+        form->addRow(QStringLiteral("&Inizia dal biglietto:"), spnInizio);
         spnBiglietti = new QSpinBox(this);
         spnBiglietti->setObjectName(QStringLiteral("spnBiglietti"));
         spnBiglietti->setRange(0, 999 * m_printout.cardsPerSheet);
         spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
-        form->addRow(QStringLiteral("Numero di biglietti:"), spnBiglietti);
+        form->addRow(QStringLiteral("Numero di &biglietti:"), spnBiglietti);
     }
 
     auto *buttons = new QHBoxLayout;

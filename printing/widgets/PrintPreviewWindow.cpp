@@ -6,6 +6,7 @@
 
 #include "platform/PageOpPainter.h"
 #include "platform/Twips.h"
+#include "ui/WindowKeys.h"
 
 PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, QWidget *parent)
     : QDialog(parent), m_pages(pages) {
@@ -13,9 +14,9 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     resize(860, 760);
 
-    m_previous = new QPushButton(QStringLiteral("< Pagina precedente"), this);
+    m_previous = new QPushButton(QStringLiteral("< Pagina p&recedente"), this);
     m_previous->setObjectName(QStringLiteral("cmdPrecedente"));
-    m_next = new QPushButton(QStringLiteral("Pagina successiva >"), this);
+    m_next = new QPushButton(QStringLiteral("Pagina &successiva >"), this);
     m_next->setObjectName(QStringLiteral("cmdSuccessiva"));
     m_position = new QLabel(this);
     m_position->setObjectName(QStringLiteral("lblPagina"));
@@ -23,9 +24,9 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     m_zoom->setObjectName(QStringLiteral("cboZoom"));
     for (int z : {50, 75, 100, 150, 200}) m_zoom->addItem(QStringLiteral("%1 %").arg(z), z);
     m_zoom->setCurrentIndex(1);
-    auto *print = new QPushButton(QStringLiteral("Stampa"), this);
+    auto *print = new QPushButton(QStringLiteral("S&tampa"), this);
     print->setObjectName(QStringLiteral("cmdStampa"));
-    auto *back = new QPushButton(QStringLiteral("Indietro"), this);
+    auto *back = new QPushButton(QStringLiteral("&Indietro"), this);
     back->setObjectName(QStringLiteral("cmdIndietro"));
 
     auto *bar = new QHBoxLayout;
@@ -33,7 +34,9 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     bar->addWidget(m_position);
     bar->addWidget(m_next);
     bar->addStretch();
-    bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
+    auto *zoomLabel = new QLabel(QStringLiteral("&Zoom:"), this);
+    zoomLabel->setBuddy(m_zoom);
+    bar->addWidget(zoomLabel);
     bar->addWidget(m_zoom);
     bar->addStretch();
     bar->addWidget(print);
@@ -56,6 +59,8 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
     back->setDefault(true);
+    back->setToolTip(WindowKeys::tipWithKey(QStringLiteral("Indietro"), QStringLiteral("Esc")));
+    m_scroll->setAccessibleName(QStringLiteral("Pagina in anteprima"));
     showPage(0);
 }
 

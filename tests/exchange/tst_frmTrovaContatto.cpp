@@ -62,12 +62,12 @@ private slots:
         QCOMPARE(w.lblInfo->text(),
                  QStringLiteral("Selezionare un criterio di ricerca, specificare una chiave "
                                 "immettendo una parola o una frase e premere Cerca."));
-        QCOMPARE(w.lblCriterio->text(), QStringLiteral("Criterio:"));
-        QCOMPARE(w.lblChiave->text(), QStringLiteral("Chiave:"));
-        QCOMPARE(w.lblRisultati->text(), QStringLiteral("Risultati ricerca:"));
-        QCOMPARE(w.cmdCerca->text(), QStringLiteral("Cerca"));
-        QCOMPARE(w.cmdStampa->text(), QStringLiteral("Stampa"));
-        QCOMPARE(w.cmdAnnulla->text(), QStringLiteral("Annulla"));
+        QCOMPARE(w.lblCriterio->text(), QStringLiteral("Crite&rio:"));
+        QCOMPARE(w.lblChiave->text(), QStringLiteral("C&hiave:"));
+        QCOMPARE(w.lblRisultati->text(), QStringLiteral("R&isultati ricerca:"));
+        QCOMPARE(w.cmdCerca->text(), QStringLiteral("&Cerca"));
+        QCOMPARE(w.cmdStampa->text(), QStringLiteral("&Stampa"));
+        QCOMPARE(w.cmdAnnulla->text(), QStringLiteral("&Annulla"));
         QCOMPARE(w.lblImporto->text(), QStringLiteral("Trovati 0 contatti"));
         QCOMPARE(w.lblDoppioclic->text(),
                  QStringLiteral("Per importare i dati, fare doppio clic sulla voce desiderata"));
@@ -190,9 +190,14 @@ private slots:
             c->setFocus();
             QTRY_VERIFY(c->hasFocus());
             QCOMPARE(c->palette().color(QPalette::Base), pale);
+            // What is painted, in the empty field (the combo's list of criteria is closed
+            // and none is chosen yet).
+            const QPoint field(c->width() / 3, c->height() / 2);
+            QCOMPARE(c->grab().toImage().pixelColor(field), pale);
             w.cmdAnnulla->setFocus();
             QTRY_VERIFY(!c->hasFocus());
             QCOMPARE(c->palette().color(QPalette::Base), QColor(Qt::white));
+            QVERIFY(c->grab().toImage().pixelColor(field) != pale);
         }
     }
 

@@ -154,7 +154,7 @@ private slots:
         frmBiglietti w;
         handOff(w, 6);
         QCOMPARE(w.lblPosizione->text(), QStringLiteral(" 7"));
-        w.cmdAvanti_Click();
+        w.cmdAvanti->click();
         QCOMPARE(w.lblPosizione->text(), QStringLiteral(" 8"));
         QCOMPARE(w.txtTitolo[0]->text(), QStringLiteral("Contatto 8"));
     }
