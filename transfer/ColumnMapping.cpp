@@ -84,6 +84,7 @@ bool givesName(const Column &c) {
 
 // The first of several values a cell may hold ("a ::: b").
 QString firstValue(const QString &cell) {
+    if (!cell.contains(u':')) return cell;
     const qsizetype at = cell.indexOf(QLatin1String(" ::: "));
     return at < 0 ? cell : cell.left(at);
 }
