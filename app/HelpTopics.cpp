@@ -89,7 +89,10 @@ HelpTopic archiveTopic() {
                     "predefinito; quando manca, il prefisso http:// viene aggiunto da solo. Il "
                     "pulsante Invia prepara nel programma di posta predefinito un nuovo "
                     "messaggio all'indirizzo e-mail del contatto, con una riga di saluto: lo si "
-                    "completa e lo si spedisce da lì."),
+                    "completa e lo si spedisce da lì. Il pulsante Importa ed esporta contatti "
+                    "porta in archivio i contatti di un file CSV o vCard, dopo averli mostrati "
+                    "in un elenco, e scrive l'archivio in un file CSV o vCard; la guida elenca i "
+                    "titoli di colonna riconosciuti e il campo in cui va ciascuno."),
                 QStringLiteral(
                     "Il pulsante Controlla accanto alla casella Partita IVA apre la finestra di "
                     "controllo "

@@ -32,14 +32,22 @@ char Cp1252Codec::encodeChar(QChar ch) {
 }
 
 QByteArray Cp1252Codec::encode(const QString &text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *dst = out.data();
+    const QChar *src = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = src[i].unicode();
+        if (u < 0x80) {
+            *dst++ = char(u);
+            continue;
+        }
         // A character outside the basic plane is one "?", not two.
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
-        out.append(encodeChar(ch));
+        const QChar ch = src[i];
+        if (ch.isHighSurrogate() && i + 1 < n && src[i + 1].isLowSurrogate()) ++i;
+        *dst++ = encodeChar(ch);
     }
+    out.truncate(dst - out.constData());
     return out;
 }
 

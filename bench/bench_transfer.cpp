@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "archive/ArchiveStore.h"
@@ -108,9 +109,12 @@ bool runSize(const QString &dir, int records) {
 
 }  // namespace
 
-int main() {
+// With a number as argument, only that size (for a profiler's run).
+int main(int argc, char **argv) {
+    QList<int> sizes = {10000, 100000};
+    if (argc > 1) sizes = {std::atoi(argv[1])};
     bool ok = true;
-    for (int records : {10000, 100000}) {
+    for (int records : sizes) {
         QTemporaryDir dir;
         ok = runSize(dir.path(), records) && ok;
     }

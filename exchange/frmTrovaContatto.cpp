@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -20,6 +21,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/VbColor.h"
 #include "printing/widgets/PrintDialog.h"
+#include "transfer/ContactExportRequest.h"
 #include "ui/ContactReceiver.h"
 #include "ui/EnterClicks.h"
 #include "ui/Hub.h"
@@ -207,6 +209,7 @@ frmTrovaContatto::frmTrovaContatto(QWidget *caller) : QDialog(caller), m_caller(
     setTabOrder(cmdEtichette, cmdBuste);
     setTabOrder(cmdBuste, cmdStampa);
     setTabOrder(cmdStampa, cmdAnnulla);
+    AddExportButton();
 }
 
 void frmTrovaContatto::openFor(QWidget *caller, const QString &originTag) {
@@ -293,6 +296,7 @@ void frmTrovaContatto::cmdCerca_Click() {
     lblImporto->show();
     lblImporto->setText(ContactSearch::countCaption(int(lstRiepilogo->count())));
     FitListExtent();
+    cmdEsporta->setEnabled(!m_hits.isEmpty());
 }
 
 void frmTrovaContatto::FitListExtent() {
@@ -436,4 +440,28 @@ void frmTrovaContatto::PrintSeries(SeriesPrint::Kind kind) {
                                     ContactSelection::wholeArchive()};
     frmEtichette dialog(kind, choices, this);
     dialog.exec();
+}
+
+void frmTrovaContatto::AddExportButton() {
+    cmdEsporta = new QPushButton(QStringLiteral("Esporta contatti…"), this);
+    cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
+    cmdEsporta->setGeometry(14, 390, 150, 28);
+    cmdEsporta->setAutoDefault(false);
+    cmdEsporta->setEnabled(false);
+    auto *menu = new QMenu(cmdEsporta);
+    menu->setObjectName(QStringLiteral("mnuEsporta"));
+    connect(menu->addAction(QStringLiteral("In un file CSV…")), &QAction::triggered, this,
+            [this] { cmdEsporta_Click(ContactExport::Format::Csv); });
+    connect(menu->addAction(QStringLiteral("In un file vCard…")), &QAction::triggered, this,
+            [this] { cmdEsporta_Click(ContactExport::Format::Vcard); });
+    cmdEsporta->setMenu(menu);
+    setTabOrder(cmdDeselezionaTutto, cmdEsporta);
+    setTabOrder(cmdEsporta, cmdEtichette);
+}
+
+void frmTrovaContatto::cmdEsporta_Click(ContactExport::Format format) {
+    QSet<int> found;
+    for (const SearchHit &h : m_hits) found.insert(h.listedNumber);
+    ArchiveStore store;
+    showMessage(ContactExportRequest::run(store, format, found));
 }

@@ -10,6 +10,7 @@
 
 #include "archive/ContactSearch.h"
 #include "labels/SeriesPrint.h"
+#include "transfer/ContactExport.h"
 
 class ContactReceiver;
 enum class OriginTag;
@@ -44,6 +45,8 @@ public:
     QPushButton *cmdSelezionaTutto;
     QPushButton *cmdDeselezionaTutto;
     QPushButton *cmdAnnulla;
+    // Offers the contacts found for export to a CSV or vCard file.
+    QPushButton *cmdEsporta;
     QLabel *imgLente;
 
     bool WordsExist(const QString &text, const QString &key, bool matchCase) const;
@@ -66,6 +69,7 @@ private slots:
     void cmdSelezionaTutto_Click();
     void cmdDeselezionaTutto_Click();
     void cmdAnnulla_Click();
+    void cmdEsporta_Click(ContactExport::Format format);
     void lstRiepilogo_Click();
     void lstRiepilogo_DblClick();
     void lblDoppioclic_Click();
@@ -78,6 +82,7 @@ private slots:
 
 private:
     void FitListExtent();
+    void AddExportButton();
     // The label and envelope dialog over this window, offering the ticked lines, the
     // whole result and the whole archive.
     void PrintSeries(SeriesPrint::Kind kind);

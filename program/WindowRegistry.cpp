@@ -14,6 +14,7 @@
 #include "transfer/ContactExportRequest.h"
 #include "transfer/frmImporta.h"
 #include "ui/Hub.h"
+#include "ui/ShowMessage.h"
 
 void registerWindows() {
     Hub &hub = Hub::instance();
@@ -35,9 +36,9 @@ void registerWindows() {
     });
     hub.registerAction(Hub::Action::ExportContacts, [](QWidget *, const QString &format) {
         ArchiveStore store;
-        ContactExportRequest::run(store, format == QLatin1String("vcard")
-                                             ? ContactExport::Format::Vcard
-                                             : ContactExport::Format::Csv);
+        showMessage(ContactExportRequest::run(store, format == QLatin1String("vcard")
+                                                         ? ContactExport::Format::Vcard
+                                                         : ContactExport::Format::Csv));
     });
     hub.registerAction(Hub::Action::Backup, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));

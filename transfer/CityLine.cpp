@@ -1,6 +1,6 @@
 #include "transfer/CityLine.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 #include "archive/ContactRecord.h"
 
@@ -23,16 +23,23 @@ QString CityLine::compose() const {
 }
 
 CityLine CityLine::split(const QString &line) {
-    static const QRegularExpression form(
-        QStringLiteral("^(?:(\\d{5}) )?(.*?)(?: \\(([A-Z]{2})\\))?$"));
+    // "[NNNNN ]town[ (PR)]", read from both ends; anything else is all town.
+    auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    auto capital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    QStringView rest(line);
     CityLine parts;
-    const QRegularExpressionMatch m = form.match(line);
-    if (m.hasMatch()) {
-        parts.postalCode = m.captured(1);
-        parts.town = m.captured(2);
-        parts.province = m.captured(3);
-        if (parts.compose() == line && !parts.town.isEmpty()) return parts;
+    if (rest.size() >= 6 && std::all_of(rest.begin(), rest.begin() + 5, digit) && rest[5] == u' ') {
+        parts.postalCode = rest.left(5).toString();
+        rest = rest.mid(6);
     }
+    const qsizetype n = rest.size();
+    if (n >= 5 && rest[n - 5] == u' ' && rest[n - 4] == u'(' && capital(rest[n - 3]) &&
+        capital(rest[n - 2]) && rest[n - 1] == u')') {
+        parts.province = rest.mid(n - 3, 2).toString();
+        rest.chop(5);
+    }
+    parts.town = rest.toString();
+    if (parts.compose() == line && !parts.town.isEmpty()) return parts;
     parts = CityLine();
     parts.town = line;
     return parts;

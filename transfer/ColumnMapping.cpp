@@ -84,12 +84,13 @@ bool givesName(const Column &c) {
 
 // The first of several values a cell may hold ("a ::: b").
 QString firstValue(const QString &cell) {
+    if (!cell.contains(u':')) return cell;
     const qsizetype at = cell.indexOf(QLatin1String(" ::: "));
     return at < 0 ? cell : cell.left(at);
 }
 
 void setOnce(QString &target, const QString &value) {
-    if (target.trimmed().isEmpty()) target = value;
+    if (ContactDraft::isBlank(target)) target = value;
 }
 
 }  // namespace
@@ -127,7 +128,7 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
     for (qsizetype i = 0; i < n; ++i) {
         const Column &c = m_columns.at(i);
         const QString v = firstValue(row.at(i));
-        if (v.trimmed().isEmpty()) continue;
+        if (ContactDraft::isBlank(v)) continue;
         switch (c.role) {
             case Role::Ignored:
                 break;
@@ -191,6 +192,6 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
         }
     }
     for (const auto &[type, value] : numbered)
-        if (!value.trimmed().isEmpty()) d.phones.append({ContactDraft::kindOf(type), value});
+        if (!ContactDraft::isBlank(value)) d.phones.append({ContactDraft::kindOf(type), value});
     return d;
 }

@@ -9,6 +9,10 @@ namespace {
 // One line: line breaks, tabs and other control characters become blanks, blanks around
 // it go (blanks only, as the archive trims them); blanks inside stay.
 QString clean(const QString &s) {
+    bool asIs = s.isEmpty() || (s.front() != u' ' && s.back() != u' ');
+    for (qsizetype i = 0; asIs && i < s.size(); ++i)
+        asIs = s.at(i).unicode() >= 0x20 && s.at(i).unicode() != 0x7F;
+    if (asIs) return s;
     QString out = s;
     out.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar &c : out)
@@ -16,13 +20,13 @@ QString clean(const QString &s) {
     return ContactRecord::trimBlanks(out);
 }
 
-QString firstNonEmpty(std::initializer_list<QString> values) {
-    for (const QString &v : values)
-        if (!v.trimmed().isEmpty()) return v;
-    return QString();
-}
-
 }  // namespace
+
+bool ContactDraft::isBlank(const QString &s) {
+    for (QChar c : s)
+        if (!c.isSpace()) return false;
+    return true;
+}
 
 ContactDraft::PhoneKind ContactDraft::kindOf(const QString &typeText) {
     const QString t = typeText.toLower();
@@ -35,8 +39,11 @@ ContactDraft::PhoneKind ContactDraft::kindOf(const QString &typeText) {
 
 ContactRecord ContactDraft::toRecord() const {
     ContactRecord r;
-    const QString person =
-        clean(firstNonEmpty({fullName, clean(clean(givenName) + u' ' + clean(familyName))}));
+    QString person;
+    if (!isBlank(fullName))
+        person = clean(fullName);
+    else
+        person = clean(clean(givenName) + u' ' + clean(familyName));
     const QString org = clean(organization);
     const QString name = person.isEmpty() ? org : person;
     r.setValue(ContactRecord::Titolo, name);
@@ -47,7 +54,7 @@ ContactRecord ContactDraft::toRecord() const {
     QString streetLine = clean(street);
     CityLine city{clean(postalCode), clean(town), clean(province)};
     QString cityLine = city.compose();
-    if (streetLine.isEmpty() && cityLine.isEmpty() && !formattedAddress.trimmed().isEmpty()) {
+    if (streetLine.isEmpty() && cityLine.isEmpty() && !isBlank(formattedAddress)) {
         // A formatted address: the first line is the street, the others the town.
         QStringList lines = formattedAddress.split(u'\n', Qt::SkipEmptyParts);
         for (QString &l : lines) l = clean(l);
@@ -68,6 +75,6 @@ ContactRecord ContactDraft::toRecord() const {
     r.setValue(ContactRecord::Web, clean(web));
     r.setValue(ContactRecord::Informazioni, clean(notes));
     for (int i = 0; i < ContactRecord::FieldCount; ++i)
-        if (!direct[i].trimmed().isEmpty()) r.setValue(ContactRecord::Field(i), clean(direct[i]));
+        if (!isBlank(direct[i])) r.setValue(ContactRecord::Field(i), clean(direct[i]));
     return r;
 }

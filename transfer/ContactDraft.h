@@ -34,6 +34,9 @@ struct ContactDraft {
     // over the values built from the parts above.
     QString direct[ContactRecord::FieldCount];
 
+    // Nothing but white space (an empty value too).
+    static bool isBlank(const QString &s);
+
     // The kind a telephone type text names ("Mobile", "Work Fax", "CELL", ...).
     static PhoneKind kindOf(const QString &typeText);
 

@@ -11,11 +11,16 @@
 
 namespace {
 
+// Bytes gathered before each write.
+constexpr qsizetype kChunk = 1 << 20;
+
 // The columns of the spreadsheet export: Titolo to Web.
-QStringList csvFields(const ContactRecord &r) {
-    QStringList out;
-    for (int i = 0; i <= ContactRecord::Web; ++i) out << r.value(ContactRecord::Field(i));
-    return out;
+void appendCsvRow(QByteArray &out, const ContactRecord &r) {
+    for (int i = 0; i <= ContactRecord::Web; ++i) {
+        if (i > 0) out += CsvRowWriter::kSeparator;
+        CsvRowWriter::appendField(out, r.value(ContactRecord::Field(i)));
+    }
+    CsvRowWriter::endRow(out);
 }
 
 }  // namespace
@@ -31,16 +36,21 @@ bool ContactExport::write(ArchiveStore &store, const QString &path, Format forma
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) return failed(out.errorString());
     QByteArray buffer;
+    buffer.reserve(kChunk + (64 << 10));
     if (format == Format::Csv)
         buffer = "\xEF\xBB\xBF" + CsvRowWriter::row(XlsxExport::headerTexts());
     bool writeOk = true;
-    const bool readOk = store.forEachRecord([&](int n, const ContactRecord &r) {
+    const bool readOk = store.forEachRawRecord([&](int n, const char *bytes) {
         if (m_only && !m_only->contains(n)) return true;
-        buffer += format == Format::Csv ? CsvRowWriter::row(csvFields(r)) : VcardWriter::card(r);
+        const ContactRecord r = ContactRecord::decode(bytes);
+        if (format == Format::Csv)
+            appendCsvRow(buffer, r);
+        else
+            VcardWriter::appendCard(buffer, r);
         ++m_written;
-        if (buffer.size() > (1 << 20)) {
+        if (buffer.size() > kChunk) {
             writeOk = out.write(buffer) == buffer.size();
-            buffer.clear();
+            buffer.resize(0);  // keeps its room
         }
         return writeOk;
     });

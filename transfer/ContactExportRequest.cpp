@@ -7,8 +7,8 @@
 #include "platform/Platform.h"
 #include "transfer/TransferMessages.h"
 
-bool ContactExportRequest::run(ArchiveStore &store, ContactExport::Format format,
-                               const std::optional<QSet<int>> &only) {
+Message ContactExportRequest::run(ArchiveStore &store, ContactExport::Format format,
+                                  const std::optional<QSet<int>> &only) {
     const bool csv = format == ContactExport::Format::Csv;
     const QString path = Platform::instance().saveFileDialog(
         csv ? QStringLiteral("Esporta contatti in CSV")
@@ -17,7 +17,7 @@ bool ContactExportRequest::run(ArchiveStore &store, ContactExport::Format format
              : FileFilter{QStringLiteral("vCard (*.vcf)"), QStringLiteral("*.vcf")}},
         QDir::home().filePath(csv ? QStringLiteral("Contatti.csv")
                                   : QStringLiteral("Contatti.vcf")));
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) return {};
     ContactExport exporter;
     if (only) exporter.restrictTo(*only);
     bool ok = false;
@@ -25,8 +25,9 @@ bool ContactExportRequest::run(ArchiveStore &store, ContactExport::Format format
         HourglassCursor hourglass;
         ok = exporter.write(store, path, format);
     }
-    Platform::instance().messageBox(exporter.message(),
-                                    QString::fromUtf8(TransferMessages::kExportTitle),
-                                    ok ? MsgIcon::Information : MsgIcon::Critical, MsgButtons::Ok);
-    return ok;
+    Message out;
+    out.text = exporter.message();
+    out.title = QString::fromUtf8(TransferMessages::kExportTitle);
+    out.icon = ok ? MsgIcon::Information : MsgIcon::Critical;
+    return out;
 }

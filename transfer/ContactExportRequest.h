@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QSet>
-#include <QString>
 #include <optional>
 
+#include "platform/Message.h"
 #include "transfer/ContactExport.h"
 
 class ArchiveStore;
 
 // The export as a window offers it: asks where to write the file (suggesting
 // "Contatti.csv" or "Contatti.vcf"), writes the archive or the given records there and
-// shows how it went. False when cancelled or failed.
+// returns how it went, for the window to show; an empty message when the user cancelled.
 class ContactExportRequest {
 public:
-    static bool run(ArchiveStore &store, ContactExport::Format format,
-                    const std::optional<QSet<int>> &only = std::nullopt);
+    static Message run(ArchiveStore &store, ContactExport::Format format,
+                       const std::optional<QSet<int>> &only = std::nullopt);
 };

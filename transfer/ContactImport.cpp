@@ -79,16 +79,19 @@ std::optional<ImportRow> ContactImport::classify(const ContactDraft &draft) {
     // Nothing to call it by: not a contact.
     if (ContactRecord::trimBlanks(record.value(ContactRecord::Titolo)).isEmpty())
         return std::nullopt;
-    row.note = ImportRow::problems(record);
-    row.record = record.normalized();
-    if (m_index.contains(row.record)) {
+    if (ImportRow::readsBackAsIs(record)) {
+        row.record = std::move(record);
+    } else {
+        row.note = ImportRow::problems(record);
+        row.record = record.normalized();
+    }
+    if (m_index.addOrFind(row.record)) {
         row.status = ImportRow::Status::AlreadyPresent;
         ++m_present;
     } else if (!row.note.isEmpty()) {
         row.status = ImportRow::Status::ToCheck;
         ++m_toCheck;
     }
-    m_index.add(row.record);
     ++m_rows;
     return row;
 }

@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <QScopeGuard>
 #include <QStringList>
 
 #include "transfer/TransferMessages.h"
@@ -27,11 +28,12 @@ void onField(void *data, size_t size, void *state) {
 
 void onRowEnd(int, void *state) {
     auto *s = static_cast<RowState *>(state);
-    QStringList row;
-    row.swap(s->row);
+    // The list keeps its room from row to row.
+    const QStringList &row = s->row;
+    const auto next = qScopeGuard([s] { s->row.clear(); });
     if (s->stop) return;
     if (!s->haveHeader) {
-        if (row.size() == 1 && row.first().trimmed().isEmpty()) return;  // blank lines first
+        if (row.size() == 1 && ContactDraft::isBlank(row.first())) return;  // blank lines first
         s->haveHeader = true;
         *s->mapping = ColumnMapping::fromHeader(row);
         if (!s->mapping->recognised()) {
@@ -41,7 +43,7 @@ void onRowEnd(int, void *state) {
         return;
     }
     bool empty = true;
-    for (const QString &cell : row) empty = empty && cell.trimmed().isEmpty();
+    for (const QString &cell : row) empty = empty && ContactDraft::isBlank(cell);
     if (empty) return;
     if (!(*s->visit)(s->mapping->draft(row))) s->stop = true;
 }

@@ -11,4 +11,7 @@ public:
     static constexpr char kSeparator = ';';
     static QByteArray row(const QStringList &fields);
     static QByteArray field(const QString &value);
+    // The same, added at the end of `out`.
+    static void appendField(QByteArray &out, const QString &value);
+    static void endRow(QByteArray &out) { out += "\r\n"; }
 };

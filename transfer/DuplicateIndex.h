@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-#include <unordered_set>
+#include <QStringView>
 
 #include "archive/ContactRecord.h"
+#include "transfer/FingerprintSet.h"
 
 class ArchiveStore;
 
@@ -15,19 +15,22 @@ class DuplicateIndex {
 public:
     // Every record of the archive, read in one pass; false when it cannot be read.
     bool load(ArchiveStore &store);
-    // `record` as it reads back from the archive.
-    bool contains(const ContactRecord &record) const;
-    void add(const ContactRecord &record);
+    // Whether `record` (as it reads back from the archive) was already there; it is there
+    // afterwards.
+    bool addOrFind(const ContactRecord &record);
 
-    static QString vatKey(const ContactRecord &record);
-    static QString nameKey(const ContactRecord &record);
-
-    // The 64-bit fingerprint a key is kept as: eight bytes a contact, whatever its length
-    // (that two different keys share one is a chance of about one in 30 million for an
-    // archive and a file of a million contacts).
-    static quint64 fingerprint(const QString &key);
+    // A key as the comparison sees it, kept as a 64-bit fingerprint: eight bytes a
+    // contact, whatever its length (that two different keys share one is a chance of about
+    // one in 30 million for an archive and a file of a million contacts). Blanks around
+    // the key go, runs of blanks count as one, capitals as small letters.
+    static quint64 fingerprint(QStringView key, quint64 seed = kSeed);
+    static constexpr quint64 kSeed = 1469598103934665603ULL;
 
 private:
-    std::unordered_set<quint64> m_vat;
-    std::unordered_set<quint64> m_names;
+    // Zero for a contact without a Partita IVA.
+    static quint64 vatFingerprint(const ContactRecord &record);
+    static quint64 nameFingerprint(const ContactRecord &record);
+
+    FingerprintSet m_vat;
+    FingerprintSet m_names;
 };

@@ -34,3 +34,17 @@ QString ImportRow::problems(const ContactRecord &record) {
     }
     return found.join(QStringLiteral("; "));
 }
+
+bool ImportRow::readsBackAsIs(const ContactRecord &record) {
+    for (int i = 0; i < ContactRecord::FieldCount; ++i) {
+        const auto f = ContactRecord::Field(i);
+        const QString v = record.value(f);
+        if (v.size() > ContactRecord::width(f)) return false;
+        if (v.isEmpty()) continue;
+        if (v.front() == u' ' || v.back() == u' ') return false;
+        // ASCII and the Latin-1 letters and signs, which the code page holds as they are.
+        for (QChar c : v)
+            if (c.unicode() >= 0x80 && (c.unicode() < 0xA0 || c.unicode() > 0xFF)) return false;
+    }
+    return true;
+}

@@ -18,4 +18,8 @@ struct ImportRow {
     // Why a record would not be written as given: a value longer than its field, or a
     // character the archive cannot hold; empty when it would.
     static QString problems(const ContactRecord &record);
+    // Whether the archive gives `record` back exactly as it is: no blanks around a value,
+    // every value within its width, every character one that reads back the same (a
+    // quick test; false does not mean there is a problem).
+    static bool readsBackAsIs(const ContactRecord &record);
 };

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include "transfer/ContactFileReader.h"
@@ -28,12 +27,37 @@ public:
     static QByteArray decodeQuotedPrintable(const QByteArray &value);
 
 private:
+    // The types that decide where a value goes; other types are not kept.
+    enum TypeFlag : unsigned { kWork = 1, kFax = 2, kCell = 4 };
+    static unsigned typeFlag(QByteArrayView type);
+
+    // The properties read; Other for every one skipped.
+    enum class Name {
+        Other,
+        Begin,
+        End,
+        Agent,
+        Picture,
+        Version,
+        Fn,
+        N,
+        Org,
+        Title,
+        Adr,
+        Tel,
+        Email,
+        Url,
+        Note,
+        Vat
+    };
+    static Name nameOf(QByteArrayView name);
+
     struct Property {
-        QByteArray name;
-        QSet<QByteArray> types;  // lower case
-        QByteArray encoding;     // upper case
-        QByteArray charset;      // lower case
-        bool uri = false;        // VALUE=uri
+        Name name = Name::Other;
+        unsigned types = 0;   // the TypeFlag of each type read
+        QByteArray encoding;  // upper case
+        QByteArray charset;   // lower case
+        bool uri = false;     // VALUE=uri
         QByteArray value;
     };
 

@@ -12,8 +12,11 @@ class ContactRecord;
 class VcardWriter {
 public:
     static QByteArray card(const ContactRecord &record);
-    // Backslash, comma, semicolon and line breaks escaped.
-    static QString escape(const QString &value);
-    // A content line folded into lines of at most 75 bytes (never inside a character).
-    static QByteArray fold(const QByteArray &line);
+    // The same, added at the end of `out`.
+    static void appendCard(QByteArray &out, const ContactRecord &record);
+    // Backslash, comma, semicolon and line breaks escaped, added to `line` in UTF-8.
+    static void appendEscaped(QByteArray &line, const QString &value);
+    // A content line folded into lines of at most 75 bytes (never inside a character),
+    // each ended by CR LF, added to `out`.
+    static void appendFolded(QByteArray &out, const QByteArray &line);
 };

@@ -146,6 +146,12 @@ private slots:
             << QByteArray("Titolo\nAgenzia \xE2\x98\x85\n") << "da controllare";
         QTest::newRow("the same contact twice in the file")
             << QByteArray("Titolo\nVerdi\nVerdi\n") << "già presente";
+        QByteArray many("Titolo;Iva\n");
+        for (int i = 1; i <= 5000; ++i) many += "Nome " + QByteArray::number(i) + ";\n";
+        QTest::newRow("a contact seen thousands of contacts before") << many + "nome 7;\n"
+                                                                     << "già presente";
+        QTest::newRow("a contact after thousands of others") << many + "Nome 5001;\n"
+                                                             << "nuovo";
     }
     void status() {
         QFETCH(QByteArray, csv);

@@ -76,17 +76,25 @@ private slots:
         QCOMPARE(TestEnvironment::readBytes(store.archivePath()), before);
     }
 
+    // The export asks where to write; it returns what to tell the user, nothing when the
+    // user cancelled, a warning naming the file when it cannot be written.
     void exportAsksWhereAndSaysHowItWent() {
         TestEnvironment env;
         ArchiveStore store(env.folder());
         store.appendRecord(contact("Rossi", "Roma"));
-        QVERIFY(!ContactExportRequest::run(store, ContactExport::Format::Vcard));
-        QVERIFY(env.platform().messages.isEmpty());
+        QVERIFY(ContactExportRequest::run(store, ContactExport::Format::Vcard).isEmpty());
         env.platform().queueSaveFile(env.file("out.vcf"));
-        QVERIFY(ContactExportRequest::run(store, ContactExport::Format::Vcard));
-        QCOMPARE(env.platform().lastMessage()->text,
-                 QStringLiteral("Esportati 1 contatti nel file out.vcf."));
+        Message done = ContactExportRequest::run(store, ContactExport::Format::Vcard);
+        QCOMPARE(done.text, QStringLiteral("Esportati 1 contatti nel file out.vcf."));
+        QCOMPARE(done.icon, MsgIcon::Information);
+        QCOMPARE(done.title, QStringLiteral("Esportazione contatti"));
         QVERIFY(TestEnvironment::readBytes(env.file("out.vcf")).startsWith("BEGIN:VCARD"));
+        const QString nowhere = env.file("manca/out.csv");
+        env.platform().queueSaveFile(nowhere);
+        done = ContactExportRequest::run(store, ContactExport::Format::Csv);
+        QVERIFY(done.text.startsWith(QStringLiteral("Impossibile scrivere il file ") + nowhere));
+        QCOMPARE(done.icon, MsgIcon::Critical);
+        QVERIFY(env.platform().messages.isEmpty());
     }
 };
 
