@@ -7,18 +7,12 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "ui/ArtButton.h"
+#include "ui/LinkButton.h"
 #include "ui/PanelLabel.h"
 
 namespace {
 
-QLabel *link(QWidget *parent, const QString &name, const QString &text, QRect r) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setCursor(Qt::PointingHandCursor);
-    l->setStyleSheet(QStringLiteral("color: #000080; text-decoration: underline;"));
-    return l;
-}
+const QColor kLinkColour(0x00, 0x00, 0x80);
 
 }  // namespace
 
@@ -64,17 +58,34 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
                                    QStringLiteral(":/art/about_email.svg"), QSize(32, 32));
     imgEmail->move(28, 256);
     imgEmail->setCursor(Qt::PointingHandCursor);
-    lblEmail = link(this, QStringLiteral("lblEmail"), QString::fromLatin1(kSupportAddress),
-                    QRect(70, 256, 300, 32));
+    lblEmail =
+        LinkButton::make(this, QStringLiteral("lblEmail"), QString::fromLatin1(kSupportAddress),
+                         QRect(70, 256, 300, 32), kLinkColour);
     imgWeb = PanelLabel::picture(this, QStringLiteral("imgWeb"),
                                  QStringLiteral(":/art/about_web.svg"), QSize(32, 32));
     imgWeb->move(28, 300);
     imgWeb->setCursor(Qt::PointingHandCursor);
-    lblSitoWeb = link(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),
-                      QRect(70, 300, 300, 32));
-    for (QLabel *l : {imgEmail, lblEmail, imgWeb, lblSitoWeb}) l->installEventFilter(this);
+    lblSitoWeb =
+        LinkButton::make(this, QStringLiteral("lblSitoWeb"), QStringLiteral("www.cartaflex.it"),
+                         QRect(70, 300, 300, 32), kLinkColour);
+    for (QWidget *l : {static_cast<QWidget *>(imgEmail), static_cast<QWidget *>(lblEmail),
+                       static_cast<QWidget *>(imgWeb), static_cast<QWidget *>(lblSitoWeb)})
+        l->installEventFilter(this);
+    // The mouse works the links on the release, as the pictures beside them; the
+    // keyboard clicks them as buttons.
+    connect(lblEmail, &QPushButton::clicked, this, &frmAbout::lblEmail_MouseUp);
+    connect(lblSitoWeb, &QPushButton::clicked, this, &frmAbout::lblSitoWeb_MouseUp);
+    lblEmail->setAccessibleName(QStringLiteral("Scrivi all'assistenza: ") +
+                                QString::fromLatin1(kSupportAddress));
+    lblSitoWeb->setAccessibleName(QStringLiteral("Visita il sito: www.cartaflex.it"));
+    imgEmail->setAccessibleName(QStringLiteral("Scrivi all'assistenza"));
+    imgWeb->setAccessibleName(QStringLiteral("Visita il sito"));
+    imgStemma->setAccessibleName(QStringLiteral("Stemma di Cartaflex"));
+    cmdLogo->setAccessibleName(QStringLiteral("Logo di Cartaflex"));
+    cmdFoto->setAccessibleName(QStringLiteral("Fotografia del prodotto"));
+    cmdInfo->setAccessibleName(QStringLiteral("Informazioni"));
 
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi->setGeometry(404, 366, 100, 34);
     cmdChiudi->setDefault(true);

@@ -26,9 +26,9 @@ public:
     QPushButton *cmdLogo;
     QLabel *lblProdotto;
     QLabel *imgEmail;
-    QLabel *lblEmail;
+    QPushButton *lblEmail;
     QLabel *imgWeb;
-    QLabel *lblSitoWeb;
+    QPushButton *lblSitoWeb;
     QPushButton *cmdChiudi;
 
 protected:

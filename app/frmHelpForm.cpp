@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
+#include "ui/LinkButton.h"
 #include "ui/PanelLabel.h"
 #include "ui/ShowMessage.h"
 
@@ -69,28 +70,40 @@ frmHelpForm::frmHelpForm(QWidget *parent) : QDialog(parent) {
                                  QStringLiteral(":/art/help_pdf.svg"), QSize(32, 32));
     imgPDF->move(16, 426);
     imgPDF->setCursor(Qt::PointingHandCursor);
-    lblPDF = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
-    lblPDF->setObjectName(QStringLiteral("lblPDF"));
-    lblPDF->setGeometry(54, 426, 260, 32);
-    lblPDF->setCursor(Qt::PointingHandCursor);
-    QFont linkFont = lblPDF->font();
-    linkFont.setUnderline(true);
-    lblPDF->setFont(linkFont);
+    imgPDF->setAccessibleName(QStringLiteral("Guida in formato PDF"));
+    lblPDF = LinkButton::make(this, QStringLiteral("lblPDF"),
+                              QStringLiteral("&Visualizza guida in formato PDF"),
+                              QRect(54, 426, 260, 32), linkColor());
+    // The mouse works the link as the text it was (pressed colour, opens on the
+    // release); the keyboard clicks it as a button.
+    connect(lblPDF, &QPushButton::pressed, this, &frmHelpForm::lblPDF_MouseDown);
+    connect(lblPDF, &QPushButton::clicked, this, &frmHelpForm::lblPDF_MouseUp);
     setLinkColor(linkColor());
     imgPDF->installEventFilter(this);
     lblPDF->installEventFilter(this);
 
-    cmdStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    cmdStampa = new QPushButton(QStringLiteral("&Stampa"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
     cmdStampa->setGeometry(376, 424, 100, 34);
     cmdStampa->setIcon(QIcon(QPixmap::fromImage(
         Artwork::render(QStringLiteral(":/art/help_stampa.svg"), QSize(20, 20)))));
     connect(cmdStampa, &QPushButton::clicked, this, &frmHelpForm::cmdStampa_Click);
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi->setGeometry(486, 424, 100, 34);
     cmdChiudi->setDefault(true);
     connect(cmdChiudi, &QPushButton::clicked, this, &frmHelpForm::cmdChiudi_Click);
+
+    cmdLogo->setAccessibleName(QStringLiteral("Guida in linea"));
+    // The text is read and selected by keyboard too (a selection prints alone); Tab
+    // leaves it.
+    txtTesto->setTabChangesFocus(true);
+    txtTesto->setFocusPolicy(Qt::StrongFocus);
+    txtTesto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtTesto->setAccessibleName(QStringLiteral("Testo della guida"));
+    QWidget::setTabOrder(txtTesto, lblPDF);
+    QWidget::setTabOrder(lblPDF, cmdStampa);
+    QWidget::setTabOrder(cmdStampa, cmdChiudi);
 }
 
 bool frmHelpForm::openTopic(QWidget *caller, const QString &key) {
@@ -152,9 +165,7 @@ void frmHelpForm::cmdChiudi_Click() {
 }
 
 void frmHelpForm::setLinkColor(const QColor &color) {
-    QPalette p = lblPDF->palette();
-    p.setColor(QPalette::WindowText, color);
-    lblPDF->setPalette(p);
+    LinkButton::setColour(lblPDF, color);
 }
 
 void frmHelpForm::openGuide() {

@@ -37,7 +37,7 @@ public:
     QPlainTextEdit *txtTesto;
     QPushButton *cmdStampa;
     QLabel *imgPDF;
-    QLabel *lblPDF;
+    QPushButton *lblPDF;
     QPushButton *cmdChiudi;
     QLabel *cmdLogo;
 

@@ -63,7 +63,10 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent) {
                        "dell'archivio con la procedura guidata di backup."),
         QRect(112, 208, 350, 80));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdLogo->setAccessibleName(QStringLiteral("Logo di Cartaflex"));
+    cmdUtente->setAccessibleName(QStringLiteral("Utente"));
+    cmdWarranty->setAccessibleName(QStringLiteral("Garanzia"));
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(360, 326, 100, 34);
     cmdOK->setDefault(true);

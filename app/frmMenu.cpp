@@ -6,6 +6,7 @@
 #include "platform/Artwork.h"
 #include "platform/Twips.h"
 #include "ui/Hub.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -19,6 +20,22 @@ QLabel *pictureLabel(QWidget *parent, const QString &name, const QString &art, Q
     l->setFixedSize(size);
     l->setMouseTracking(true);
     return l;
+}
+
+// A picture key of the side bar: a flat button showing the picture alone.
+QPushButton *pictureKey(QWidget *parent, const QString &name, const QString &art, QSize size,
+                        const QString &spoken) {
+    auto *b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setFlat(true);
+    b->setIcon(QIcon(QPixmap::fromImage(Artwork::render(art, size))));
+    b->setIconSize(size);
+    b->setFixedSize(size);
+    b->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    b->setMouseTracking(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setAccessibleName(spoken);
+    return b;
 }
 
 QFrame *highlightShape(QWidget *parent, const QString &name, QRect r) {
@@ -111,21 +128,26 @@ frmMenu::frmMenu(QWidget *parent)
         QStringLiteral("QWidget#picControlli { background: #1d3c5e; border-radius: 6px; }"));
     picControlli->setAttribute(Qt::WA_StyledBackground);
     picControlli->setMouseTracking(true);
-    imgGuida = pictureLabel(picControlli, QStringLiteral("imgGuida"),
-                            QStringLiteral(":/art/guida.svg"), QSize(32, 32));
+    imgGuida =
+        pictureKey(picControlli, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"),
+                   QSize(32, 32), QStringLiteral("Guida"));
     imgGuida->setToolTip(QStringLiteral(" Guida "));
-    imgReg = pictureLabel(picControlli, QStringLiteral("imgReg"), QStringLiteral(":/art/info.svg"),
-                          QSize(32, 32));
+    imgReg = pictureKey(picControlli, QStringLiteral("imgReg"), QStringLiteral(":/art/info.svg"),
+                        QSize(32, 32), QStringLiteral("Informazioni su Cartaflex"));
     imgReg->setToolTip(QStringLiteral(" Informazioni su... "));
-    picRights = pictureLabel(picControlli, QStringLiteral("picRights"),
-                             QStringLiteral(":/art/rights.svg"), QSize(32, 32));
-    imgEsci = pictureLabel(picControlli, QStringLiteral("imgEsci"),
-                           QStringLiteral(":/art/esci.svg"), QSize(32, 32));
+    picRights =
+        pictureKey(picControlli, QStringLiteral("picRights"), QStringLiteral(":/art/rights.svg"),
+                   QSize(32, 32), QStringLiteral("Diritti e assistenza"));
+    imgEsci = pictureKey(picControlli, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"),
+                         QSize(32, 32), QStringLiteral("Esci"));
     imgEsci->setToolTip(QStringLiteral(" Esci "));
-    for (QLabel *key : {imgGuida, imgReg, picRights, imgEsci}) {
+    for (QPushButton *key : {imgGuida, imgReg, picRights, imgEsci}) {
         placeKey(key, fixedPlace(key->objectName()));
+        connect(key, &QPushButton::pressed, this, [this, key] { keyDown(key); });
+        connect(key, &QPushButton::released, this,
+                [this, key] { placeKey(key, fixedPlace(key->objectName())); });
+        connect(key, &QPushButton::clicked, this, [this, key] { runKey(key); });
         key->installEventFilter(this);
-        key->setCursor(Qt::PointingHandCursor);
     }
 
     imgVista = pictureLabel(panel, QStringLiteral("imgVista"), QStringLiteral(":/art/vista.svg"),
@@ -155,6 +177,7 @@ frmMenu::frmMenu(QWidget *parent)
     }
     setMouseTracking(true);
     installEventFilter(this);
+    setUpKeyboard();
     Form_Load();
 }
 
@@ -166,11 +189,28 @@ QPoint frmMenu::fixedPlace(const QString &keyName) {
     return QPoint();
 }
 
-QPoint frmMenu::keyPlace(QLabel *key) const {
+void frmMenu::setUpKeyboard() {
+    cmdArchivioDati->setText(QStringLiteral("&Archivio dati"));
+    cmdBiglietti->setText(QStringLiteral("&Biglietti da visita"));
+    cmdBuste->setText(QStringLiteral("B&uste"));
+    picArchivioDati->setAccessibleName(QStringLiteral("Archivio dati"));
+    picBiglietti->setAccessibleName(QStringLiteral("Biglietti da visita"));
+    picProtocollo->setAccessibleName(QStringLiteral("Buste"));
+    imgVista->setAccessibleName(QStringLiteral("Sistemi supportati"));
+    WindowKeys::addForButton(imgGuida, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
+    WindowKeys::addForButton(imgReg, QKeySequence(Qt::ALT | Qt::Key_I), QStringLiteral("Alt+I"));
+    WindowKeys::addForButton(imgEsci, QKeySequence(Qt::ALT | Qt::Key_X), QStringLiteral("Alt+X"));
+    WindowKeys::enterClicks(this);
+    const QList<QWidget *> order = {cmdArchivioDati, cmdBiglietti, cmdBuste, imgGuida,
+                                    imgReg,          picRights,    imgEsci};
+    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QPoint frmMenu::keyPlace(QWidget *key) const {
     return m_keyTwips.value(key);
 }
 
-void frmMenu::placeKey(QLabel *key, QPoint twips) {
+void frmMenu::placeKey(QWidget *key, QPoint twips) {
     m_keyTwips[key] = twips;
     key->move(Twips::screenPoint(twips.x(), twips.y()));
 }
@@ -217,17 +257,17 @@ void frmMenu::hideHighlights() {
         if (!s->isHidden()) s->hide();
 }
 
-void frmMenu::keyDown(QLabel *key) {
+void frmMenu::keyDown(QWidget *key) {
     const QPoint place = fixedPlace(key->objectName());
     placeKey(key, place + QPoint(20, 20));
 }
 
-void frmMenu::keyUp(QLabel *key) {
+void frmMenu::keyUp(QWidget *key) {
     placeKey(key, fixedPlace(key->objectName()));
     runKey(key);
 }
 
-void frmMenu::runKey(QLabel *key) {
+void frmMenu::runKey(QWidget *key) {
     Hub &hub = Hub::instance();
     if (key == imgGuida) {
         hub.runAction(Hub::Action::Help, this, QStringLiteral("menu"));
@@ -261,20 +301,21 @@ bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
             hideHighlights();
         }
     }
-    auto *key = qobject_cast<QLabel *>(watched);
+    // The mouse works the picture keys as the pictures they were: down on the press, the
+    // key runs on the release wherever it happens. The keyboard clicks them as buttons.
     const bool isKey =
-        key && (key == imgGuida || key == imgReg || key == picRights || key == imgEsci);
-    if (isKey && key->isEnabled()) {
-        if (type == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        watched == imgGuida || watched == imgReg || watched == picRights || watched == imgEsci;
+    auto *key = static_cast<QWidget *>(isKey ? watched : nullptr);
+    if (key && key->isEnabled() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (type == QEvent::MouseButtonPress) {
+            key->setFocus(Qt::MouseFocusReason);
             keyDown(key);
-            return true;
-        }
-        if (type == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        } else {
             keyUp(key);
-            return true;
         }
+        return true;
     }
     auto *pic = qobject_cast<QLabel *>(watched);
     if (pic && type == QEvent::MouseButtonRelease && pic->isEnabled()) {

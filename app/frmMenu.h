@@ -29,16 +29,16 @@ public:
     QLabel *picFlash;
     QTimer *tmrMarquee;
     QWidget *picControlli;
-    QLabel *imgGuida;
-    QLabel *imgReg;
-    QLabel *picRights;
-    QLabel *imgEsci;
+    QPushButton *imgGuida;
+    QPushButton *imgReg;
+    QPushButton *picRights;
+    QPushButton *imgEsci;
     QLabel *imgVista;
 
     // The banner's left edge inside picScroll, in twips.
     int flashLeft() const { return m_flashLeft; }
     // A picture key's place inside picControlli, in twips.
-    QPoint keyPlace(QLabel *key) const;
+    QPoint keyPlace(QWidget *key) const;
     // The fixed places of the four picture keys, in twips.
     static QPoint fixedPlace(const QString &keyName);
 
@@ -55,11 +55,12 @@ private:
     void Form_Load();
     void highlight(QFrame *shape);
     void hideHighlights();
-    void keyDown(QLabel *key);
-    void keyUp(QLabel *key);
-    void runKey(QLabel *key);
-    void placeKey(QLabel *key, QPoint twips);
+    void keyDown(QWidget *key);
+    void keyUp(QWidget *key);
+    void runKey(QWidget *key);
+    void placeKey(QWidget *key, QPoint twips);
+    void setUpKeyboard();
 
     int m_flashLeft = 10200;
-    QHash<QLabel *, QPoint> m_keyTwips;
+    QHash<QWidget *, QPoint> m_keyTwips;
 };

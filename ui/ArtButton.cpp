@@ -10,6 +10,7 @@ QPushButton *ArtButton::make(QWidget *parent, const QString &name, const QString
     b->setObjectName(name);
     b->setFlat(true);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setProperty("pictureOnly", true);
     b->setIcon(QIcon(QPixmap::fromImage(Artwork::render(art, size))));
     b->setIconSize(size);
     b->setFixedSize(size + QSize(8, 8));

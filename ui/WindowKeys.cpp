@@ -20,10 +20,9 @@ public:
         return *keys;
     }
     void claim(QWidget *window, const QKeySequence &key) {
+        if (!m_keys.contains(window))
+            connect(window, &QObject::destroyed, this, [this, window] { m_keys.remove(window); });
         m_keys[window].append(key);
-        connect(
-            window, &QObject::destroyed, this, [this, window] { m_keys.remove(window); },
-            Qt::UniqueConnection);
     }
 
 protected:

@@ -22,7 +22,7 @@ private slots:
     void designState() {
         frmAbout w;
         QVERIFY(w.windowTitle().contains(QStringLiteral("Cartaflex 2.0")));
-        QCOMPARE(w.cmdChiudi->text(), QStringLiteral("Chiudi"));
+        QCOMPARE(w.cmdChiudi->text().remove(u'&'), QStringLiteral("Chiudi"));
         for (QWidget *art : {static_cast<QWidget *>(w.imgStemma), static_cast<QWidget *>(w.cmdFoto),
                              static_cast<QWidget *>(w.cmdInfo), static_cast<QWidget *>(w.cmdLogo)})
             QCOMPARE(art->parentWidget(), w.Frame1);

@@ -13,7 +13,7 @@ private slots:
         TestEnvironment env;
         frmInfo w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Informazioni su Cartaflex 2.0"));
-        QCOMPARE(w.cmdOK->text(), QStringLiteral("OK"));
+        QCOMPARE(w.cmdOK->text().remove(u'&'), QStringLiteral("OK"));
         for (QPushButton *art : {w.cmdLogo, w.cmdUtente, w.cmdWarranty}) {
             QVERIFY(!art->icon().isNull());
             QVERIFY(art->icon()

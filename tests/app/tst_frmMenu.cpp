@@ -176,7 +176,7 @@ private slots:
             });
         frmMenu menu;
         menu.show();
-        auto *label = menu.findChild<QLabel *>(key);
+        auto *label = menu.findChild<QWidget *>(key);
         QVERIFY(label && label->isEnabled());
         QCOMPARE(menu.keyPlace(label), place);
         QTest::mousePress(label, Qt::LeftButton);
@@ -196,9 +196,9 @@ private slots:
 
     void tooltips() {
         frmMenu menu;
-        QCOMPARE(menu.imgGuida->toolTip(), QStringLiteral(" Guida "));
-        QCOMPARE(menu.imgReg->toolTip(), QStringLiteral(" Informazioni su... "));
-        QCOMPARE(menu.imgEsci->toolTip(), QStringLiteral(" Esci "));
+        QCOMPARE(menu.imgGuida->toolTip(), QStringLiteral(" Guida (F1) "));
+        QCOMPARE(menu.imgReg->toolTip(), QStringLiteral(" Informazioni su... (Alt+I) "));
+        QCOMPARE(menu.imgEsci->toolTip(), QStringLiteral(" Esci (Alt+X) "));
         QVERIFY(menu.imgVista->toolTip().contains("Windows 98"));
     }
 

@@ -41,6 +41,7 @@ QList<QWidget *> actingControls(QWidget *window) {
     QList<QWidget *> out;
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || !w->isEnabled() || w->window() != window) continue;
+        if (w->property("pictureOnly").toBool()) continue;  // a picture that does nothing
         bool acting = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
                       qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QAbstractItemView *>(w);
         if (auto *line = qobject_cast<QLineEdit *>(w))

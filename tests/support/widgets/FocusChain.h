@@ -13,7 +13,8 @@ namespace FocusChain {
 QList<QWidget *> walk(QWidget *window);
 
 // The visible, enabled controls of the window a user acts on: buttons, editable boxes,
-// lists, combos, spin boxes (read-only boxes and labels are not acting).
+// lists, combos, spin boxes (read-only boxes, labels and picture-only buttons are not
+// acting).
 QList<QWidget *> actingControls(QWidget *window);
 
 // The accessible name of the control, as Qt's accessibility interface gives it.
