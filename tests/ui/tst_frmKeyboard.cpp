@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "archive/ArchiveStore.h"
-#include "cards/CardPrinterChoice.h"
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
 #include "envelopes/EnvelopePrinter.h"
@@ -96,7 +95,7 @@ private slots:
             Hub::instance().registerAction(action, [this, action](QWidget *, const QString &arg) {
                 calls << Hub::actionName(action) + QLatin1Char(':') + arg;
             });
-        CardPrinterChoice::reset();
+        PrintDialog::forgetLastEntry();
         PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
         PrinterPage::printer().reset();
         rec = std::make_shared<RecordingPageDevice>();
@@ -149,8 +148,8 @@ private slots:
         QTest::newRow("anteprima")
             << "anteprima" << QStringList{"cmdSuccessiva", "cboZoom", "cmdStampa", "cmdIndietro"};
         QTest::newRow("etichette")
-            << "etichette" << QStringList{"cboSelezione", "cboFormato", "spnInizio",
-                                          "cboStampante", "cmdStampa",  "cmdAnnulla"};
+            << "etichette" << QStringList{"cboSelezione", "cboFormato", "spnInizio", "cmdStampa",
+                                          "cmdAnnulla"};
     }
     void tabReachesEveryNamedControl() {
         QFETCH(QString, window);
