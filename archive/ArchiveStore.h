@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "archive/ContactRecord.h"
+#include "platform/BrowseDirection.h"
 #include "platform/Message.h"
 
 // The operations every window performs on Contatti.edb. Each call opens the file, does
@@ -28,7 +29,7 @@
 // holds an ArchiveLock on `archivePath()` around both steps.
 class ArchiveStore {
 public:
-    enum class Direction { First, Previous, Next, Last };
+    using Direction = BrowseDirection;
 
     // What a browsing step gives the window.
     struct Navigation {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "archive/ArchiveStore.h"
+#include "archive/ExportTitles.h"
 #include "exchange/ColumnWidth.h"
 #include "exchange/ZipWriter.h"
 
@@ -88,17 +89,7 @@ const QByteArray kSheetStart = QByteArrayLiteral(
 }  // namespace
 
 QStringList XlsxExport::headerTexts() {
-    return {QStringLiteral("Persona o azienda"),
-            QStringLiteral("Specialità"),
-            QStringLiteral("Indirizzo"),
-            QStringLiteral("Città"),
-            QStringLiteral("Partita IVA"),
-            QStringLiteral("Telefono"),
-            QStringLiteral("Fax"),
-            QStringLiteral("Cellulare"),
-            QStringLiteral("E-mail"),
-            QStringLiteral("Informazioni aggiuntive"),
-            QStringLiteral("Sito Web")};
+    return ExportTitles::texts();
 }
 
 QString XlsxExport::cellText(const QString &value) {

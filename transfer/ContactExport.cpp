@@ -4,7 +4,7 @@
 #include <QSaveFile>
 
 #include "archive/ArchiveStore.h"
-#include "exchange/XlsxExport.h"
+#include "archive/ExportTitles.h"
 #include "transfer/CsvRowWriter.h"
 #include "transfer/TransferMessages.h"
 #include "transfer/VcardWriter.h"
@@ -37,8 +37,7 @@ bool ContactExport::write(ArchiveStore &store, const QString &path, Format forma
     if (!out.open(QIODevice::WriteOnly)) return failed(out.errorString());
     QByteArray buffer;
     buffer.reserve(kChunk + (64 << 10));
-    if (format == Format::Csv)
-        buffer = "\xEF\xBB\xBF" + CsvRowWriter::row(XlsxExport::headerTexts());
+    if (format == Format::Csv) buffer = "\xEF\xBB\xBF" + CsvRowWriter::row(ExportTitles::texts());
     bool writeOk = true;
     const bool readOk = store.forEachRawRecord([&](int n, const char *bytes) {
         if (m_only && !m_only->contains(n)) return true;

@@ -16,18 +16,18 @@ struct Step {
     const char *spoken;
     const char *keyText;
     QKeySequence key;
-    ArchiveStore::Direction direction;
+    BrowseDirection direction;
 };
 
 const Step kSteps[4] = {
     {"cmdPrimo", "nav_primo.svg", "|<", "Prima scheda", "Ctrl+Inizio",
-     QKeySequence(Qt::CTRL | Qt::Key_Home), ArchiveStore::Direction::First},
+     QKeySequence(Qt::CTRL | Qt::Key_Home), BrowseDirection::First},
     {"cmdIndietro", "nav_indietro.svg", "<", "Scheda precedente", "PgSu",
-     QKeySequence(Qt::Key_PageUp), ArchiveStore::Direction::Previous},
+     QKeySequence(Qt::Key_PageUp), BrowseDirection::Previous},
     {"cmdAvanti", "nav_avanti.svg", ">", "Scheda successiva", "PgGiù",
-     QKeySequence(Qt::Key_PageDown), ArchiveStore::Direction::Next},
+     QKeySequence(Qt::Key_PageDown), BrowseDirection::Next},
     {"cmdUltimo", "nav_ultimo.svg", ">|", "Ultima scheda", "Ctrl+Fine",
-     QKeySequence(Qt::CTRL | Qt::Key_End), ArchiveStore::Direction::Last},
+     QKeySequence(Qt::CTRL | Qt::Key_End), BrowseDirection::Last},
 };
 
 }  // namespace
@@ -59,7 +59,7 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
         b->setToolTip(look.paddedTips ? QLatin1Char(' ') + tip + QLatin1Char(' ') : tip);
         b->setAccessibleName(spoken);
         b->setAutoDefault(true);  // Enter clicks it as Space does
-        const ArchiveStore::Direction direction = s.direction;
+        const BrowseDirection direction = s.direction;
         connect(b, &QPushButton::clicked, this, [this, direction] { emit browse(direction); });
 
         m_keys.append(WindowKeys::add(panel->window(), s.key, [b] {

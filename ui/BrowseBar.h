@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "archive/ArchiveStore.h"
+#include "platform/BrowseDirection.h"
 
 // The four browse buttons (first, previous, next, last) and the position label between
 // them, shared by every window that walks through the archive. Each window keeps its own
@@ -42,7 +42,7 @@ public:
 
 signals:
     // A button was clicked or its key pressed.
-    void browse(ArchiveStore::Direction direction);
+    void browse(BrowseDirection direction);
 
 private:
     QPushButton *m_buttons[4] = {};

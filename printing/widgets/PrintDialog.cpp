@@ -114,6 +114,14 @@ void PrintDialog::layOut() {
     layout->addLayout(form);
     layout->addWidget(lblInfo);
     layout->addLayout(buttons);
+
+    // Tab follows the page: the printer, the numbers below it, then the buttons.
+    QList<QWidget *> chain{cboPrinters};
+    for (QWidget *box : {static_cast<QWidget *>(spnPagine), static_cast<QWidget *>(spnInizio),
+                         static_cast<QWidget *>(spnBiglietti)})
+        if (box) chain << box;
+    chain << cmdStampa << cmdAnteprima << cmdCalibra << cmdAnnulla;
+    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
 }
 
 bool PrintDialog::run(const Printout &printout, QWidget *parent) {
