@@ -2,11 +2,12 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
+#include "ui/EnterClicks.h"
 #include "ui/Hub.h"
+#include "ui/PictureKey.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatCheck.h"
 #include "vat/VatMessages.h"
@@ -17,29 +18,23 @@ QString u8(const char *s) {
     return QString::fromUtf8(s);
 }
 
-QLabel *picture(QWidget *parent, const char *name, const char *art, QRect geometry,
-                const QString &tip = QString()) {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setPixmap(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), geometry.size())));
-    l->setGeometry(geometry);
-    l->setCursor(Qt::PointingHandCursor);
-    if (!tip.isEmpty()) l->setToolTip(tip);
-    return l;
+QPixmap art(const char *name, QSize size) {
+    return QPixmap::fromImage(
+        Artwork::render(QStringLiteral(":/art/") + QLatin1String(name), size));
 }
 
-QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, QRect geometry,
-                           const QString &tip) {
+QPushButton *pictureButton(QWidget *parent, const char *name, const char *picture, QRect geometry,
+                           const QString &tip, const QString &spokenName) {
     auto *b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
     const QSize iconSize(geometry.height() - 10, geometry.height() - 10);
-    b->setIcon(QIcon(QPixmap::fromImage(
-        Artwork::render(QStringLiteral(":/art/") + QLatin1String(art), iconSize))));
+    b->setIcon(QIcon(art(picture, iconSize)));
     b->setIconSize(iconSize);
     b->setGeometry(geometry);
     b->setToolTip(tip);
     b->setCursor(Qt::PointingHandCursor);
+    b->setAccessibleName(spokenName);
+    EnterClicks::install(b);
     // Enter belongs to the number box, never to a default button.
     b->setAutoDefault(false);
     b->setDefault(false);
@@ -57,15 +52,19 @@ frmCalcIva::frmCalcIva(QWidget *parent) : QDialog(parent) {
         QStringLiteral("QDialog#frmCalcIva { background: qlineargradient(x1:0, y1:0, "
                        "x2:0, y2:1, stop:0 #fbfcfe, stop:1 #dfe6ee); }"));
 
-    imgLogo = picture(this, "imgLogo", "iva.svg", QRect(20, 14, 64, 64));
+    // The logo checks the number too, as its button does.
+    imgLogo =
+        PictureKey::make(this, QStringLiteral("imgLogo"), art("iva.svg", QSize(64, 64)),
+                         QRect(20, 14, 64, 64), QStringLiteral("Logo: controlla partita IVA"));
     lblInstruct = new QLabel(u8(VatMessages::kInstructions), this);
     lblInstruct->setObjectName(QStringLiteral("lblInstruct"));
     lblInstruct->setGeometry(100, 20, 400, 52);
     lblInstruct->setWordWrap(true);
     lblInstruct->setStyleSheet(QStringLiteral("color: #1d3c5e; font-size: 13px;"));
 
-    imgNuovo =
-        picture(this, "imgNuovo", "nuovo.svg", QRect(34, 106, 36, 36), QStringLiteral(" Nuovo "));
+    imgNuovo = PictureKey::make(this, QStringLiteral("imgNuovo"), art("nuovo.svg", QSize(36, 36)),
+                                QRect(34, 106, 36, 36), QStringLiteral("Nuova partita IVA"),
+                                QStringLiteral(" Nuovo "));
     txtIva = new QLineEdit(this);
     txtIva->setObjectName(QStringLiteral("txtIva"));
     txtIva->setMaxLength(11);
@@ -82,19 +81,25 @@ frmCalcIva::frmCalcIva(QWidget *parent) : QDialog(parent) {
     txtIva->setPalette(pal);
     txtIva->installEventFilter(this);
     txtIva->setAttribute(Qt::WA_InputMethodEnabled, false);  // key presses only
-    imgCopia =
-        picture(this, "imgCopia", "copia.svg", QRect(450, 106, 36, 36), QStringLiteral(" Copia "));
+    txtIva->setAccessibleName(QStringLiteral("Partita IVA"));
+    imgCopia = PictureKey::make(this, QStringLiteral("imgCopia"), art("copia.svg", QSize(36, 36)),
+                                QRect(450, 106, 36, 36), QStringLiteral("Copia partita IVA"),
+                                QStringLiteral(" Copia "));
 
     cmdCalcolaIva = pictureButton(this, "cmdCalcolaIva", "controlla.svg", QRect(84, 178, 52, 48),
-                                  QStringLiteral(" Fare clic per effettuare il controllo "));
+                                  QStringLiteral(" Fare clic per effettuare il controllo "),
+                                  QStringLiteral("Controlla partita IVA"));
     cmdCalcolaIva->setEnabled(false);
     cmdGuida = pictureButton(this, "cmdGuida", "guida.svg", QRect(324, 178, 52, 48),
-                             QStringLiteral(" Guida "));
+                             QStringLiteral(" Guida "), QStringLiteral("Guida"));
     cmdChiudi = pictureButton(this, "cmdChiudi", "esci.svg", QRect(384, 178, 52, 48),
-                              QStringLiteral(" Chiudi "));
+                              QStringLiteral(" Chiudi "), QStringLiteral("Chiudi"));
     cmdGuida->setEnabled(Hub::instance().hasAction(Hub::Action::Help));
 
-    for (QLabel *l : {imgLogo, imgNuovo, imgCopia}) l->installEventFilter(this);
+    // The picture keys act on the left button's release, as the pictures always did.
+    connect(imgLogo, &QPushButton::clicked, this, &frmCalcIva::imgLogo_Click);
+    connect(imgNuovo, &QPushButton::clicked, this, &frmCalcIva::imgNuovo_Click);
+    connect(imgCopia, &QPushButton::clicked, this, &frmCalcIva::imgCopia_Click);
     connect(txtIva, &QLineEdit::textChanged, this, &frmCalcIva::txtIva_Change);
     connect(cmdCalcolaIva, &QPushButton::clicked, this, &frmCalcIva::cmdCalcolaIva_Click);
     connect(cmdGuida, &QPushButton::clicked, this, &frmCalcIva::cmdGuida_Click);
@@ -188,13 +193,6 @@ bool frmCalcIva::eventFilter(QObject *watched, QEvent *event) {
         } else if (type == QEvent::KeyPress) {
             if (txtIva_KeyPress(static_cast<QKeyEvent *>(event))) return true;
         }
-        return QDialog::eventFilter(watched, event);
-    }
-    if (type == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == imgLogo) imgLogo_Click();
-        if (watched == imgNuovo) imgNuovo_Click();
-        if (watched == imgCopia) imgCopia_Click();
     }
     return QDialog::eventFilter(watched, event);
 }

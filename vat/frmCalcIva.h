@@ -14,9 +14,9 @@ public:
 
     QLineEdit *txtIva;
     QPushButton *cmdCalcolaIva;
-    QLabel *imgLogo;
-    QLabel *imgNuovo;
-    QLabel *imgCopia;
+    QPushButton *imgLogo;
+    QPushButton *imgNuovo;
+    QPushButton *imgCopia;
     QLabel *lblInstruct;
     QPushButton *cmdGuida;
     QPushButton *cmdChiudi;
