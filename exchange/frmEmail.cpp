@@ -9,6 +9,7 @@
 #include "archive/MailtoBuilder.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
+#include "ui/EnterClicks.h"
 
 namespace {
 
@@ -53,15 +54,15 @@ frmEmail::frmEmail(QWidget *parent) : QDialog(parent) {
         e->installEventFilter(this);
         return e;
     };
-    lblIndirizzo = label("lblIndirizzo", "A:", 64);
+    lblIndirizzo = label("lblIndirizzo", "&A:", 64);
     txtIndirizzo = line("txtIndirizzo", 64);
-    lblCc = label("lblCc", "Cc:", 98);
+    lblCc = label("lblCc", "&Cc:", 98);
     txtCC = line("txtCC", 98);
-    lblCcn = label("lblCcn", "Ccn:", 132);
+    lblCcn = label("lblCcn", "Cc&n:", 132);
     txtCCN = line("txtCCN", 132);
-    lblOggetto = label("lblOggetto", "Oggetto:", 166);
+    lblOggetto = label("lblOggetto", "&Oggetto:", 166);
     txtOggetto = line("txtOggetto", 166);
-    lblTesto = label("lblTesto", "Testo:", 200);
+    lblTesto = label("lblTesto", "&Testo:", 200);
     txtCorpo = new QPlainTextEdit(this);
     txtCorpo->setObjectName(QStringLiteral("txtCorpo"));
     txtCorpo->setGeometry(100, 200, 400, 140);
@@ -69,12 +70,19 @@ frmEmail::frmEmail(QWidget *parent) : QDialog(parent) {
     txtCorpo->setTabChangesFocus(true);
     txtCorpo->installEventFilter(this);
 
-    cmdInvia = new QPushButton(QStringLiteral("Invia"), this);
+    cmdInvia = new QPushButton(QStringLiteral("&Invia"), this);
     cmdInvia->setObjectName(QStringLiteral("cmdInvia"));
     cmdInvia->setIcon(QIcon(
         QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/posta.svg"), QSize(20, 20)))));
     cmdInvia->setGeometry(400, 352, 100, 34);
     cmdInvia->setAutoDefault(false);
+    EnterClicks::install(cmdInvia);
+    // Alt and the underlined letter of a caption go to its box.
+    lblIndirizzo->setBuddy(txtIndirizzo);
+    lblCc->setBuddy(txtCC);
+    lblCcn->setBuddy(txtCCN);
+    lblOggetto->setBuddy(txtOggetto);
+    lblTesto->setBuddy(txtCorpo);
     connect(cmdInvia, &QPushButton::clicked, this, &frmEmail::cmdInvia_Click);
 
     QWidget *previous = nullptr;

@@ -15,6 +15,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
+#include "ui/EnterClicks.h"
 #include "ui/PanelLabel.h"
 #include "ui/ShowMessage.h"
 
@@ -43,9 +44,10 @@ frmToExcel::frmToExcel(QWidget *parent) : QDialog(parent) {
         "Attenzione: questa operazione potrebbe richiedere diversi minuti, a seconda "
         "delle dimensioni dell'archivio.");
     lblInfo02->setStyleSheet(QStringLiteral("color: #7d2118;"));
-    cmdEsporta = new QPushButton(QStringLiteral("Esporta"), this);
+    cmdEsporta = new QPushButton(QStringLiteral("&Esporta"), this);
     cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
     cmdEsporta->setMinimumWidth(110);
+    EnterClicks::install(cmdEsporta);
     lblAttendere =
         PanelLabel::text(this, "lblAttendere", "Esportazione dati in corso. Attendere...");
     lblAttendere->setStyleSheet(QStringLiteral("font-weight: bold;"));
