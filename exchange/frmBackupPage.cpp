@@ -8,6 +8,19 @@
 #include "exchange/widgets/BackupWizardArt.h"
 #include "ui/PanelLabel.h"
 
+namespace {
+
+// The words beside a picture button, its first letter underlined: Alt and that letter
+// put the focus on the button.
+QLabel *buttonCaption(QWidget *parent, const char *name, const char *tip, QPushButton *button) {
+    auto *l = new QLabel(QLatin1Char('&') + QString::fromUtf8(tip).trimmed(), parent);
+    l->setObjectName(QLatin1String(name));
+    l->setBuddy(button);
+    return l;
+}
+
+}  // namespace
+
 frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &caption,
                              const char *selectArt, const char *selectTip, const char *performArt,
                              const char *performTip)
@@ -41,10 +54,10 @@ frmBackupPage::frmBackupPage(QWidget *parent, const char *name, const QString &c
     auto *actions = new QGridLayout;
     actions->addWidget(imgMano01, 0, 0);
     actions->addWidget(cmdSelect, 0, 1);
-    actions->addWidget(new QLabel(QString::fromUtf8(selectTip).trimmed(), this), 0, 2);
+    actions->addWidget(buttonCaption(this, "lblSelect", selectTip, cmdSelect), 0, 2);
     actions->addWidget(imgMano02, 1, 0);
     actions->addWidget(cmdEffettua, 1, 1);
-    actions->addWidget(new QLabel(QString::fromUtf8(performTip).trimmed(), this), 1, 2);
+    actions->addWidget(buttonCaption(this, "lblEffettua", performTip, cmdEffettua), 1, 2);
     actions->setColumnMinimumWidth(0, 48);
     actions->setColumnStretch(2, 1);
     QSizePolicy keep = imgMano01->sizePolicy();

@@ -1,14 +1,14 @@
 #include "exchange/frmBakClienti.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "exchange/widgets/BackupWizardArt.h"
+#include "platform/Artwork.h"
 #include "platform/VbColor.h"
 #include "ui/Hub.h"
 #include "ui/PanelLabel.h"
+#include "ui/PictureKey.h"
 
 namespace {
 
@@ -42,22 +42,22 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     fraOpzioni = new QGroupBox(this);
     fraOpzioni->setObjectName(QStringLiteral("fraOpzioni"));
     optBakDDT = new QRadioButton(
-        QStringLiteral(" Effettua il backup dell'archivio dati personali corrente. "), fraOpzioni);
+        QStringLiteral(" Effettua il &backup dell'archivio dati personali corrente. "), fraOpzioni);
     optBakDDT->setObjectName(QStringLiteral("optBakDDT"));
-    optRipDDT = new QRadioButton(
-        QStringLiteral(
-            " Ripristina il file di backup di un archivio dati personali creato precedentemente. "),
-        fraOpzioni);
+    optRipDDT = new QRadioButton(QStringLiteral(" &Ripristina il file di backup di un archivio "
+                                                "dati personali creato precedentemente. "),
+                                 fraOpzioni);
     optRipDDT->setObjectName(QStringLiteral("optRipDDT"));
     auto *options = new QVBoxLayout(fraOpzioni);
     options->addWidget(optBakDDT);
     options->addWidget(optRipDDT);
 
-    imgGuida = PanelLabel::picture(this, "imgGuida", ":/art/guida.svg", QSize(32, 32));
-    imgGuida->setToolTip(QStringLiteral(" Guida "));
-    imgGuida->setCursor(Qt::PointingHandCursor);
+    imgGuida = PictureKey::make(
+        this, QStringLiteral("imgGuida"),
+        QPixmap::fromImage(Artwork::render(QStringLiteral(":/art/guida.svg"), QSize(32, 32))),
+        QRect(0, 0, 32, 32), QStringLiteral("Guida"), QStringLiteral(" Guida "));
+    imgGuida->setFixedSize(32, 32);
     imgGuida->setEnabled(Hub::instance().hasAction(Hub::Action::Help));
-    imgGuida->installEventFilter(this);
     imgDex = PanelLabel::picture(this, "imgDex", ":/art/mano.svg", QSize(48, 32));
     imgDex->hide();
     cmdAvanti = BackupWizardArt::pictureButton(this, "cmdAvanti", ":/art/avanti.svg", " Avanti ");
@@ -83,15 +83,7 @@ frmBakClienti::frmBakClienti(QWidget *parent) : QDialog(parent) {
     connect(optRipDDT, &QRadioButton::clicked, this, &frmBakClienti::optRipDDT_Click);
     connect(cmdAvanti, &QPushButton::clicked, this, &frmBakClienti::cmdAvanti_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmBakClienti::cmdEsci_Click);
-}
-
-bool frmBakClienti::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == imgGuida && event->type() == QEvent::MouseButtonRelease &&
-        imgGuida->isEnabled() && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        imgGuida_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    connect(imgGuida, &QPushButton::clicked, this, &frmBakClienti::imgGuida_Click);
 }
 
 void frmBakClienti::choose(QRadioButton *chosen, QRadioButton *other) {

@@ -22,14 +22,11 @@ public:
     QRadioButton *optRipDDT;
     QPushButton *cmdAvanti;
     QPushButton *cmdEsci;
-    QLabel *imgGuida;
+    QPushButton *imgGuida;
     QLabel *imgDex;
 
     // The page to show next: None when the wizard ends.
     Choice next() const { return m_next; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void optBakDDT_Click();

@@ -1,6 +1,7 @@
 #include "exchange/widgets/BackupWizardArt.h"
 
 #include "platform/Artwork.h"
+#include "ui/EnterClicks.h"
 
 namespace BackupWizardArt {
 
@@ -12,6 +13,9 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *art, c
     b->setFixedSize(52, 52);
     b->setToolTip(QString::fromUtf8(tip));
     b->setCursor(Qt::PointingHandCursor);
+    // The picture says what the button does; a screen reader speaks the same words.
+    b->setAccessibleName(QString::fromUtf8(tip).trimmed());
+    EnterClicks::install(b);
     return b;
 }
 

@@ -68,10 +68,11 @@ void TestFrmBakClienti::firstPageDesignState() {
     TestEnvironment env;
     frmBakClienti f;
     QCOMPARE(f.windowTitle(), QStringLiteral("Gestione backup archivio dati personali"));
-    QCOMPARE(f.optBakDDT->text(),
+    QCOMPARE(f.optBakDDT->text().remove(u'&'),
              QStringLiteral(" Effettua il backup dell'archivio dati personali corrente. "));
-    QCOMPARE(f.optRipDDT->text(), QStringLiteral(" Ripristina il file di backup di un archivio "
-                                                 "dati personali creato precedentemente. "));
+    QCOMPARE(f.optRipDDT->text().remove(u'&'),
+             QStringLiteral(" Ripristina il file di backup di un archivio "
+                            "dati personali creato precedentemente. "));
     QVERIFY(f.lblInfo01->text().startsWith(QStringLiteral("Benvenuti nella procedura guidata")));
     QVERIFY(f.lblInfo02->text().endsWith(
         QStringLiteral("premere il pulsante Avanti in fondo alla schermata.")));
