@@ -10,6 +10,7 @@
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
 #include "transfer/TransferMessages.h"
+#include "ui/EnterClicks.h"
 
 namespace {
 
@@ -56,23 +57,27 @@ frmImporta::frmImporta(ArchiveStore &store, const QString &path, QWidget *parent
     grdContatti->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdContatti->horizontalHeader()->setStretchLastSection(true);
     grdContatti->verticalHeader()->setDefaultSectionSize(20);
+    // Tab leaves the table for the choice and the buttons; the arrows move in it.
+    grdContatti->setTabKeyNavigation(false);
+    grdContatti->setAccessibleName(QStringLiteral("Contatti del file"));
     optNuovi = new QRadioButton(
-        QStringLiteral("Importa solo i contatti nuovi (e quelli da controllare)"), this);
+        QStringLiteral("Importa solo i contatti &nuovi (e quelli da controllare)"), this);
     optNuovi->setObjectName(QStringLiteral("optNuovi"));
     optNuovi->setChecked(true);
     optTutti = new QRadioButton(
-        QStringLiteral("Importa tutti i contatti, anche quelli già presenti"), this);
+        QStringLiteral("Importa &tutti i contatti, anche quelli già presenti"), this);
     optTutti->setObjectName(QStringLiteral("optTutti"));
     prgLettura = new QProgressBar(this);
     prgLettura->setObjectName(QStringLiteral("prgLettura"));
     prgLettura->setRange(0, 1000);
     prgLettura->setTextVisible(false);
     prgLettura->hide();
-    cmdImporta = new QPushButton(QStringLiteral("Importa"), this);
+    cmdImporta = new QPushButton(QStringLiteral("&Importa"), this);
     cmdImporta->setObjectName(QStringLiteral("cmdImporta"));
     cmdImporta->setDefault(true);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    for (QPushButton *b : {cmdImporta, cmdAnnulla}) EnterClicks::install(b);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(prgLettura, 1);

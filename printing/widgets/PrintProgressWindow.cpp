@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QVBoxLayout>
 
+#include "ui/EnterClicks.h"
+
 PrintProgressWindow::PrintProgressWindow(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmStampaInCorso"));
     setWindowTitle(QStringLiteral(" Stampa in corso"));
@@ -10,8 +12,10 @@ PrintProgressWindow::PrintProgressWindow(QWidget *parent) : QDialog(parent) {
     prgStampa = new QProgressBar(this);
     prgStampa->setObjectName(QStringLiteral("prgStampa"));
     prgStampa->setMinimumWidth(320);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    EnterClicks::install(cmdAnnulla);
+    prgStampa->setAccessibleName(QStringLiteral("Avanzamento stampa"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prgStampa);
     layout->addWidget(cmdAnnulla, 0, Qt::AlignRight);
