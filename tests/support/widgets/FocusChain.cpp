@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -42,6 +44,8 @@ QList<QWidget *> actingControls(QWidget *window) {
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || !w->isEnabled() || w->window() != window) continue;
         if (w->property("pictureOnly").toBool()) continue;  // a picture that does nothing
+        // A table's headers and corner button are parts of the table, reached through it.
+        if (qobject_cast<QAbstractItemView *>(w->parentWidget())) continue;
         bool acting = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
                       qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QAbstractItemView *>(w);
         if (auto *line = qobject_cast<QLineEdit *>(w))
@@ -57,6 +61,20 @@ QList<QWidget *> actingControls(QWidget *window) {
 QString spokenName(QWidget *control) {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
     return face ? face->text(QAccessible::Name).trimmed() : QString();
+}
+
+QStringList altLetters(QWidget *window) {
+    QStringList letters;
+    for (QWidget *c : window->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(window)) continue;
+        QString text;
+        if (auto *button = qobject_cast<QAbstractButton *>(c)) text = button->text();
+        if (auto *label = qobject_cast<QLabel *>(c); label && label->buddy()) text = label->text();
+        if (auto *group = qobject_cast<QGroupBox *>(c)) text = group->title();
+        const QString letter = QKeySequence::mnemonic(text).toString();
+        if (!letter.isEmpty()) letters << letter;
+    }
+    return letters;
 }
 
 namespace {

@@ -20,6 +20,10 @@ QList<QWidget *> actingControls(QWidget *window);
 // The accessible name of the control, as Qt's accessibility interface gives it.
 QString spokenName(QWidget *control);
 
+// The Alt letters of the window's shown captions (buttons, box labels with a buddy,
+// group titles), in the order the controls were made; a letter used twice comes twice.
+QStringList altLetters(QWidget *window);
+
 // "objectName (class)" of each control missing from `chain` or nameless, for messages:
 // empty when every acting control is on the chain and has a name.
 QStringList unreachableOrNameless(QWidget *window);
