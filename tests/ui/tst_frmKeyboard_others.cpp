@@ -103,6 +103,8 @@ private slots:
         std::unique_ptr<QDialog> w = openWindow(window);
         QStringList names;
         for (QWidget *stop : FocusChain::walk(w.get())) names << stop->objectName();
+        const QString shots = qEnvironmentVariable("CARTAFLEX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) w->grab().save(shots + QStringLiteral("/keys %1.png").arg(window));
         const QStringList missing = FocusChain::unreachableOrNameless(w.get());
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
         QStringList alt;
