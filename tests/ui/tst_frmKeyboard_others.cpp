@@ -148,7 +148,8 @@ private slots:
     }
 
     // The picture keys act from the keyboard: Space clears the number, Enter copies it,
-    // Space on the wizard's guide opens its help topic.
+    // Space on the wizard's guide opens its help topic; Alt and the caption's letter
+    // press the picture button beside it.
     void pictureKeysActByKeyboard() {
         auto iva = openWindow(QStringLiteral("iva"));
         auto &vat = static_cast<frmCalcIva &>(*iva);
@@ -159,6 +160,13 @@ private slots:
         auto first = openWindow(QStringLiteral("backup"));
         QTest::keyClick(static_cast<frmBakClienti &>(*first).imgGuida, Qt::Key_Space);
         QCOMPARE(calls, QStringList{"help:backup"});
+        auto page = openWindow(QStringLiteral("backup cartella"));
+        page->show();
+        QApplication::setActiveWindow(page.get());
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        env->platform().queueFolder(env->folder());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(static_cast<frmBakClienti01 &>(*page).lblCartella->text(), env->folder());
     }
 };
 
