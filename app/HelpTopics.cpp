@@ -1,6 +1,38 @@
 #include "app/HelpTopics.h"
 
+#include "cards/CardSheet.h"
+#include "cards/CardStock.h"
+
 namespace {
+
+// The formats' names as the help calls them.
+QString formatName(CardFormat f) {
+    switch (f) {
+        case CardFormat::SmallLogo:
+            return QStringLiteral("piccolo con logo");
+        case CardFormat::SmallNoLogo:
+            return QStringLiteral("piccolo senza logo");
+        case CardFormat::Medium:
+            return QStringLiteral("medio");
+        case CardFormat::Large:
+            return QStringLiteral("grande");
+    }
+    return QString();
+}
+
+// One line per stock of the table: its name, the formats it takes, the products it fits.
+QString stockLines() {
+    QStringList lines;
+    for (const CardStock &stock : CardStock::all()) {
+        QStringList formats;
+        for (int i = 0; i < CardFormats::kCount; ++i)
+            if (CardSheet::fits(CardFormat(i), stock)) formats << formatName(CardFormat(i));
+        lines << QString::fromUtf8("- %1 (formato %2; nel terminale %3): %4.")
+                     .arg(stock.name(), formats.join(QStringLiteral(" e ")),
+                          QString::fromLatin1(stock.key), QString::fromUtf8(stock.products));
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 HelpTopic menuTopic() {
     return {QStringLiteral("Uno sguardo a Cartaflex"),
@@ -141,6 +173,23 @@ HelpTopic cardsTopic() {
                     "Prima di stampare controllare che nessun testo sia più lungo della sua "
                     "casella: la stampa riproduce ciò che si vede sullo schermo, e un testo "
                     "troppo lungo verrebbe stampato così com'è, oltre il bordo della casella."),
+                QString::fromUtf8(
+                    "Nella finestra di stampa la casella Carta sceglie il foglio: il foglio A4 "
+                    "da ritagliare lungo le linee oppure un foglio di biglietti pronti, "
+                    "microperforati o prefustellati, che si separano senza forbici. Sul foglio "
+                    "di biglietti il disegno del formato viene ingrandito o rimpicciolito "
+                    "(testi, logo e righe nella stessa misura) e centrato in ogni biglietto, "
+                    "senza linee di taglio; un formato che andrebbe cambiato di più del 15 % "
+                    "non viene proposto per quel foglio. La scelta viene ricordata per ogni "
+                    "formato. I fogli e i prodotti a cui corrispondono:"),
+                stockLines(),
+                QString::fromUtf8(
+                    "Nei formati con logo la casella Codice QR stampa al posto del logo un "
+                    "codice QR che il telefono legge come contatto: nome, specialità, telefono, "
+                    "cellulare, e-mail, indirizzo e sito Web, quelli che il biglietto mostra. I "
+                    "punti del codice misurano almeno mezzo millimetro; se non ci stanno il "
+                    "codice lascia fuori l'indirizzo e poi il sito Web, e la finestra di stampa "
+                    "lo dice."),
             }};
 }
 

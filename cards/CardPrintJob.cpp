@@ -3,18 +3,28 @@
 #include <algorithm>
 
 #include "cards/CardLayout.h"
+#include "cards/CardQr.h"
 #include "cards/CardTexts.h"
 #include "cards/modTools.h"
 #include "platform/HourglassCursor.h"
 
 LayoutForm CardPrintJob::filledLayout(CardFormat format, const CardContent &content) {
-    LayoutForm form = LayoutForm::forCards(format);
-    const int cards = CardLayout::of(format).cards();
+    return filledLayout(CardSheet(format), content);
+}
+
+LayoutForm CardPrintJob::filledLayout(const CardSheet &sheet, const CardContent &content) {
+    const CardFormat format = sheet.format();
+    LayoutForm form = LayoutForm::forSheet(sheet);
     const QList<ContactRecord::Field> boxes = CardTexts::boxesOf(format);
-    for (int k = 0; k < cards; ++k) {
+    QImage logo = content.logo;
+    if (content.qr && CardFormats::hasLogo(format)) {
+        const CardQr qr = CardQr::forSheet(sheet, content.texts);
+        if (qr.printed()) logo = qr.picture();
+    }
+    for (int k = 0; k < sheet.cards(); ++k) {
         if (CardFormats::hasLogo(format))
-            if (LayoutControl *logo = form.control(QStringLiteral("picLogo"), k))
-                logo->picture = content.logo;
+            if (LayoutControl *box = form.control(QStringLiteral("picLogo"), k))
+                box->picture = logo;
         for (ContactRecord::Field f : boxes) {
             LayoutControl *box = form.control(CardTexts::boxName(f), k);
             if (!box) continue;
@@ -27,7 +37,11 @@ LayoutForm CardPrintJob::filledLayout(CardFormat format, const CardContent &cont
 }
 
 QString CardPrintJob::rangeError(CardFormat format, const Range &range) {
-    const int cards = CardLayout::of(format).cards();
+    return rangeError(CardSheet(format), range);
+}
+
+QString CardPrintJob::rangeError(const CardSheet &sheet, const Range &range) {
+    const int cards = sheet.cards();
     if (range.first < 1 || range.first > cards)
         return QStringLiteral("Il biglietto di partenza deve essere tra 1 e %1.").arg(cards);
     if (range.count < 0) return QStringLiteral("Il numero di biglietti deve essere almeno 1.");
@@ -35,39 +49,49 @@ QString CardPrintJob::rangeError(CardFormat format, const Range &range) {
 }
 
 int CardPrintJob::sheetsOf(CardFormat format, const Range &range, int pages) {
+    return sheetsOf(CardSheet(format), range, pages);
+}
+
+int CardPrintJob::sheetsOf(const CardSheet &sheet, const Range &range, int pages) {
     if (range.count <= 0) return pages;
-    const int cards = CardLayout::of(format).cards();
+    const int cards = sheet.cards();
     return (range.first - 1 + range.count + cards - 1) / cards;
 }
 
 LayoutForm CardPrintJob::sheetLayout(CardFormat format, const CardContent &content,
                                      const QList<bool> &printed) {
-    LayoutForm form = filledLayout(format, content);
+    return sheetLayout(CardSheet(format), content, printed);
+}
+
+LayoutForm CardPrintJob::sheetLayout(const CardSheet &sheet, const CardContent &content,
+                                     const QList<bool> &printed) {
+    LayoutForm form = filledLayout(sheet, content);
     if (!printed.contains(false)) return form;
-    const CardLayout &layout = CardLayout::of(format);
     LayoutForm out;
     out.name = form.name;
     out.caption = form.caption;
-    // The cut guides: the four edges of every printed card, each once.
-    QList<CardLine> cuts;
-    for (int k = 0; k < layout.cards(); ++k) {
-        if (!printed.value(k)) continue;
-        const QPoint o = layout.cellOrigin(k);
-        const int l = o.x(), t = o.y(), r = l + layout.cellWidth(), b = t + layout.cellHeight();
-        for (const CardLine &edge : {CardLine{l, t, r, t}, CardLine{r, t, r, b},
-                                     CardLine{l, b, r, b}, CardLine{l, t, l, b}})
-            if (!cuts.contains(edge)) cuts.append(edge);
-    }
-    for (int i = 0; i < cuts.size(); ++i) {
-        LayoutControl c;
-        c.type = LayoutControl::Type::Line;
-        c.name = QStringLiteral("linTaglio");
-        c.index = i;
-        c.x1 = cuts[i].x1;
-        c.y1 = cuts[i].y1;
-        c.x2 = cuts[i].x2;
-        c.y2 = cuts[i].y2;
-        out.add(c);
+    if (sheet.isPlain()) {
+        // The cut guides: the four edges of every printed card, each once.
+        QList<CardLine> cuts;
+        for (int k = 0; k < sheet.cards(); ++k) {
+            if (!printed.value(k)) continue;
+            const QRect r = sheet.cardRect(k).toRect();
+            const int l = r.left(), t = r.top(), rt = l + r.width(), b = t + r.height();
+            for (const CardLine &edge : {CardLine{l, t, rt, t}, CardLine{rt, t, rt, b},
+                                         CardLine{l, b, rt, b}, CardLine{l, t, l, b}})
+                if (!cuts.contains(edge)) cuts.append(edge);
+        }
+        for (int i = 0; i < cuts.size(); ++i) {
+            LayoutControl c;
+            c.type = LayoutControl::Type::Line;
+            c.name = QStringLiteral("linTaglio");
+            c.index = i;
+            c.x1 = cuts[i].x1;
+            c.y1 = cuts[i].y1;
+            c.x2 = cuts[i].x2;
+            c.y2 = cuts[i].y2;
+            out.add(c);
+        }
     }
     for (const LayoutControl &c : form.controls) {
         if (c.name == QLatin1String("linTaglio")) continue;
@@ -79,22 +103,27 @@ LayoutForm CardPrintJob::sheetLayout(CardFormat format, const CardContent &conte
 
 bool CardPrintJob::run(PrinterPage &printer, CardFormat format, const CardContent &content,
                        int pages, const Range &range) {
+    return run(printer, CardSheet(format), content, pages, range);
+}
+
+bool CardPrintJob::run(PrinterPage &printer, const CardSheet &sheet, const CardContent &content,
+                       int pages, const Range &range) {
     m_error.clear();
     printer.clearError();
     printer.setPaper(Paper::a4());  // card stock is A4
     printer.setOrientation(PrinterPage::Portrait);
     printer.setScaleMode(PrinterPage::Twips);
     HourglassCursor hourglass;
-    const int cards = CardLayout::of(format).cards();
-    const int sheets = sheetsOf(format, range, pages);
+    const int cards = sheet.cards();
+    const int sheets = sheetsOf(sheet, range, pages);
     const int first = std::clamp(range.first, 1, cards) - 1;
     int left = range.count > 0 ? range.count : sheets * cards - first;
-    const LayoutForm whole = filledLayout(format, content);
+    const LayoutForm whole = filledLayout(sheet, content);
     for (int page = 1; page <= sheets && left > 0; ++page) {
         QList<bool> printed(cards, false);
         for (int k = page == 1 ? first : 0; k < cards && left > 0; ++k, --left) printed[k] = true;
         if (printed.contains(false))
-            modTools::FormPrinter(sheetLayout(format, content, printed), printer);
+            modTools::FormPrinter(sheetLayout(sheet, content, printed), printer);
         else
             modTools::FormPrinter(whole, printer);
         if (!printer.ok()) break;  // the printer is gone: the next pages would fail the same

@@ -4,6 +4,7 @@
 
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
+#include "cards/CardSheet.h"
 #include "cards/LayoutForm.h"
 #include "platform/PrinterPage.h"
 
@@ -24,21 +25,31 @@ public:
     // Why a range cannot be printed with a format (a start of 0 or past the sheet, a
     // count below 0); empty when it can.
     static QString rangeError(CardFormat format, const Range &range);
+    static QString rangeError(const CardSheet &sheet, const Range &range);
     // The sheets a range takes: `pages` for a count of 0.
     static int sheetsOf(CardFormat format, const Range &range, int pages);
+    static int sheetsOf(const CardSheet &sheet, const Range &range, int pages);
 
     // The layout form of the format with every card filled from `content` (texts
     // trimmed of blanks; only title and subtitle take the colours).
     static LayoutForm filledLayout(CardFormat format, const CardContent &content);
+    // The same on a sheet (its cards, scaled on stock); with `content.qr` the logo boxes
+    // print the card's QR code when it fits.
+    static LayoutForm filledLayout(const CardSheet &sheet, const CardContent &content);
     // The filled layout of one sheet printing only the cards marked in `printed`: the
     // others, their rules and their cut guides are left out (the cut guides are then the
     // edges of the printed cards).
     static LayoutForm sheetLayout(CardFormat format, const CardContent &content,
                                   const QList<bool> &printed);
+    // The same on a sheet; stock has no cut guides to keep.
+    static LayoutForm sheetLayout(const CardSheet &sheet, const CardContent &content,
+                                  const QList<bool> &printed);
 
     // Prints `pages` sheets on the page's current device; 0 prints nothing. False when
     // the printer failed (not there, not writable); errorString() then says why.
     bool run(PrinterPage &printer, CardFormat format, const CardContent &content, int pages,
+             const Range &range = Range());
+    bool run(PrinterPage &printer, const CardSheet &sheet, const CardContent &content, int pages,
              const Range &range = Range());
     QString errorString() const { return m_error; }
 

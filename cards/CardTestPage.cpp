@@ -1,5 +1,7 @@
 #include "cards/CardTestPage.h"
 
+#include <QLineF>
+
 #include "cards/CardLayout.h"
 #include "platform/PrinterPage.h"
 #include "platform/TextFit.h"
@@ -35,15 +37,39 @@ void ruler(PrinterPage &page, bool across) {
     }
 }
 
-void cross(PrinterPage &page, int x, int y) {
+void cross(PrinterPage &page, double x, double y) {
     const int a = CardTestPage::kCrossArm;
     page.line(x - a, y, x + a, y, Qt::black);
     page.line(x, y - a, x, y + a, Qt::black);
 }
 
+// The lines of the sheet's grid: the cut guides of the plain sheet, the edges of every
+// card of a stock (each once).
+QList<QLineF> gridLines(const CardSheet &sheet) {
+    QList<QLineF> out;
+    if (sheet.isPlain()) {
+        for (const CardLine &l : CardLayout::of(sheet.format()).cutLines())
+            out << QLineF(l.x1, l.y1, l.x2, l.y2);
+        return out;
+    }
+    for (int k = 0; k < sheet.cards(); ++k) {
+        const QRectF r = sheet.cardRect(k);
+        for (const QLineF &edge : {QLineF(r.topLeft(), r.topRight()),
+                                   QLineF(r.topRight(), r.bottomRight()),
+                                   QLineF(r.bottomLeft(), r.bottomRight()),
+                                   QLineF(r.topLeft(), r.bottomLeft())})
+            if (!out.contains(edge)) out << edge;
+    }
+    return out;
+}
+
 }  // namespace
 
 bool CardTestPage::print(PrinterPage &page, CardFormat format) {
+    return print(page, CardSheet(format));
+}
+
+bool CardTestPage::print(PrinterPage &page, const CardSheet &sheet) {
     page.clearError();
     page.setPaper(Paper::a4());
     page.setOrientation(PrinterPage::Portrait);
@@ -51,19 +77,18 @@ bool CardTestPage::print(PrinterPage &page, CardFormat format) {
     page.setScaleLeft(0);
     page.setForeColor(Qt::black);
     page.setDrawWidth(2);
-    const CardLayout &layout = CardLayout::of(format);
-    for (const CardLine &l : layout.cutLines()) page.line(l.x1, l.y1, l.x2, l.y2, Qt::black);
+    for (const QLineF &l : gridLines(sheet)) page.line(l.x1(), l.y1(), l.x2(), l.y2(), Qt::black);
     ruler(page, true);
     ruler(page, false);
-    const QRect g = layout.grid();
-    for (const QPoint &p :
-         {g.topLeft(), QPoint(layout.gridRight(), g.top()), QPoint(g.left(), layout.gridBottom()),
-          QPoint(layout.gridRight(), layout.gridBottom())})
+    const QRectF g = sheet.cardRect(0).united(sheet.cardRect(sheet.cards() - 1));
+    for (const QPointF &p : {g.topLeft(), g.topRight(), g.bottomLeft(), g.bottomRight()})
         cross(page, p.x(), p.y());
 
     // The instruction in the middle of the page, inside the second card row.
     const double width = g.width() - 400;
-    double y = layout.cellOrigin(layout.columns()).y() + 200;
+    const int columns = sheet.isPlain() ? CardLayout::of(sheet.format()).columns()
+                                        : sheet.stock()->columns;
+    double y = sheet.cardRect(columns).y() + 200;
     PageFont font = smallFont(9);
     font.bold = true;
     for (const char *line : {kInstruction, kInstruction2}) {

@@ -3,10 +3,12 @@
 class PrinterPage;
 
 #include "cards/CardFormat.h"
+#include "cards/CardSheet.h"
 
-// The test page of a card format for calibrating a print queue: the sheet's cut grid, a
-// millimetre ruler along the top and left edges of the printable area, crosshairs at
-// the grid's four outer corners and a short instruction. Portrait A4, one document.
+// The test page of a card format for calibrating a print queue: the sheet's cut grid (on
+// stock, the outline of every card of the stock), a millimetre ruler along the top and
+// left edges of the printable area, crosshairs at the grid's four outer corners and a
+// short instruction. Portrait A4, one document.
 class CardTestPage {
 public:
     static constexpr const char *kInstruction =
@@ -20,4 +22,5 @@ public:
 
     // False when the printer failed.
     static bool print(PrinterPage &page, CardFormat format);
+    static bool print(PrinterPage &page, const CardSheet &sheet);
 };

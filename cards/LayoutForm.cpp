@@ -39,7 +39,68 @@ LayoutControl lineControl(const QString &name, int index, const CardLine &l, QPo
     return c;
 }
 
+LayoutControl fieldControl(const CardField &f, int index, QPointF at, double scale) {
+    LayoutControl box;
+    box.type = LayoutControl::Type::TextBox;
+    box.name = CardTexts::boxName(f.field);
+    box.index = index;
+    box.left = at.x();
+    box.top = at.y();
+    box.width = f.width * scale;
+    box.height = f.height * scale;
+    box.text = CardTexts::layoutDesignText(f.field);
+    box.foreColor = 0;
+    box.font.name = QString::fromLatin1(f.fontName);
+    box.font.size = f.fontSize * scale;
+    box.font.bold = f.bold;
+    box.font.italic = f.italic;
+    box.font.charset = 0;
+    box.font.weight = f.bold ? 700 : 400;
+    box.alignment = f.alignment;
+    return box;
+}
+
 }  // namespace
+
+LayoutForm LayoutForm::forSheet(const CardSheet &sheet) {
+    if (sheet.isPlain()) return forCards(sheet.format());
+    const CardLayout &layout = CardLayout::of(sheet.format());
+    const double s = sheet.scale();
+    LayoutForm form;
+    form.name = layout.formName();
+    for (int k = 0; k < sheet.cards(); ++k) {
+        if (layout.logo()) {
+            LayoutControl logo;
+            logo.type = LayoutControl::Type::PictureBox;
+            logo.name = QStringLiteral("picLogo");
+            logo.index = k;
+            const QPointF at = sheet.place(k, layout.logo()->topLeft());
+            logo.left = at.x();
+            logo.top = at.y();
+            logo.width = layout.logo()->width() * s;
+            logo.height = layout.logo()->height() * s;
+            form.add(logo);
+        }
+        for (const CardField &f : layout.fields())
+            form.add(fieldControl(f, k, sheet.place(k, QPointF(f.left, f.top)), s));
+        // Every card of a stock carries the design's own rules.
+        const QList<CardLine> rules = layout.rules(0);
+        for (int r = 0; r < rules.size(); ++r) {
+            LayoutControl c;
+            c.type = LayoutControl::Type::Line;
+            c.name = QStringLiteral("linRegola");
+            c.index = 2 * k + r;
+            const QPointF a = sheet.place(k, QPointF(rules[r].x1, rules[r].y1));
+            const QPointF b = sheet.place(k, QPointF(rules[r].x2, rules[r].y2));
+            c.x1 = a.x();
+            c.y1 = a.y();
+            c.x2 = b.x();
+            c.y2 = b.y();
+            form.add(c);
+        }
+    }
+    return form;
+}
 
 LayoutForm LayoutForm::forCards(CardFormat format) {
     const CardLayout &layout = CardLayout::of(format);
@@ -64,26 +125,8 @@ LayoutForm LayoutForm::forCards(CardFormat format) {
             logo.height = r.height();
             form.add(logo);
         }
-        for (const CardField &f : layout.fields()) {
-            LayoutControl box;
-            box.type = LayoutControl::Type::TextBox;
-            box.name = CardTexts::boxName(f.field);
-            box.index = k;
-            box.left = origin.x() + f.left;
-            box.top = origin.y() + f.top;
-            box.width = f.width;
-            box.height = f.height;
-            box.text = CardTexts::layoutDesignText(f.field);
-            box.foreColor = 0;
-            box.font.name = QString::fromLatin1(f.fontName);
-            box.font.size = f.fontSize;
-            box.font.bold = f.bold;
-            box.font.italic = f.italic;
-            box.font.charset = 0;
-            box.font.weight = f.bold ? 700 : 400;
-            box.alignment = f.alignment;
-            form.add(box);
-        }
+        for (const CardField &f : layout.fields())
+            form.add(fieldControl(f, k, QPointF(origin.x() + f.left, origin.y() + f.top), 1.0));
         const QList<CardLine> rules = layout.rules(k);
         for (int r = 0; r < rules.size(); ++r)
             form.add(lineControl(QStringLiteral("linRegola"), 2 * k + r, rules[r], origin));

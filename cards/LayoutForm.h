@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "cards/CardFormat.h"
+#include "cards/CardSheet.h"
 #include "cards/LayoutControl.h"
 
 // A form that is never shown: a white page whose controls are placed in twips. The
@@ -15,6 +16,10 @@ public:
     // The layout form of a card format in its design state: every card's fields with
     // their design texts in black, empty logo boxes, the card rules and the cut guides.
     static LayoutForm forCards(CardFormat format);
+    // The layout form of a format on a sheet: on the plain sheet forCards(); on stock
+    // every card of the stock with the format's design scaled and centred in it (fields,
+    // fonts, logo box and rules alike), and no cut guide.
+    static LayoutForm forSheet(const CardSheet &sheet);
 
     QString caption = QStringLiteral("Form1");
     QString name;

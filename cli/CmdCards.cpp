@@ -7,6 +7,9 @@
 #include "cards/CardContent.h"
 #include "cards/CardPicture.h"
 #include "cards/CardPrintJob.h"
+#include "cards/CardQr.h"
+#include "cards/CardSheetMessages.h"
+#include "cards/CardSheetSettings.h"
 #include "cards/CardTexts.h"
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
@@ -29,6 +32,8 @@ struct Options {
     QString queue;
     CardPrintJob::Range range;
     bool hasCount = false;
+    QString stock;  // the sheet's name; empty: the one kept for the format
+    bool qr = false;
 };
 
 // A whole number of at most `digits` digits, without sign; -1 when it is not one.
@@ -71,6 +76,11 @@ int parse(const QStringList &args, Options &o) {
             if (!value(v)) return CliIo::usage(QStringLiteral("--count vuole un numero"));
             o.range.count = wholeNumber(v, 5);
             o.hasCount = true;
+        } else if (a == QLatin1String("--stock")) {
+            if (!value(o.stock) || o.stock.isEmpty())
+                return CliIo::usage(QStringLiteral("--stock vuole il nome di una carta"));
+        } else if (a == QLatin1String("--qr")) {
+            o.qr = true;
         } else if (a == QLatin1String("--logo")) {
             if (!value(o.logo)) return CliIo::usage(QStringLiteral("--logo vuole un file"));
             o.hasLogo = true;
@@ -95,7 +105,7 @@ int parse(const QStringList &args, Options &o) {
         if (!CardTexts::hasBox(o.format, f))
             return CliIo::usage(QStringLiteral("il formato %1 non ha il campo %2")
                                     .arg(CardFormats::tag(o.format), ContactRecord::fieldName(f)));
-    if (o.hasLogo && !CardFormats::hasLogo(o.format))
+    if ((o.hasLogo || o.qr) && !CardFormats::hasLogo(o.format))
         return CliIo::usage(
             QStringLiteral("il formato %1 non ha il logo").arg(CardFormats::tag(o.format)));
     return 0;
@@ -110,9 +120,13 @@ ContactRecord::Field logoField(CardFormat f) {
 int cards(const QStringList &args) {
     Options o;
     if (const int status = parse(args, o)) return status;
+    const auto sheet = o.stock.isEmpty()
+                           ? std::optional(CardSheetSettings::read(SettingsFile(), o.format))
+                           : CardSheet::fromKey(o.format, o.stock);
+    if (!sheet) return CliIo::fail(CardSheetMessages::unknownSheet(o.format, o.stock));
     if (o.hasCount && o.range.count < 1)
         return CliIo::fail(QStringLiteral("Il numero di biglietti deve essere almeno 1."));
-    const QString badRange = CardPrintJob::rangeError(o.format, o.range);
+    const QString badRange = CardPrintJob::rangeError(*sheet, o.range);
     if (!badRange.isEmpty()) return CliIo::fail(badRange);
 
     CardContent content = CardContent::designState(o.format);
@@ -145,6 +159,13 @@ int cards(const QStringList &args) {
         content.logo = picture ? *picture : CardPicture::blank();
     }
 
+    content.qr = o.qr;
+    if (o.qr) {
+        // What the print dialog says about the code, said here too.
+        const QString note = CardQr::forSheet(*sheet, content.texts).note();
+        if (!note.isEmpty()) CliIo::err(note);
+    }
+
     if (o.pdf.isEmpty() && !PrinterList::contains(o.queue))
         return CliIo::fail(PrintToTarget::failureText());
     PrintToTarget print;
@@ -152,7 +173,7 @@ int cards(const QStringList &args) {
         print.run(o.pdf.isEmpty() ? PrintTarget::toQueue(o.queue) : PrintTarget::toPdf(o.pdf),
                   [&](PrinterPage &page) {
                       CardPrintJob job;
-                      return job.run(page, o.format, content, o.pages, o.range);
+                      return job.run(page, *sheet, content, o.pages, o.range);
                   });
     if (!ok) return CliIo::fail(PrintToTarget::failureText());
     return 0;
@@ -161,7 +182,7 @@ int cards(const QStringList &args) {
 const CliRegistry::Entry kCards(
     "cards",
     "cards card01|card02|card03|card04 [--record N] [--pages P] [--first K] [--count C] "
-    "[--logo FILE] [CAMPO=VALORE...] (--pdf FILE | --printer NOME)",
+    "[--stock CARTA] [--qr] [--logo FILE] [CAMPO=VALORE...] (--pdf FILE | --printer NOME)",
     cards);
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "app/HelpTopics.h"
 #include "archive/SettingsFile.h"
 #include "cards/CardFormat.h"
+#include "cards/CardSheetMessages.h"
+#include "cards/CardSheetSettings.h"
 #include "cards/CardTestPage.h"
 #include "cli/CliIo.h"
 #include "cli/CliRegistry.h"
@@ -37,13 +39,26 @@ int printTo(const PrintTarget &target, const PrintToTarget::Job &job) {
 
 int testPage(const QStringList &args) {
     PrintTarget target;
-    if (args.isEmpty() || !readTarget(args, 1, target))
+    QStringList rest = args;
+    QString stock;
+    const qsizetype at = rest.indexOf(QStringLiteral("--stock"));
+    if (at >= 1) {
+        if (at + 1 >= rest.size() || rest.at(at + 1).isEmpty())
+            return CliIo::usage(QStringLiteral("--stock vuole il nome di una carta"));
+        stock = rest.at(at + 1);
+        rest.remove(at, 2);
+    }
+    if (rest.isEmpty() || !readTarget(rest, 1, target))
         return CliIo::usage(
             QStringLiteral("test-page vuole il formato e --pdf FILE oppure "
                            "--printer NOME"));
-    const auto format = CardFormats::fromTag(args.first());
-    if (!format) return CliIo::usage(QStringLiteral("formato sconosciuto: ") + args.first());
-    return printTo(target, [&](PrinterPage &page) { return CardTestPage::print(page, *format); });
+    const auto format = CardFormats::fromTag(rest.first());
+    if (!format) return CliIo::usage(QStringLiteral("formato sconosciuto: ") + rest.first());
+    const auto sheet = stock.isEmpty()
+                           ? std::optional(CardSheetSettings::read(SettingsFile(), *format))
+                           : CardSheet::fromKey(*format, stock);
+    if (!sheet) return CliIo::fail(CardSheetMessages::unknownSheet(*format, stock));
+    return printTo(target, [&](PrinterPage &page) { return CardTestPage::print(page, *sheet); });
 }
 
 int calibrate(const QStringList &args) {
@@ -96,8 +111,8 @@ int printHelp(const QStringList &args) {
 }
 
 const CliRegistry::Entry kTestPage("test-page",
-                                   "test-page card01|card02|card03|card04 (--pdf FILE | --printer "
-                                   "NOME)",
+                                   "test-page card01|card02|card03|card04 [--stock CARTA] (--pdf "
+                                   "FILE | --printer NOME)",
                                    testPage);
 const CliRegistry::Entry kCalibrate("calibrate", "calibrate NOME [DX DY [SX SY]]", calibrate);
 const CliRegistry::Entry kPrintHelp("print-help", "print-help N (--pdf FILE | --printer NOME)",
