@@ -30,23 +30,24 @@ bool hasLogo(CardFormat f) {
 }
 
 QString perPageText(CardFormat f) {
-    switch (f) {
-        case CardFormat::SmallLogo:
-        case CardFormat::SmallNoLogo:
-            return QString::fromUtf8(
-                "Ciascuna pagina conterrà 21 biglietti da visita di formato piccolo.");
-        case CardFormat::Medium:
-            return QString::fromUtf8(
-                "Ciascuna pagina conterrà 10 biglietti da visita di formato medio.");
-        case CardFormat::Large:
-            return QString::fromUtf8(
-                "Ciascuna pagina conterrà 8 biglietti da visita di formato grande.");
-    }
-    return QString();
+    return perPageText(f, cardsPerPage(f));
+}
+
+QString perPageText(CardFormat f, int cards) {
+    const char *size = "piccolo";
+    if (f == CardFormat::Medium) size = "medio";
+    if (f == CardFormat::Large) size = "grande";
+    return QString::fromUtf8("Ciascuna pagina conterrà %1 biglietti da visita di formato %2.")
+        .arg(cards)
+        .arg(QLatin1String(size));
 }
 
 QString printDialogInfo(CardFormat f) {
-    return perPageText(f) +
+    return printDialogInfo(f, cardsPerPage(f));
+}
+
+QString printDialogInfo(CardFormat f, int cards) {
+    return perPageText(f, cards) +
            QStringLiteral("\r\n\r\nImmettere il numero di pagine e premere il pulsante Stampa.");
 }
 

@@ -23,10 +23,12 @@ QString tag(CardFormat f);
 std::optional<CardFormat> fromTag(const QString &tag);
 int cardsPerPage(CardFormat f);
 bool hasLogo(CardFormat f);
-// The print dialog's line about one page ("Ciascuna pagina conterrà 21 …").
+// The print dialog's line about one page ("Ciascuna pagina conterrà 21 …"), for the
+// format's own sheet or for a sheet of `cards` cards.
 QString perPageText(CardFormat f);
-// What the composer hands the print dialog: the per-page text, a blank line and the
-// instruction.
+QString perPageText(CardFormat f, int cards);
+// What the print dialog shows: the per-page text, a blank line and the instruction.
 QString printDialogInfo(CardFormat f);
+QString printDialogInfo(CardFormat f, int cards);
 
 }  // namespace CardFormats
