@@ -1,10 +1,14 @@
 #include "cards/frmMyPrinterListening.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QKeyEvent>
 
 #include "cards/CardLayout.h"
+#include "archive/SettingsFile.h"
 #include "cards/CardPrintJob.h"
+#include "cards/CardQr.h"
+#include "cards/CardSheetSettings.h"
 #include "cards/CardTestPage.h"
 #include "cards/frmBiglietti.h"
 #include "platform/Artwork.h"
@@ -42,26 +46,26 @@ Printout frmMyPrinterListening::cardPrintout(frmMyPrinterListening *dialog,
         const CardFormat f = *dialog->format();
         const CardContent content = composer ? composer->cardContent(f) : CardContent{};
         CardPrintJob job;
-        return job.run(page, f, content, c.pages, CardPrintJob::Range{c.first, c.count});
+        return job.run(page, dialog->sheet(), content, c.pages,
+                       CardPrintJob::Range{c.first, c.count});
     };
     p.nothingToPrint = [dialog](const PrintChoices &c) {
-        return CardPrintJob::sheetsOf(*dialog->format(), CardPrintJob::Range{c.first, c.count},
+        return CardPrintJob::sheetsOf(dialog->sheet(), CardPrintJob::Range{c.first, c.count},
                                       c.pages) <= 0;
     };
-    p.testPage = [dialog](PrinterPage &page) {
-        return CardTestPage::print(page, *dialog->format());
-    };
+    p.testPage = [dialog](PrinterPage &page) { return CardTestPage::print(page, dialog->sheet()); };
     return p;
 }
 
 frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *parent)
-    : PrintDialog(cardPrintout(this, composer), parent ? parent : composer, Arrangement::Own) {
+    : PrintDialog(cardPrintout(this, composer), parent ? parent : composer, Arrangement::Own),
+      m_composer(composer) {
     setObjectName(QStringLiteral("frmMyPrinterListening"));
-    setFixedSize(460, 372);
+    setFixedSize(460, 408);
 
     fraStampa = new QGroupBox(this);
     fraStampa->setObjectName(QStringLiteral("fraStampa"));
-    fraStampa->setGeometry(10, 8, 440, 222);
+    fraStampa->setGeometry(10, 8, 440, 258);
 
     imgPrinter = new QLabel(fraStampa);
     imgPrinter->setObjectName(QStringLiteral("imgPrinter"));
@@ -79,13 +83,23 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
         cboPrinters->setFont(f);
     }
 
+    // The sheet: plain A4, or the stocks the format fits.
+    lblCarta = new QLabel(QStringLiteral("Ca&rta:"), fraStampa);
+    lblCarta->setObjectName(QStringLiteral("lblCarta"));
+    lblCarta->setGeometry(92, 72, 50, 24);
+    cboCarta = new QComboBox(fraStampa);
+    cboCarta->setObjectName(QStringLiteral("cboCarta"));
+    cboCarta->setGeometry(142, 70, 284, 28);
+    cboCarta->addItem(QString::fromUtf8(CardSheet::kPlainName), QString::fromLatin1(CardSheet::kPlainKey));
+    lblCarta->setBuddy(cboCarta);
+
     lblCopie = new QLabel(QStringLiteral("&Numero di pagine:"), fraStampa);
     lblCopie->setObjectName(QStringLiteral("lblCopie"));
-    lblCopie->setGeometry(92, 80, 140, 24);
+    lblCopie->setGeometry(92, 116, 140, 24);
     txtCopie = new QLineEdit(QStringLiteral("1"), fraStampa);
     txtCopie->setObjectName(QStringLiteral("txtCopie"));
     txtCopie->setMaxLength(3);
-    txtCopie->setGeometry(232, 78, 50, 28);
+    txtCopie->setGeometry(232, 114, 50, 28);
     {
         QFont f(QStringLiteral("Verdana"));
         f.setPointSizeF(8.25);
@@ -93,7 +107,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     }
     vsCopie = new QScrollBar(Qt::Vertical, fraStampa);
     vsCopie->setObjectName(QStringLiteral("vsCopie"));
-    vsCopie->setGeometry(283, 76, 18, 32);
+    vsCopie->setGeometry(283, 112, 18, 32);
     // The spinner runs from 999 at the top to 1 at the bottom: inside the bar the value
     // is negative, so that the upper arrow increases the number.
     vsCopie->setRange(-999, -1);
@@ -103,23 +117,23 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 
     // A sheet already partly used: where to start and how many cards.
     auto *lblInizio = new QLabel(QStringLiteral("&Inizia dal biglietto:"), fraStampa);
-    lblInizio->setGeometry(92, 116, 140, 24);
+    lblInizio->setGeometry(92, 152, 140, 24);
     spnInizio = new QSpinBox(fraStampa);
     spnInizio->setObjectName(QStringLiteral("spnInizio"));
-    spnInizio->setGeometry(232, 114, 69, 28);
+    spnInizio->setGeometry(232, 150, 69, 28);
     spnInizio->setRange(1, 21);
     auto *lblBiglietti = new QLabel(QStringLiteral("Numero di &biglietti:"), fraStampa);
-    lblBiglietti->setGeometry(92, 150, 140, 24);
+    lblBiglietti->setGeometry(92, 186, 140, 24);
     spnBiglietti = new QSpinBox(fraStampa);
     spnBiglietti->setObjectName(QStringLiteral("spnBiglietti"));
-    spnBiglietti->setGeometry(232, 148, 194, 28);
+    spnBiglietti->setGeometry(232, 184, 194, 28);
     spnBiglietti->setRange(0, 999 * 21);
     spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
 
-    place(cmdStampa, fraStampa, QRect(92, 186, 100, 28));
-    place(cmdAnteprima, fraStampa, QRect(200, 186, 100, 28));
-    place(cmdCalibra, fraStampa, QRect(308, 186, 118, 28));
-    place(cmdAnnulla, fraStampa, QRect(308, 80, 118, 28));
+    place(cmdStampa, fraStampa, QRect(92, 222, 100, 28));
+    place(cmdAnteprima, fraStampa, QRect(200, 222, 100, 28));
+    place(cmdCalibra, fraStampa, QRect(308, 222, 118, 28));
+    place(cmdAnnulla, fraStampa, QRect(308, 116, 118, 28));
     cmdInfo = new QPushButton(QStringLiteral("?"), fraStampa);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
@@ -128,15 +142,16 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     lblCopie->setBuddy(txtCopie);
     lblInizio->setBuddy(spnInizio);
     lblBiglietti->setBuddy(spnBiglietti);
-    // Tab follows the page: printer, pages, cards, then the buttons from Stampa on.
-    const QList<QWidget *> chain{cboPrinters,  txtCopie,   spnInizio,  spnBiglietti, cmdStampa,
-                                 cmdAnteprima, cmdCalibra, cmdAnnulla, cmdInfo};
+    // Tab follows the page: printer, sheet, pages, cards, then the buttons from Stampa on.
+    const QList<QWidget *> chain{cboPrinters, cboCarta,     txtCopie,   spnInizio,
+                                 spnBiglietti, cmdStampa,   cmdAnteprima, cmdCalibra,
+                                 cmdAnnulla,  cmdInfo};
     for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
     vsCopie->setAccessibleName(QStringLiteral("Numero di pagine, frecce"));
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
-    fraInfo->setGeometry(10, 238, 440, 124);
+    fraInfo->setGeometry(10, 274, 440, 124);
     place(lblInfo, fraInfo, QRect(14, 10, 412, 104));
     lblInfo->setText(QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."));
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -147,6 +162,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 
     connect(txtCopie, &QLineEdit::textChanged, this, &frmMyPrinterListening::txtCopie_Change);
     connect(vsCopie, &QScrollBar::valueChanged, this, &frmMyPrinterListening::vsCopie_Change);
+    connect(cboCarta, &QComboBox::currentIndexChanged, this, &frmMyPrinterListening::cboCarta_Click);
     cboPrinters->installEventFilter(this);
     txtCopie->installEventFilter(this);
     Form_Load();
@@ -216,9 +232,56 @@ PrintChoices frmMyPrinterListening::choices() const {
 
 void frmMyPrinterListening::setFormat(CardFormat format) {
     lblMemory->setText(CardFormats::tag(format));
-    const int cards = CardLayout::of(format).cards();
+    m_listing = true;
+    cboCarta->clear();
+    cboCarta->addItem(QString::fromUtf8(CardSheet::kPlainName),
+                      QString::fromLatin1(CardSheet::kPlainKey));
+    for (const CardStock &stock : CardSheet::stocksFor(format))
+        cboCarta->addItem(stock.name(), QString::fromLatin1(stock.key));
+    const CardSheet kept = CardSheetSettings::read(SettingsFile(), format);
+    cboCarta->setCurrentIndex(std::max(0, cboCarta->findData(kept.key())));
+    // A format without stock has nothing to choose.
+    cboCarta->setEnabled(cboCarta->count() > 1);
+    m_listing = false;
+    cboCarta_Click();
+}
+
+CardSheet frmMyPrinterListening::sheet() const {
+    const auto f = format();
+    if (!f) return CardSheet(CardFormat::SmallLogo);
+    return CardSheet::fromKey(*f, cboCarta->currentData().toString()).value_or(CardSheet(*f));
+}
+
+void frmMyPrinterListening::cboCarta_Click() {
+    const auto f = format();
+    if (!f || m_listing) return;
+    const CardSheet chosen = sheet();
+    const int cards = chosen.cards();
     spnInizio->setRange(1, cards);
     spnBiglietti->setRange(0, 999 * cards);
+    if (cboCarta->isEnabled()) {
+        SettingsFile settings;
+        // Kept when it can be: a settings file that cannot be written leaves the choice
+        // for this printout only.
+        if (CardSheetSettings::read(settings, *f).key() != chosen.key())
+            CardSheetSettings::write(settings, chosen);
+    }
+    showInfo();
+}
+
+void frmMyPrinterListening::showInfo() {
+    const auto f = format();
+    if (!f) return;
+    const CardSheet chosen = sheet();
+    QString text = CardFormats::printDialogInfo(*f, chosen.cards());
+    if (m_composer && CardFormats::hasLogo(*f)) {
+        const CardContent content = m_composer->cardContent(*f);
+        if (content.qr) {
+            const QString note = CardQr::forSheet(chosen, content.texts).note();
+            if (!note.isEmpty()) text += QStringLiteral("\r\n\r\n") + note;
+        }
+    }
+    lblInfo->setText(text);
 }
 
 bool frmMyPrinterListening::eventFilter(QObject *watched, QEvent *event) {

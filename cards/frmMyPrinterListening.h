@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,15 +8,17 @@
 #include <QScrollBar>
 
 #include "cards/CardPrintJob.h"
+#include "cards/CardSheet.h"
 #include "printing/widgets/PrintDialog.h"
 
 class frmBiglietti;
 
 // The card print dialog: the print dialog of every printout (queues, then the PDF
 // entry; preview, calibration, the failure message), laid out as the card sheets want
-// it, with the number of sheets in a digits-only box with its spinner, the start card
+// it, with the number of sheets in a digits-only box with its spinner, the sheet ("Carta":
+// the plain A4 sheet or the card stocks the format fits, kept per format), the start card
 // and the number of cards, and the card print job of the format the composer wrote
-// into `lblMemory`.
+// into `lblMemory`. The instruction tells what the QR code leaves out, when it does.
 class frmMyPrinterListening : public PrintDialog {
     Q_OBJECT
 public:
@@ -30,9 +33,14 @@ public:
     QGroupBox *fraInfo;
     QLabel *lblMemory;
     QLabel *imgPrinter;
+    QLabel *lblCarta;
+    QComboBox *cboCarta;
 
-    // The card format printed (its tag goes into lblMemory) and the cards chosen.
+    // The card format printed (its tag goes into lblMemory): the sheets it can go on,
+    // the one kept for it chosen, and the instruction for that sheet.
     void setFormat(CardFormat format);
+    // The sheet chosen in "Carta" (the plain sheet before a format is set).
+    CardSheet sheet() const;
     CardPrintJob::Range range() const;
     // The sheets in the pages box, the start card and the number of cards.
     PrintChoices choices() const override;
@@ -55,9 +63,16 @@ private slots:
     bool txtCopie_KeyPress(QKeyEvent *event);
     void txtCopie_Change();
     void vsCopie_Change();
+    void cboCarta_Click();
 
 private:
     static Printout cardPrintout(frmMyPrinterListening *dialog, frmBiglietti *composer);
     void Form_Load();
     std::optional<CardFormat> format() const;
+    // The instruction for the format on the chosen sheet, and the QR code's note.
+    void showInfo();
+
+    frmBiglietti *m_composer;
+    // Set while the sheets of a format are being listed: no choice is kept then.
+    bool m_listing = false;
 };
