@@ -12,6 +12,8 @@
 #include "archive/SettingsFile.h"
 #include "cards/CardLayout.h"
 #include "cards/CardPicture.h"
+#include "cards/CardQr.h"
+#include "cards/CardSheet.h"
 #include "cards/CardTexts.h"
 #include "cards/frmMyPrinterListening.h"
 #include "platform/Artwork.h"
@@ -193,7 +195,23 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
 
     const int rowTop = place.y() - 24;
     opt->setGeometry(place.x(), rowTop, 18, 20);
-    label->setGeometry(place.x() + 20, rowTop, width - 44, 20);
+    // Formats with a logo have "Codice QR" between their caption and the clear icon.
+    constexpr int kQrWidth = 84;
+    const bool qr = CardFormats::hasLogo(format);
+    label->setGeometry(place.x() + 20, rowTop, width - 44 - (qr ? kQrWidth + 2 : 0), 20);
+    if (qr) {
+        auto *check = new QCheckBox(QStringLiteral("Codice &QR"), panel);
+        check->setObjectName(QStringLiteral("chkQr"));
+        check->setAccessibleName(QStringLiteral("Codice QR del formato ") + formatName(i));
+        check->setToolTip(QStringLiteral("Stampare nel riquadro del logo il codice QR del contatto"));
+        check->setGeometry(place.x() + width - 24 - kQrWidth, rowTop, kQrWidth, 20);
+        check->setAutoFillBackground(true);
+        QPalette pal = check->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        check->setPalette(pal);
+        connect(check, &QCheckBox::toggled, this, [this, i] { chkQr_Click(i); });
+        chkQr[i] = check;
+    }
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
@@ -284,6 +302,11 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         FocusTint::install(box, FocusTint::yellow());
         box->setProperty("cardField", QVariant::fromValue(place));
         connect(box, &QLineEdit::textChanged, box, [box] { fitToBox(box); });
+        // A QR code shown in the logo box follows the texts.
+        if (layout.logo())
+            connect(box, &QLineEdit::textChanged, this, [this, i] {
+                if (chkQr[i] && chkQr[i]->isChecked()) showLogo(i);
+            });
         (*boxArray(f))[i] = box;
     }
 
@@ -440,7 +463,14 @@ void frmBiglietti::setLogoPicture(int index, const QImage &picture) {
 void frmBiglietti::showLogo(int index) {
     QPushButton *box = picLogo[index];
     const CardLayout &layout = CardLayout::of(CardFormat(index));
-    const QImage shown = CardPicture::shownInBox(m_logo[index], layout.logo()->size());
+    QImage picture = m_logo[index];
+    if (chkQr[index] && chkQr[index]->isChecked()) {
+        // The code as the plain sheet prints it; when it cannot be made the logo stays.
+        const CardQr qr = CardQr::forSheet(CardSheet(CardFormat(index)),
+                                           cardContent(CardFormat(index)).texts);
+        if (qr.printed()) picture = qr.picture();
+    }
+    const QImage shown = CardPicture::shownInBox(picture, layout.logo()->size());
     PictureKey::setPicture(box, QPixmap::fromImage(shown.scaled(box->size(), Qt::IgnoreAspectRatio,
                                                                 Qt::SmoothTransformation)));
 }
@@ -495,6 +525,7 @@ CardContent frmBiglietti::cardContent(CardFormat format) const {
     c.titleColor = textColour(txtTitolo[int(format)]);
     c.subtitleColor = textColour(txtSottotitolo[int(format)]);
     if (CardFormats::hasLogo(format)) c.logo = m_logo[int(format)];
+    c.qr = chkQr[int(format)] && chkQr[int(format)]->isChecked();
     return c;
 }
 
@@ -552,6 +583,11 @@ void frmBiglietti::lblCard_Gra_Click() {
 }
 void frmBiglietti::picLogo_Click(int index) {
     setOption(CardFormat(index));
+}
+
+void frmBiglietti::chkQr_Click(int index) {
+    setOption(CardFormat(index));
+    showLogo(index);
 }
 
 void frmBiglietti::picLogo_DblClick(int index) {
@@ -694,8 +730,8 @@ void frmBiglietti::cmdStampa01_Click() {
     const auto format = selectedFormat();
     if (!format) return;
     frmMyPrinterListening dialog(this);
+    // The dialog shows the per-page text of the sheet kept for the format.
     dialog.setFormat(*format);
-    dialog.lblInfo->setText(CardFormats::printDialogInfo(*format));
     dialog.exec();
 }
 
@@ -808,6 +844,7 @@ QList<QWidget *> frmBiglietti::formatControls(CardFormat format) const {
     const int i = int(format);
     const std::array<QPushButton *, 4> clear{picNuovo01, picNuovo02, picNuovo03, picNuovo04};
     QList<QWidget *> controls{clear[i]};
+    if (chkQr[i]) controls << chkQr[i];
     if (picLogo[i]) controls << picLogo[i];
     for (F f : CardTexts::boxesOf(format)) controls << box(format, f);
     return controls;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -49,6 +50,9 @@ public:
     std::array<QFrame *, 4> picBiglietto{};
     std::array<QFrame *, 4> shpBiglietto{};
     std::array<std::array<QFrame *, 2>, 4> Line1{};
+    // "Codice QR" of formats 0, 2 and 3: the logo box shows, and prints, the card's QR
+    // code instead of the logo.
+    std::array<QCheckBox *, 4> chkQr{};
 
     // Format selection: option buttons, caption labels, rectangles, clear icons.
     QRadioButton *optCard_Pic_Si;
@@ -139,6 +143,7 @@ private slots:
     void picNuovo04_MouseUp();
     void picLogo_Click(int index);
     void picLogo_DblClick(int index);
+    void chkQr_Click(int index);
     void imgTrova_Click();
     void imgStampa_Click();
     void lblEsci_MouseUp();
