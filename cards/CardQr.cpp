@@ -6,7 +6,7 @@
 
 #include "cards/CardLayout.h"
 #include "cards/CardSheet.h"
-#include "platform/Twips.h"
+#include "printing/Twips.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "cards/CardLayout.h"
-#include "platform/Twips.h"
+#include "printing/Twips.h"
 
 CardSheet::CardSheet(CardFormat format) : m_format(format) {}
 

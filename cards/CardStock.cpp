@@ -1,6 +1,6 @@
 #include "cards/CardStock.h"
 
-#include "platform/Twips.h"
+#include "printing/Twips.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "cards/CardTestPage.h"
 #include "cards/CardTexts.h"
 #include "cards/CardVCard.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
-#include "platform/Twips.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
+#include "printing/Twips.h"
 #include "support/TestEnvironment.h"
 
 using F = ContactRecord::Field;
@@ -272,15 +272,21 @@ private slots:
         const QString street = QStringLiteral("Via Giuseppe Garibaldi 123");
         const QString site = QStringLiteral("www.studio-legale-rossi-bianchi.it");
         const QString mail = QStringLiteral("mario.rossi@studiolegale.it");
-        QTest::newRow("short: whole") << CardFormat::Large << "a4" << "" << "" << mail
+        // 177 bytes without address and web: version 8 at level L, 49 modules.
+        QTest::newRow("large: whole") << CardFormat::Large << "a4" << "" << "" << mail
                                       << int(O::Whole) << false << false;
-        QTest::newRow("address too much") << CardFormat::Large << "a4" << street << "" << mail
-                                          << int(O::Shortened) << true << false;
-        QTest::newRow("address and web too much") << CardFormat::Medium << "a4" << street << site
-                                                  << mail << int(O::Shortened) << true << true;
-        QTest::newRow("even the rest too much")
-            << CardFormat::SmallLogo << "a4" << street << "" << QString(40, u'x')
-            << int(O::TooLong) << false << false;
+        QTest::newRow("large: without the address (217 bytes, version 9)")
+            << CardFormat::Large << "a4" << street << site << mail << int(O::Shortened) << true
+            << false;
+        QTest::newRow("medium on 85 × 55 mm: without address and web (26 mm, version 8)")
+            << CardFormat::Medium << "85x55-10" << street << site << mail << int(O::Shortened)
+            << true << true;
+        QTest::newRow("medium on A4: 23.5 mm hold version 7 only")
+            << CardFormat::Medium << "a4" << street << "" << mail << int(O::TooLong) << false
+            << false;
+        QTest::newRow("small: a longer e-mail") << CardFormat::SmallLogo << "a4" << "" << ""
+                                                << QString(40, u'x') << int(O::TooLong) << false
+                                                << false;
     }
     void qrFitsTheLogoBox() {
         QFETCH(CardFormat, format);
@@ -298,7 +304,8 @@ private slots:
         t[F::Email] = email;
         if (!address.isEmpty()) t[F::Indirizzo] = address;
         if (!web.isEmpty()) t[F::Web] = web;
-        const CardQr qr = CardQr::forSheet(*CardSheet::fromKey(format, stock), t);
+        const CardSheet sheet = *CardSheet::fromKey(format, stock);
+        const CardQr qr = CardQr::forSheet(sheet, t);
         QCOMPARE(int(qr.outcome()), outcome);
         QCOMPARE(qr.droppedAddress(), droppedAddress);
         QCOMPARE(qr.droppedWeb(), droppedWeb);
@@ -315,12 +322,11 @@ private slots:
             const double side = qr.moduleMm() * (qr.symbol()->width() + 2 * CardQr::kQuietModules);
             QVERIFY(!higher || side / (higher->width() + 2 * CardQr::kQuietModules) < 0.5);
         }
-        // Printed in the box's square, from its top-left corner.
-        const QImage picture = qr.picture();
-        const double sideTwips = PrinterPage::imageTwips(picture).width();
+        // Printed in the box's square (on stock, the scaled box's), from its corner.
+        const double sideTwips = PrinterPage::imageTwips(qr.picture()).width();
         const auto &box = CardLayout::of(format).logo();
-        QVERIFY(sideTwips <= std::min(box->width(), box->height()) + 1);
-        QVERIFY(sideTwips >= std::min(box->width(), box->height()) - 1);
+        const double side = std::min(box->width(), box->height()) * sheet.scale();
+        QVERIFY(qAbs(sideTwips - side) <= 1);
     }
 
     // A card that shows nothing keeps its logo, and the job prints the logo.
