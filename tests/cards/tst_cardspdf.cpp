@@ -9,6 +9,7 @@
 
 #include "archive/ArchiveStore.h"
 #include "cards/CardLayout.h"
+#include "cards/CardStock.h"
 #include "cards/CardTexts.h"
 #include "support/PdfReadBack.h"
 
@@ -112,6 +113,46 @@ private slots:
                 }
             }
         }
+    }
+
+    // On stock every word lies inside a card of the stock (in points: twips / 20), once on
+    // every card.
+    void wordsInsideTheStockCards_data() {
+        QTest::addColumn<CardFormat>("format");
+        QTest::addColumn<QString>("stock");
+        QTest::newRow("medium 85x55-10") << CardFormat::Medium << "85x55-10";
+        QTest::newRow("large 85x54-10") << CardFormat::Large << "85x54-10";
+        QTest::newRow("large 85x54-8") << CardFormat::Large << "85x54-8";
+        QTest::newRow("medium 90x50-10") << CardFormat::Medium << "90x50-10";
+    }
+    void wordsInsideTheStockCards() {
+        QFETCH(CardFormat, format);
+        QFETCH(QString, stock);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
+        QStringList args{QStringLiteral("--folder"), dir.path(), QStringLiteral("cards"),
+                         CardFormats::tag(format), QStringLiteral("--stock"), stock};
+        for (F f : CardTexts::boxesOf(format))
+            args << ContactRecord::fieldName(f) + u'=' + wordFor(f);
+        args << QStringLiteral("--pdf") << pdf;
+        QCOMPARE(run(args), 0);
+        const CardStock s = *CardStock::fromKey(stock);
+        const QList<Word> words = wordsOf(pdf);
+        QCOMPARE(words.size(), s.cards() * CardTexts::boxesOf(format).size());
+        QList<int> perCard(s.cards(), 0);
+        for (const Word &w : words) {
+            QCOMPARE(w.page, 1);
+            int card = -1;
+            for (int k = 0; k < s.cards(); ++k) {
+                const QRectF r = s.cardTwips(k);
+                if (w.xMin >= r.left() / 20 && w.xMax <= r.right() / 20 &&
+                    w.yMin >= r.top() / 20 && w.yMax <= r.bottom() / 20)
+                    card = k;
+            }
+            QVERIFY2(card >= 0, qPrintable(w.text));
+            ++perCard[card];
+        }
+        for (int n : perCard) QCOMPARE(n, int(CardTexts::boxesOf(format).size()));
     }
 
     void recordFillsTheBoxesWithPrefixes() {
