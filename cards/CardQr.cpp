@@ -46,8 +46,8 @@ CardQr CardQr::forBox(CardFormat format, const CardVCard::Texts &texts, QSizeF b
             qr.m_vcard = data;
             qr.m_droppedAddress = address && !withAddress;
             qr.m_droppedWeb = web && !withWeb;
-            qr.m_outcome = qr.m_droppedAddress || qr.m_droppedWeb ? Outcome::Shortened
-                                                                  : Outcome::Whole;
+            qr.m_outcome =
+                qr.m_droppedAddress || qr.m_droppedWeb ? Outcome::Shortened : Outcome::Whole;
             return qr;
         }
     }

@@ -53,9 +53,10 @@ const QList<CardStock> &CardStock::all() {
     //           from one another: a die-cut sheet.
     // 90x50-10  templates/misc-iso-templates.xml @ 724ad8e115dcfe409da65c0e9f7d89f490cece77
     //           Kores KPCV1: 90mm × 50mm, nx 2 ny 5, x0 15mm y0 24mm, dx 90mm dy 50mm.
-    //
-    // clang-format off: one stock a row.
-    // key, kind, width × height, columns × rows, left / top, pitch across / down, products.
+
+    // One stock a row: key, kind, width × height, columns × rows, left / top, pitch
+    // across / down, products.
+    // clang-format off
     static const QList<CardStock> stocks{
         {"85x55-10", "microperforati", 85, 55, 2, 5, 15, 10,   95, 55, "Sigel LP 800, LP 801, LP 802; Staples EU BC Supreme"},
         {"85x54-10", "microperforati", 85, 54, 2, 5, 15, 13.5, 95, 54, "Avery C32011-10; DECAdry OCC-3342, OCB-3327, SCW-2090, DAW-327"},

@@ -53,10 +53,9 @@ QList<QLineF> gridLines(const CardSheet &sheet) {
     }
     for (int k = 0; k < sheet.cards(); ++k) {
         const QRectF r = sheet.cardRect(k);
-        for (const QLineF &edge : {QLineF(r.topLeft(), r.topRight()),
-                                   QLineF(r.topRight(), r.bottomRight()),
-                                   QLineF(r.bottomLeft(), r.bottomRight()),
-                                   QLineF(r.topLeft(), r.bottomLeft())})
+        for (const QLineF &edge :
+             {QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
+              QLineF(r.bottomLeft(), r.bottomRight()), QLineF(r.topLeft(), r.bottomLeft())})
             if (!out.contains(edge)) out << edge;
     }
     return out;
@@ -85,8 +84,8 @@ bool CardTestPage::print(PrinterPage &page, const CardSheet &sheet) {
 
     // The instruction in the middle of the page, inside the second card row.
     const double width = g.width() - 400;
-    const int columns = sheet.isPlain() ? CardLayout::of(sheet.format()).columns()
-                                        : sheet.stock()->columns;
+    const int columns =
+        sheet.isPlain() ? CardLayout::of(sheet.format()).columns() : sheet.stock()->columns;
     double y = sheet.cardRect(columns).y() + 200;
     PageFont font = smallFont(9);
     font.bold = true;

@@ -7,11 +7,9 @@
 
 std::optional<QrSymbol> QrSymbol::encode(const QByteArray &data, Level level) {
     if (data.isEmpty() || data.contains('\0')) return std::nullopt;
-    static constexpr QRecLevel kLevels[] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q,
-                                            QR_ECLEVEL_H};
+    static constexpr QRecLevel kLevels[] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q, QR_ECLEVEL_H};
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeString(data.constData(), 0, kLevels[int(level)], QR_MODE_8, 1),
-        &QRcode_free);
+        QRcode_encodeString(data.constData(), 0, kLevels[int(level)], QR_MODE_8, 1), &QRcode_free);
     if (!code) return std::nullopt;
     QrSymbol s;
     s.m_width = code->width;

@@ -193,15 +193,19 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
     const int rowTop = place.y() - 24;
     opt->setGeometry(place.x(), rowTop, 18, 20);
     // Formats with a logo have "Codice QR" between their caption and the clear icon.
-    constexpr int kQrWidth = 84;
+    constexpr int kQrWidth = 80;
     const bool qr = CardFormats::hasLogo(format);
-    label->setGeometry(place.x() + 20, rowTop, width - 44 - (qr ? kQrWidth + 2 : 0), 20);
+    label->setGeometry(place.x() + 20, rowTop, width - (qr ? 41 + kQrWidth : 44), 20);
     if (qr) {
         auto *check = new QCheckBox(QStringLiteral("Codice &QR"), panel);
         check->setObjectName(QStringLiteral("chkQr"));
         check->setAccessibleName(QStringLiteral("Codice QR del formato ") + formatName(i));
-        check->setToolTip(QStringLiteral("Stampare nel riquadro del logo il codice QR del contatto"));
-        check->setGeometry(place.x() + width - 24 - kQrWidth, rowTop, kQrWidth, 20);
+        check->setToolTip(
+            QStringLiteral("Stampare nel riquadro del logo il codice QR del contatto"));
+        check->setGeometry(place.x() + width - 21 - kQrWidth, rowTop, kQrWidth, 20);
+        QFont small = check->font();
+        small.setPointSizeF(8);
+        check->setFont(small);
         check->setAutoFillBackground(true);
         QPalette pal = check->palette();
         pal.setColor(QPalette::Window, Qt::white);
@@ -463,8 +467,8 @@ void frmBiglietti::showLogo(int index) {
     QImage picture = m_logo[index];
     if (chkQr[index] && chkQr[index]->isChecked()) {
         // The code as the plain sheet prints it; when it cannot be made the logo stays.
-        const CardQr qr = CardQr::forSheet(CardSheet(CardFormat(index)),
-                                           cardContent(CardFormat(index)).texts);
+        const CardQr qr =
+            CardQr::forSheet(CardSheet(CardFormat(index)), cardContent(CardFormat(index)).texts);
         if (qr.printed()) picture = qr.picture();
     }
     const QImage shown = CardPicture::shownInBox(picture, layout.logo()->size());

@@ -1,11 +1,11 @@
 #include "cards/frmMyPrinterListening.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QKeyEvent>
+#include <algorithm>
 
-#include "cards/CardLayout.h"
 #include "archive/SettingsFile.h"
+#include "cards/CardLayout.h"
 #include "cards/CardPrintJob.h"
 #include "cards/CardQr.h"
 #include "cards/CardSheetSettings.h"
@@ -61,11 +61,11 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     : PrintDialog(cardPrintout(this, composer), parent ? parent : composer, Arrangement::Own),
       m_composer(composer) {
     setObjectName(QStringLiteral("frmMyPrinterListening"));
-    setFixedSize(460, 408);
+    setFixedSize(460, 432);
 
     fraStampa = new QGroupBox(this);
     fraStampa->setObjectName(QStringLiteral("fraStampa"));
-    fraStampa->setGeometry(10, 8, 440, 258);
+    fraStampa->setGeometry(10, 8, 440, 282);
 
     imgPrinter = new QLabel(fraStampa);
     imgPrinter->setObjectName(QStringLiteral("imgPrinter"));
@@ -86,20 +86,26 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     // The sheet: plain A4, or the stocks the format fits.
     lblCarta = new QLabel(QStringLiteral("Ca&rta:"), fraStampa);
     lblCarta->setObjectName(QStringLiteral("lblCarta"));
-    lblCarta->setGeometry(92, 72, 50, 24);
+    lblCarta->setGeometry(92, 68, 140, 18);
     cboCarta = new QComboBox(fraStampa);
     cboCarta->setObjectName(QStringLiteral("cboCarta"));
-    cboCarta->setGeometry(142, 70, 284, 28);
-    cboCarta->addItem(QString::fromUtf8(CardSheet::kPlainName), QString::fromLatin1(CardSheet::kPlainKey));
+    cboCarta->setGeometry(92, 86, 334, 28);
+    {
+        QFont f(QStringLiteral("Verdana"));
+        f.setPointSizeF(8.25);
+        cboCarta->setFont(f);
+    }
+    cboCarta->addItem(QString::fromUtf8(CardSheet::kPlainName),
+                      QString::fromLatin1(CardSheet::kPlainKey));
     lblCarta->setBuddy(cboCarta);
 
     lblCopie = new QLabel(QStringLiteral("&Numero di pagine:"), fraStampa);
     lblCopie->setObjectName(QStringLiteral("lblCopie"));
-    lblCopie->setGeometry(92, 116, 140, 24);
+    lblCopie->setGeometry(92, 140, 140, 24);
     txtCopie = new QLineEdit(QStringLiteral("1"), fraStampa);
     txtCopie->setObjectName(QStringLiteral("txtCopie"));
     txtCopie->setMaxLength(3);
-    txtCopie->setGeometry(232, 114, 50, 28);
+    txtCopie->setGeometry(232, 138, 50, 28);
     {
         QFont f(QStringLiteral("Verdana"));
         f.setPointSizeF(8.25);
@@ -107,7 +113,7 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     }
     vsCopie = new QScrollBar(Qt::Vertical, fraStampa);
     vsCopie->setObjectName(QStringLiteral("vsCopie"));
-    vsCopie->setGeometry(283, 112, 18, 32);
+    vsCopie->setGeometry(283, 136, 18, 32);
     // The spinner runs from 999 at the top to 1 at the bottom: inside the bar the value
     // is negative, so that the upper arrow increases the number.
     vsCopie->setRange(-999, -1);
@@ -117,23 +123,23 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 
     // A sheet already partly used: where to start and how many cards.
     auto *lblInizio = new QLabel(QStringLiteral("&Inizia dal biglietto:"), fraStampa);
-    lblInizio->setGeometry(92, 152, 140, 24);
+    lblInizio->setGeometry(92, 176, 140, 24);
     spnInizio = new QSpinBox(fraStampa);
     spnInizio->setObjectName(QStringLiteral("spnInizio"));
-    spnInizio->setGeometry(232, 150, 69, 28);
+    spnInizio->setGeometry(232, 174, 69, 28);
     spnInizio->setRange(1, 21);
     auto *lblBiglietti = new QLabel(QStringLiteral("Numero di &biglietti:"), fraStampa);
-    lblBiglietti->setGeometry(92, 186, 140, 24);
+    lblBiglietti->setGeometry(92, 210, 140, 24);
     spnBiglietti = new QSpinBox(fraStampa);
     spnBiglietti->setObjectName(QStringLiteral("spnBiglietti"));
-    spnBiglietti->setGeometry(232, 184, 194, 28);
+    spnBiglietti->setGeometry(232, 208, 194, 28);
     spnBiglietti->setRange(0, 999 * 21);
     spnBiglietti->setSpecialValueText(QStringLiteral("fino alla fine dei fogli"));
 
-    place(cmdStampa, fraStampa, QRect(92, 222, 100, 28));
-    place(cmdAnteprima, fraStampa, QRect(200, 222, 100, 28));
-    place(cmdCalibra, fraStampa, QRect(308, 222, 118, 28));
-    place(cmdAnnulla, fraStampa, QRect(308, 116, 118, 28));
+    place(cmdStampa, fraStampa, QRect(92, 246, 100, 28));
+    place(cmdAnteprima, fraStampa, QRect(200, 246, 100, 28));
+    place(cmdCalibra, fraStampa, QRect(308, 246, 118, 28));
+    place(cmdAnnulla, fraStampa, QRect(308, 140, 118, 28));
     cmdInfo = new QPushButton(QStringLiteral("?"), fraStampa);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
@@ -143,15 +149,14 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     lblInizio->setBuddy(spnInizio);
     lblBiglietti->setBuddy(spnBiglietti);
     // Tab follows the page: printer, sheet, pages, cards, then the buttons from Stampa on.
-    const QList<QWidget *> chain{cboPrinters, cboCarta,     txtCopie,   spnInizio,
-                                 spnBiglietti, cmdStampa,   cmdAnteprima, cmdCalibra,
-                                 cmdAnnulla,  cmdInfo};
+    const QList<QWidget *> chain{cboPrinters, cboCarta,     txtCopie,   spnInizio,  spnBiglietti,
+                                 cmdStampa,   cmdAnteprima, cmdCalibra, cmdAnnulla, cmdInfo};
     for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
     vsCopie->setAccessibleName(QStringLiteral("Numero di pagine, frecce"));
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
-    fraInfo->setGeometry(10, 274, 440, 124);
+    fraInfo->setGeometry(10, 298, 440, 124);
     place(lblInfo, fraInfo, QRect(14, 10, 412, 104));
     lblInfo->setText(QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."));
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -162,7 +167,8 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
 
     connect(txtCopie, &QLineEdit::textChanged, this, &frmMyPrinterListening::txtCopie_Change);
     connect(vsCopie, &QScrollBar::valueChanged, this, &frmMyPrinterListening::vsCopie_Change);
-    connect(cboCarta, &QComboBox::currentIndexChanged, this, &frmMyPrinterListening::cboCarta_Click);
+    connect(cboCarta, &QComboBox::currentIndexChanged, this,
+            &frmMyPrinterListening::cboCarta_Click);
     cboPrinters->installEventFilter(this);
     txtCopie->installEventFilter(this);
     Form_Load();

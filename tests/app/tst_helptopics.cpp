@@ -16,7 +16,7 @@ private slots:
         QTest::newRow("archivio") << "archivio"
                                   << "Archiviazione dati personali" << 5;
         QTest::newRow("biglietti") << "biglietti"
-                                   << "Gestione biglietti da visita" << 8;
+                                   << "Gestione biglietti da visita" << 11;
         QTest::newRow("buste") << "buste"
                                << "Compilazione e stampa indirizzi per buste" << 5;
         QTest::newRow("backup") << "backup"
@@ -44,6 +44,24 @@ private slots:
         QCOMPARE(text.split(QStringLiteral("\r\n\r\n")).size(), paragraphs);
         QVERIFY(!text.startsWith(u'\r'));
         QVERIFY(!text.endsWith(u'\n'));
+    }
+
+    // The cards topic names every stock with the products it fits.
+    void cardsTopicListsTheStocks_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("85 × 55")
+            << "- Biglietti microperforati 85 × 55 mm, 10 per foglio (formato "
+               "medio e grande; nel terminale 85x55-10): Sigel LP 800, LP 801, "
+               "LP 802; Staples EU BC Supreme.";
+        QTest::newRow("85 × 54") << "Avery C32011-10; DECAdry OCC-3342";
+        QTest::newRow("8 per sheet") << "85 × 54 mm, 8 per foglio (formato medio e grande";
+        QTest::newRow("90 × 50: medium only") << "90 × 50 mm, 10 per foglio (formato medio; nel "
+                                                 "terminale 90x50-10): Kores KPCV1.";
+    }
+    void cardsTopicListsTheStocks() {
+        QFETCH(QString, line);
+        QVERIFY(HelpTopics::text(HelpTopics::find(QStringLiteral("biglietti"))->paragraphs)
+                    .contains(line));
     }
 
     void keysAreTheSixTopics() {

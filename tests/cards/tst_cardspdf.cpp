@@ -130,8 +130,9 @@ private slots:
         QFETCH(QString, stock);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
-        QStringList args{QStringLiteral("--folder"), dir.path(), QStringLiteral("cards"),
-                         CardFormats::tag(format), QStringLiteral("--stock"), stock};
+        QStringList args{QStringLiteral("--folder"), dir.path(),
+                         QStringLiteral("cards"),    CardFormats::tag(format),
+                         QStringLiteral("--stock"),  stock};
         for (F f : CardTexts::boxesOf(format))
             args << ContactRecord::fieldName(f) + u'=' + wordFor(f);
         args << QStringLiteral("--pdf") << pdf;
@@ -145,8 +146,8 @@ private slots:
             int card = -1;
             for (int k = 0; k < s.cards(); ++k) {
                 const QRectF r = s.cardTwips(k);
-                if (w.xMin >= r.left() / 20 && w.xMax <= r.right() / 20 &&
-                    w.yMin >= r.top() / 20 && w.yMax <= r.bottom() / 20)
+                if (w.xMin >= r.left() / 20 && w.xMax <= r.right() / 20 && w.yMin >= r.top() / 20 &&
+                    w.yMax <= r.bottom() / 20)
                     card = k;
             }
             QVERIFY2(card >= 0, qPrintable(w.text));

@@ -163,7 +163,8 @@ private slots:
         QCOMPARE(CardPrintJob::rangeError(sheet, {11, 0}),
                  QStringLiteral("Il biglietto di partenza deve essere tra 1 e 10."));
         CardPrintJob job;
-        QVERIFY(job.run(PrinterPage::printer(), sheet, shortContent(CardFormat::Medium), 1, {9, 4}));
+        QVERIFY(
+            job.run(PrinterPage::printer(), sheet, shortContent(CardFormat::Medium), 1, {9, 4}));
         QCOMPARE(rec->documents.size(), 2);
         QCOMPARE(rec->documents[0].pages[0].size() - rec->documents[1].pages[0].size(), 0);
         int titles = 0, lines = 0;
@@ -181,7 +182,8 @@ private slots:
     // The test page of a stock outlines its cards and marks their outer corners.
     void testPageOutlinesTheStock_data() {
         QTest::addColumn<QString>("stock");
-        for (const CardStock &s : CardStock::all()) QTest::newRow(s.key) << QString::fromLatin1(s.key);
+        for (const CardStock &s : CardStock::all())
+            QTest::newRow(s.key) << QString::fromLatin1(s.key);
     }
     void testPageOutlinesTheStock() {
         QFETCH(QString, stock);
@@ -210,12 +212,18 @@ private slots:
         QTest::addColumn<CardFormat>("format");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("sheet");
-        QTest::newRow("nothing kept") << CardFormat::Medium << "" << "a4";
-        QTest::newRow("stock") << CardFormat::Medium << "85x55-10" << "85x55-10";
-        QTest::newRow("blanks around") << CardFormat::Large << " 85x54-8 " << "85x54-8";
-        QTest::newRow("stock no longer made") << CardFormat::Large << "85x52-10" << "a4";
-        QTest::newRow("stock the format does not fit") << CardFormat::Large << "90x50-10" << "a4";
-        QTest::newRow("small format on stock") << CardFormat::SmallLogo << "85x54-10" << "a4";
+        QTest::newRow("nothing kept") << CardFormat::Medium << ""
+                                      << "a4";
+        QTest::newRow("stock") << CardFormat::Medium << "85x55-10"
+                               << "85x55-10";
+        QTest::newRow("blanks around") << CardFormat::Large << " 85x54-8 "
+                                       << "85x54-8";
+        QTest::newRow("stock no longer made") << CardFormat::Large << "85x52-10"
+                                              << "a4";
+        QTest::newRow("stock the format does not fit") << CardFormat::Large << "90x50-10"
+                                                       << "a4";
+        QTest::newRow("small format on stock") << CardFormat::SmallLogo << "85x54-10"
+                                               << "a4";
     }
     void keptSheetPerFormat() {
         QFETCH(CardFormat, format);
@@ -226,7 +234,8 @@ private slots:
         QVERIFY(settings.write(QStringLiteral("Carta Biglietti"), CardFormats::tag(format), kept));
         QCOMPARE(CardSheetSettings::read(settings, format).key(), sheet);
         // Writing another format's choice leaves this one as it was.
-        const CardFormat other = format == CardFormat::Medium ? CardFormat::Large : CardFormat::Medium;
+        const CardFormat other =
+            format == CardFormat::Medium ? CardFormat::Large : CardFormat::Medium;
         QVERIFY(CardSheetSettings::write(settings, CardSheet(other)));
         QCOMPARE(CardSheetSettings::read(settings, format).key(), sheet);
     }
@@ -273,8 +282,9 @@ private slots:
         const QString site = QStringLiteral("www.studio-legale-rossi-bianchi.it");
         const QString mail = QStringLiteral("mario.rossi@studiolegale.it");
         // 177 bytes without address and web: version 8 at level L, 49 modules.
-        QTest::newRow("large: whole") << CardFormat::Large << "a4" << "" << "" << mail
-                                      << int(O::Whole) << false << false;
+        QTest::newRow("large: whole") << CardFormat::Large << "a4"
+                                      << ""
+                                      << "" << mail << int(O::Whole) << false << false;
         QTest::newRow("large: without the address (217 bytes, version 9)")
             << CardFormat::Large << "a4" << street << site << mail << int(O::Shortened) << true
             << false;
@@ -284,9 +294,10 @@ private slots:
         QTest::newRow("medium on A4: 23.5 mm hold version 7 only")
             << CardFormat::Medium << "a4" << street << "" << mail << int(O::TooLong) << false
             << false;
-        QTest::newRow("small: a longer e-mail") << CardFormat::SmallLogo << "a4" << "" << ""
-                                                << QString(40, u'x') << int(O::TooLong) << false
-                                                << false;
+        QTest::newRow("small: a longer e-mail")
+            << CardFormat::SmallLogo << "a4"
+            << ""
+            << "" << QString(40, u'x') << int(O::TooLong) << false << false;
     }
     void qrFitsTheLogoBox() {
         QFETCH(CardFormat, format);
@@ -318,7 +329,8 @@ private slots:
         QCOMPARE(qr.vcard().contains("URL"), !web.isEmpty() && !droppedWeb);
         // No higher level would have fitted.
         if (qr.symbol()->level() != QrSymbol::Level::H) {
-            const auto higher = QrSymbol::encode(qr.vcard(), QrSymbol::Level(int(qr.symbol()->level()) + 1));
+            const auto higher =
+                QrSymbol::encode(qr.vcard(), QrSymbol::Level(int(qr.symbol()->level()) + 1));
             const double side = qr.moduleMm() * (qr.symbol()->width() + 2 * CardQr::kQuietModules);
             QVERIFY(!higher || side / (higher->width() + 2 * CardQr::kQuietModules) < 0.5);
         }

@@ -280,6 +280,31 @@ private slots:
         QVERIFY(env.platform().messages.isEmpty());
     }
 
+    // "Codice QR" on a logo format selects it; its logo box shows the code, which follows
+    // the texts, and the print job is told to print it; unticked, the logo is back.
+    void qrCodeInTheLogoBox() {
+        TestEnvironment env;
+        open();
+        QVERIFY(!w->chkQr[1] && w->chkQr[0] && w->chkQr[2] && w->chkQr[3]);
+        auto shown = [this] {
+            return w->picLogo[3]->icon().pixmap(w->picLogo[3]->iconSize()).toImage();
+        };
+        const QImage logo = shown();
+        w->txtTitolo[3]->setText(QStringLiteral("Anna Verdi"));
+        w->txtEmail[3]->setText(QStringLiteral("anna@verdi.it"));
+        click(w->chkQr[3]);
+        QCOMPARE(w->selectedFormat(), std::optional(CardFormat::Large));
+        QVERIFY(w->cardContent(CardFormat::Large).qr);
+        QVERIFY(!w->cardContent(CardFormat::Medium).qr);
+        const QImage code = shown();
+        QVERIFY(code != logo);
+        w->txtTel[3]->setText(QStringLiteral("Tel. 051 987654"));
+        QVERIFY(shown() != code);
+        click(w->chkQr[3]);
+        QVERIFY(!w->cardContent(CardFormat::Large).qr);
+        QCOMPARE(shown(), logo);
+    }
+
     void printPictureWithoutAFormat() {
         TestEnvironment env;
         open();

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "cards/CardTexts.h"
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
 #include "printing/PrinterList.h"
@@ -323,6 +324,71 @@ private slots:
         PrinterPage::printer().print(QStringLiteral("dopo"));
         PrinterPage::printer().endDoc();
         QCOMPARE(rec->documents.size(), 1);
+    }
+
+    // "Carta": the plain sheet and the stocks the format fits. The choice is kept per
+    // format, sets the cards of a sheet, and the job prints the stock's cards (no cut guide).
+    void cartaPerFormat_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("sheets");  // entries of "Carta"
+        QTest::addColumn<int>("chosen");  // the entry chosen
+        QTest::addColumn<int>("cards");   // cards on a sheet
+        QTest::addColumn<int>("lines");   // lines drawn on a sheet
+        QTest::newRow("small: A4 only") << 0 << 1 << 0 << 21 << 4 + 2 + 6 + 42;
+        QTest::newRow("medium on 85 × 55 mm") << 2 << 5 << 1 << 10 << 20;
+        QTest::newRow("large on 85 × 54 mm, 8 a sheet") << 3 << 4 << 3 << 8 << 16;
+    }
+    void cartaPerFormat() {
+        QFETCH(int, format);
+        QFETCH(int, sheets);
+        QFETCH(int, chosen);
+        QFETCH(int, cards);
+        QFETCH(int, lines);
+        TestEnvironment env;
+        const CardFormat f = CardFormat(format);
+        auto d = std::make_unique<frmMyPrinterListening>(composer.get());
+        d->setFormat(f);
+        QCOMPARE(d->cboCarta->count(), sheets);
+        QCOMPARE(d->cboCarta->currentText(), QStringLiteral("Foglio A4 da ritagliare"));
+        QCOMPARE(d->cboCarta->isEnabled(), sheets > 1);
+        d->cboCarta->setCurrentIndex(chosen);
+        QCOMPARE(d->spnInizio->maximum(), cards);
+        QCOMPARE(d->lblInfo->text(), CardFormats::printDialogInfo(f, cards));
+        // A new dialog for the format opens on the kept sheet; the other formats do not.
+        auto again = std::make_unique<frmMyPrinterListening>(composer.get());
+        again->setFormat(f);
+        QCOMPARE(again->cboCarta->currentIndex(), chosen);
+        again->setFormat(f == CardFormat::Medium ? CardFormat::Large : CardFormat::Medium);
+        QCOMPARE(again->cboCarta->currentIndex(), 0);
+        d->cmdStampa->click();
+        QCOMPARE(rec->documents.size(), 1);
+        QCOMPARE(rec->texts().size(), cards * CardTexts::boxesOf(f).size());
+        QCOMPARE(rec->lines().size(), lines);
+        QVERIFY(env.platform().messages.isEmpty());
+    }
+
+    // With "Codice QR" the dialog says what the code leaves out on the chosen sheet.
+    void qrNoteFollowsTheSheet() {
+        TestEnvironment env;
+        const CardFormat f = CardFormat::Medium;
+        composer->box(f, ContactRecord::Titolo)->setText(QStringLiteral("Studio Legale Rossi"));
+        composer->box(f, ContactRecord::Tel)->setText(QStringLiteral("Tel. 02 12345678"));
+        composer->box(f, ContactRecord::Cel)->setText(QStringLiteral("Cel. 333 1234567"));
+        composer->box(f, ContactRecord::Email)
+            ->setText(QStringLiteral("mario.rossi@studiolegale.it"));
+        composer->box(f, ContactRecord::Indirizzo)->setText(QStringLiteral("Via Garibaldi 12"));
+        composer->chkQr[2]->setChecked(true);
+        auto d = std::make_unique<frmMyPrinterListening>(composer.get());
+        d->setFormat(f);
+        // On A4 the medium logo box (23.5 mm) is too small even without the address.
+        QVERIFY(d->lblInfo->text().contains(QStringLiteral("nel riquadro viene stampato il logo")));
+        d->cboCarta->setCurrentIndex(1);  // 85 × 55 mm: the box grows to 26 mm
+        QVERIFY(d->lblInfo->text().endsWith(QString::fromUtf8(
+            "Il codice QR non contiene l'indirizzo: con l'indirizzo i suoi punti sarebbero più "
+            "piccoli di 0,5 mm.")));
+        composer->chkQr[2]->setChecked(false);
+        d->setFormat(f);
+        QCOMPARE(d->lblInfo->text(), CardFormats::printDialogInfo(f, 10));
     }
 
     void pdfThatCannotBeWritten() {
