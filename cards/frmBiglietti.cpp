@@ -197,7 +197,7 @@ void frmBiglietti::buildFormatRow(CardFormat format, QPoint place, int width) {
     const bool qr = CardFormats::hasLogo(format);
     label->setGeometry(place.x() + 20, rowTop, width - (qr ? 41 + kQrWidth : 44), 20);
     if (qr) {
-        auto *check = new QCheckBox(QStringLiteral("Codice &QR"), panel);
+        auto *check = new QCheckBox(QStringLiteral("Codice QR"), panel);
         check->setObjectName(QStringLiteral("chkQr"));
         check->setAccessibleName(QStringLiteral("Codice QR del formato ") + formatName(i));
         check->setToolTip(

@@ -136,8 +136,9 @@ private slots:
                                                          "cmdStampa",         "cmdAnnulla"};
         QTest::newRow("stampa biglietti")
             << "stampa biglietti"
-            << QStringList{"cboPrinters",  "txtCopie",   "spnInizio",  "spnBiglietti", "cmdStampa",
-                           "cmdAnteprima", "cmdCalibra", "cmdAnnulla", "cmdInfo"};
+            << QStringList{"cboPrinters",  "cboCarta",  "txtCopie",     "spnInizio",
+                           "spnBiglietti", "cmdStampa", "cmdAnteprima", "cmdCalibra",
+                           "cmdAnnulla",   "cmdInfo"};
         QTest::newRow("stampa") << "stampa"
                                 << QStringList{"cboPrinters",  "spnPagine", "spnInizio",
                                                "spnBiglietti", "cmdStampa", "cmdAnteprima",
