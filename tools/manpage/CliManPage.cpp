@@ -41,7 +41,8 @@ const std::map<QString, const char *> &descriptions() {
         {"test-page",
          "Stampa la pagina di prova del formato di biglietto (griglia di taglio, righelli in "
          "millimetri, croci agli angoli) per calibrare una stampante, in un file PDF o su una "
-         "stampante con la sua calibrazione."},
+         "stampante con la sua calibrazione. Con --stock il contorno dei biglietti di quel "
+         "foglio al posto della griglia di taglio."},
         {"calibrate",
          "Mostra la calibrazione della stampante NOME, oppure la salva: spostamento orizzontale "
          "e verticale in mm (da -20 a +20) e scala orizzontale e verticale in % (da 98 a 102)."},
@@ -59,7 +60,12 @@ const std::map<QString, const char *> &descriptions() {
          "della finestra di stampa. --record N riempie i campi come lo scorrimento fino alla "
          "scheda N, CAMPO=VALORE cambia un campo del biglietto, --logo carica il logo, "
          "--pages il numero dei fogli (1 se non indicato). I colori vengono dalle "
-         "impostazioni."},
+         "impostazioni. --stock sceglie il foglio: a4 (da ritagliare) o un foglio di biglietti "
+         "pronti (85x55-10, 85x54-10, 85x54-8, 90x50-10) su cui il disegno viene scalato e "
+         "centrato; senza --stock vale il foglio ricordato per il formato. Un foglio "
+         "sconosciuto o non adatto al formato viene rifiutato con uscita 1. --qr stampa nel "
+         "riquadro del logo il codice QR del biglietto; ciò che il codice lascia fuori va "
+         "sull'errore standard."},
         {"envelope",
          "Stampa una busta come la finestra delle buste appena aperta: mittente, logo, "
          "margini e orientamento dalla cartella del programma, destinatario dalla scheda N "
