@@ -15,6 +15,7 @@
 #include "ui/LinkButton.h"
 #include "ui/PanelLabel.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -97,9 +98,7 @@ frmHelpForm::frmHelpForm(QWidget *parent)
     txtTesto->setFocusPolicy(Qt::StrongFocus);
     txtTesto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtTesto->setAccessibleName(QStringLiteral("Testo della guida"));
-    QWidget::setTabOrder(txtTesto, lblPDF);
-    QWidget::setTabOrder(lblPDF, cmdStampa);
-    QWidget::setTabOrder(cmdStampa, cmdChiudi);
+    WindowKeys::tabChain({txtTesto, lblPDF, cmdStampa, cmdChiudi});
 }
 
 bool frmHelpForm::openTopic(QWidget *caller, const QString &key) {

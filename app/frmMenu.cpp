@@ -200,7 +200,7 @@ void frmMenu::setUpKeyboard() {
     WindowKeys::enterClicks(this);
     const QList<QWidget *> order = {cmdArchivioDati, cmdBiglietti, cmdBuste, imgGuida,
                                     imgReg,          picRights,    imgEsci};
-    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    WindowKeys::tabChain(order);
 }
 
 QPoint frmMenu::keyPlace(QWidget *key) const {

@@ -17,7 +17,7 @@
 #include "archive/WebAddress.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFileFilters.h"
+#include "platform/LogoChooser.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
@@ -241,6 +241,8 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         path->setMaxLength(255);
         path->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
         path->setGeometry(10, 90, 242, 24);
+        path->setAccessibleName(QStringLiteral("Percorso del ") +
+                                u8(l.captionText).remove(u'&').toLower());
         QPalette pal = path->palette();
         pal.setColor(QPalette::Text, QColor(128, 128, 128));
         path->setPalette(pal);
@@ -445,7 +447,7 @@ bool frmArchivio::loadLogo(QLabel *box, const QString &path) {
 }
 
 QList<FileFilter> frmArchivio::logoFilters() {
-    return logoFileFilters();
+    return LogoChooser::filters();
 }
 
 QString frmArchivio::logoDialogTitle() {
@@ -453,12 +455,13 @@ QString frmArchivio::logoDialogTitle() {
 }
 
 void frmArchivio::loadLogoFromDialog(int index) {
-    const QString path =
-        Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
+    const QString path = LogoChooser::choose(logoDialogTitle());
     if (path.isEmpty()) return;
     if (loadLogo(logoBoxes()[index], path)) {
         logoPathBoxes()[index]->setText(ContactRecord::trimBlanks(path));
         m_edited = true;
+    } else {
+        showMessage(LogoChooser::notAPicture());
     }
 }
 
@@ -528,6 +531,7 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
         return;
     }
     lblPosizione->setText(PositionLabel::text(nav.number));
+    barBrowse->announce(nav.number, store.recordCount());
     // A failed read shows the working record as it was.
     if (nav.readOk) m_working = nav.record;
     showRecord(m_working);

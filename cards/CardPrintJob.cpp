@@ -3,22 +3,30 @@
 #include <algorithm>
 
 #include "cards/CardLayout.h"
+#include "cards/CardPicture.h"
 #include "cards/CardTexts.h"
 #include "cards/modTools.h"
 #include "platform/HourglassCursor.h"
+#include "printing/PrintedText.h"
 
 LayoutForm CardPrintJob::filledLayout(CardFormat format, const CardContent &content) {
     LayoutForm form = LayoutForm::forCards(format);
     const int cards = CardLayout::of(format).cards();
     const QList<ContactRecord::Field> boxes = CardTexts::boxesOf(format);
+    // The sample logo the composer shows at start is never printed: the box stays blank.
+    const QImage logoPicture =
+        CardFormats::hasLogo(format) && CardPicture::isSample(content.logo, format)
+            ? CardPicture::blank()
+            : content.logo;
     for (int k = 0; k < cards; ++k) {
         if (CardFormats::hasLogo(format))
             if (LayoutControl *logo = form.control(QStringLiteral("picLogo"), k))
-                logo->picture = content.logo;
+                logo->picture = logoPicture;
         for (ContactRecord::Field f : boxes) {
             LayoutControl *box = form.control(CardTexts::boxName(f), k);
             if (!box) continue;
-            box->text = ContactRecord::trimBlanks(content.texts.value(f));
+            // A box left at its design text or holding only its prefix prints nothing.
+            box->text = PrintedText::of(content.texts.value(f), CardTexts::designText(f));
             if (f == ContactRecord::Titolo) box->foreColor = content.titleColor;
             if (f == ContactRecord::Sottotitolo) box->foreColor = content.subtitleColor;
         }

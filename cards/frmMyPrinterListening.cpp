@@ -9,7 +9,7 @@
 #include "cards/frmBiglietti.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
-#include "printing/PrinterList.h"
+#include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatMessages.h"
 
@@ -131,13 +131,18 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     // Tab follows the page: printer, pages, cards, then the buttons from Stampa on.
     const QList<QWidget *> chain{cboPrinters,  txtCopie,   spnInizio,  spnBiglietti, cmdStampa,
                                  cmdAnteprima, cmdCalibra, cmdAnnulla, cmdInfo};
-    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    WindowKeys::tabChain(chain);
     vsCopie->setAccessibleName(QStringLiteral("Numero di pagine, frecce"));
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
     fraInfo->setGeometry(10, 238, 440, 124);
     place(lblInfo, fraInfo, QRect(14, 10, 412, 104));
+    // With no print queue the list holds only the PDF entry: say so above the instructions.
+    const bool noPrinter = cboPrinters->count() == 1;
+    place(lblNoPrinter, fraInfo, QRect(14, 6, 412, 22));
+    lblNoPrinter->setVisible(noPrinter);
+    if (noPrinter) lblInfo->setGeometry(14, 30, 412, 84);
     lblInfo->setText(QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."));
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -149,12 +154,6 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     connect(vsCopie, &QScrollBar::valueChanged, this, &frmMyPrinterListening::vsCopie_Change);
     cboPrinters->installEventFilter(this);
     txtCopie->installEventFilter(this);
-    Form_Load();
-}
-
-void frmMyPrinterListening::Form_Load() {
-    // No print queue: the user is told, and the sheets can still go to a PDF file.
-    if (PrinterList::printers().isEmpty()) tell(PrintToTarget::failure());
 }
 
 std::optional<CardFormat> frmMyPrinterListening::format() const {

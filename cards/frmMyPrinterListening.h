@@ -58,6 +58,5 @@ private slots:
 
 private:
     static Printout cardPrintout(frmMyPrinterListening *dialog, frmBiglietti *composer);
-    void Form_Load();
     std::optional<CardFormat> format() const;
 };

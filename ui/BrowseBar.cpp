@@ -1,5 +1,6 @@
 #include "ui/BrowseBar.h"
 
+#include <QAccessible>
 #include <QIcon>
 #include <QPixmap>
 #include <QShortcut>
@@ -73,7 +74,9 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
     m_position->setGeometry(look.label.translated(-origin));
     m_position->setAlignment(look.labelAlignment);
     m_position->setStyleSheet(look.labelStyle);
-    m_position->setAccessibleName(QStringLiteral("Numero della scheda"));
+    // The label's spoken name is its own text, the number; what it is goes in its
+    // description.
+    m_position->setAccessibleDescription(QStringLiteral("Numero della scheda"));
 
     // Tab visits the buttons from first to last, past the label.
     for (int i = 1; i < 4; ++i) QWidget::setTabOrder(m_buttons[i - 1], m_buttons[i]);
@@ -81,4 +84,13 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
 
 void BrowseBar::setKeysEnabled(bool enabled) {
     for (QShortcut *key : m_keys) key->setEnabled(enabled);
+}
+
+void BrowseBar::announce(int number, int count) {
+    m_position->setAccessibleDescription(QStringLiteral("Scheda %1 di %2").arg(number).arg(count));
+    QAccessibleEvent changed(m_position, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    // An alert is what screen readers speak at once, wherever the focus is.
+    QAccessibleEvent alert(m_position, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

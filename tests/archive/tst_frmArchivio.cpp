@@ -703,22 +703,25 @@ private slots:
         QStringList pairs;
         for (const FileFilter &f : d.filters) pairs << f.description + u'|' + f.patterns;
         QCOMPARE(pairs,
-                 QStringList({"Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp", "Jpeg (*.jpeg)|*.jpeg",
+                 QStringList({"Immagini (*.bmp *.jpg *.jpeg *.gif *.png *.wmf)|"
+                              "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.wmf",
+                              "Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp", "Jpeg (*.jpeg)|*.jpeg",
                               "CompuServe Gif (*.gif)|*.gif", "Windows Meta File (*.wmf)|*.wmf",
                               "Immagini PNG (*.png)|*.png", "Tutti i file (*.*)|*"}));
 
-        // A file that is not a picture: blank picture, path box as it was, no message.
+        // A file that is not a picture: blank picture, path box as it was, the message.
         const QString bad = env->file("fake.gif");
         QVERIFY(TestEnvironment::writeBytes(bad, QByteArray(300, 'x')));
         platform().queueOpenFile(bad);
         w->cmdMedio->click();
         QVERIFY(frmArchivio::isBlankPicture(w->picLogo02));
         QCOMPARE(w->txtLogo02->text(), good);
+        QCOMPARE(platform().messages.size(), 1);
         // Cancel changes nothing; a double click on the picture opens the same dialog.
         QTest::mouseDClick(w->picLogo01, Qt::LeftButton);
         QCOMPARE(platform().dialogs.size(), 3);
         QCOMPARE(w->txtLogo01->text(), QString());
-        QVERIFY(platform().messages.isEmpty());
+        QCOMPARE(platform().messages.size(), 1);
     }
 
     void saveBlanksLogosWhosePathIsEmpty() {

@@ -91,20 +91,38 @@ private slots:
         d->grab().save(QDir::temp().filePath(QStringLiteral("frmMyPrinterListening.png")));
     }
 
+    // No print queue: the card dialog and the envelope's open on the PDF entry with a
+    // plain line, and no failure before the user has done anything.
+    void noPrinterAtAll_data() {
+        QTest::addColumn<bool>("cards");
+        QTest::addColumn<QStringList>("queues");
+        QTest::newRow("card dialog, no printer") << true << QStringList();
+        QTest::newRow("envelope dialog, no printer") << false << QStringList();
+        QTest::newRow("card dialog, one printer") << true << QStringList{"Ufficio"};
+        QTest::newRow("envelope dialog, one printer") << false << QStringList{"Ufficio"};
+    }
     void noPrinterAtAll() {
+        QFETCH(bool, cards);
+        QFETCH(QStringList, queues);
         TestEnvironment env;
-        PrinterList::setFixed({});
+        PrinterList::setFixed(queues, queues.value(0));
         PrinterPage::printer().reset();
-        auto d = dialog();
-        QCOMPARE(env.platform().messages.size(), 1);
-        const auto *m = env.platform().lastMessage();
-        QCOMPARE(m->title, QStringLiteral("Impossibile eseguire la stampa"));
-        QCOMPARE(m->text, QStringLiteral("Accertarsi che la stampante sia collegata al computer e "
-                                         "che sia configurata correttamente."));
-        QCOMPARE(m->icon, MsgIcon::Critical);
-        // The sheets can still be saved as a PDF file.
-        QCOMPARE(d->cboPrinters->count(), 1);
-        QCOMPARE(d->cboPrinters->currentText(), PrintDialog::pdfEntry());
+        if (!queues.isEmpty()) PrinterPage::printer().selectPrinter(queues.first());
+        Printout envelope;
+        envelope.caption = QStringLiteral("Stampa busta");
+        envelope.pdfFileName = QStringLiteral("Busta.pdf");
+        std::unique_ptr<PrintDialog> d;
+        if (cards)
+            d = dialog();
+        else
+            d = std::make_unique<PrintDialog>(envelope);
+        QVERIFY(env.platform().messages.isEmpty());
+        QCOMPARE(d->cboPrinters->count(), queues.size() + 1);
+        QCOMPARE(d->cboPrinters->currentText(),
+                 queues.isEmpty() ? PrintDialog::pdfEntry() : queues.first());
+        QCOMPARE(d->lblNoPrinter->isVisibleTo(d.get()), queues.isEmpty());
+        QCOMPARE(d->lblNoPrinter->text(),
+                 QStringLiteral("Nessuna stampante installata: la stampa va su file PDF."));
     }
 
     void digitsOnly_data() {
