@@ -24,6 +24,7 @@
 #include "ui/BrowseBar.h"
 #include "ui/FocusTint.h"
 #include "ui/Hub.h"
+#include "ui/PictureTwin.h"
 #include "ui/ShowMessage.h"
 #include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
@@ -223,7 +224,6 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         picture->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px dashed #b4bfcc;"));
         picture->setPixmap(picNuovo->pixmap());
         picture->installEventFilter(this);
-        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
         *l.picture = picture;
 
         auto *load = new QPushButton(QStringLiteral("Carica"), frame);
@@ -234,6 +234,9 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
                                 u8(l.captionText).remove(u'&').toLower());
         caption->setBuddy(load);
         *l.load = load;
+        // Named once it is a twin: the name makes its accessible form.
+        PictureTwin::pressLike(picture, load);
+        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
 
         auto *path = new QLineEdit(frame);
         path->setObjectName(QLatin1String(l.pathName));
@@ -378,7 +381,7 @@ void frmArchivio::setUpKeyboard() {
           << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
           << cmdSalva << picVuoto << cmdTrova << cmdSlide << cmdWord << cmdBackup << cmdRubrica
           << cmdGuida << cmdEsci;
-    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    WindowKeys::tabChain(order);
 }
 
 void frmArchivio::Form_Load() {
@@ -582,6 +585,16 @@ void frmArchivio::cmdSalva_Click() {
 }
 
 bool frmArchivio::save() {
+    // Letters the archive cannot hold are named first; saved, they become plain letters
+    // and the boxes show what was kept.
+    const QString unholdable = ContactEditor::unholdable(recordFromBoxes());
+    if (!unholdable.isEmpty()) {
+        if (showMessage(ContactEditor::foldQuestion(unholdable)) != MsgAnswer::Yes) return false;
+        const ContactRecord plain = ContactEditor::folded(recordFromBoxes());
+        const auto boxes = entryBoxes();
+        for (int f = 0; f < int(boxes.size()); ++f)
+            boxes[f]->setText(plain.value(ContactRecord::Field(f)));
+    }
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();

@@ -7,6 +7,7 @@
 #include "cards/CardPrintJob.h"
 #include "cards/CardTestPage.h"
 #include "cards/frmBiglietti.h"
+#include "cards/widgets/PagesBoxAccessible.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
 #include "ui/WindowKeys.h"
@@ -124,6 +125,15 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
     cmdInfo->setAccessibleName(QStringLiteral("Informazioni sulla stampa"));
+    // It does what its name says: the instructions of the dialog, in a box.
+    connect(cmdInfo, &QPushButton::clicked, this, [this] {
+        Platform::instance().messageBox(lblInfo->text(),
+                                        QStringLiteral("Informazioni sulla stampa"),
+                                        MsgIcon::Information, MsgButtons::Ok);
+    });
+    // The pages box is a spin box to assistive technology; the arrows beside it are its
+    // picture, not a second control.
+    PagesBoxAccessible::installFactory();
     lblStampante->setBuddy(cboPrinters);
     lblCopie->setBuddy(txtCopie);
     lblInizio->setBuddy(spnInizio);
@@ -228,8 +238,15 @@ bool frmMyPrinterListening::eventFilter(QObject *watched, QEvent *event) {
     } else if (watched == txtCopie) {
         if (type == QEvent::FocusIn) txtCopie_GotFocus();
         if (type == QEvent::FocusOut) txtCopie_LostFocus();
-        if (type == QEvent::KeyPress && txtCopie_KeyPress(static_cast<QKeyEvent *>(event)))
-            return true;
+        if (type == QEvent::KeyPress) {
+            // Up and Down step the number as the arrows beside the box do.
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                stepSpinner(key == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+            if (txtCopie_KeyPress(static_cast<QKeyEvent *>(event))) return true;
+        }
     }
     return PrintDialog::eventFilter(watched, event);
 }

@@ -1,11 +1,11 @@
 #include "ui/BrowseBar.h"
 
-#include <QAccessible>
 #include <QIcon>
 #include <QPixmap>
 #include <QShortcut>
 
 #include "platform/Artwork.h"
+#include "ui/Announce.h"
 #include "ui/WindowKeys.h"
 
 namespace {
@@ -87,10 +87,5 @@ void BrowseBar::setKeysEnabled(bool enabled) {
 }
 
 void BrowseBar::announce(int number, int count) {
-    m_position->setAccessibleDescription(QStringLiteral("Scheda %1 di %2").arg(number).arg(count));
-    QAccessibleEvent changed(m_position, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-    // An alert is what screen readers speak at once, wherever the focus is.
-    QAccessibleEvent alert(m_position, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    ::announce(m_position, QStringLiteral("Scheda %1 di %2").arg(number).arg(count));
 }

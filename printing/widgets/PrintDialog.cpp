@@ -195,7 +195,8 @@ bool PrintDialog::printOn(const PrintTarget &target) {
     delete m_progress;
     m_progress = nullptr;
     if (!ok) {
-        tell(PrintToTarget::failure(job.errorString()));
+        tell(m_printout.failure.isEmpty() ? PrintToTarget::failure(job.errorString())
+                                          : m_printout.failure);
         return false;
     }
     m_printed = true;

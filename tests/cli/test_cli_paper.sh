@@ -43,6 +43,7 @@ for size in dl:624 c5:649; do
     "$(pdftotext "$DIR/${size%%:*}.pdf" - | grep -c '^40121 Bologna (BO)$')"
 done
 run delete 1 >/dev/null 2>&1
+rm -f "$DIR/Cartaflex.ini"
 run envelope --pdf "$DIR/a4.pdf" >/dev/null 2>&1
 check "no size: A4 as before" "595 x 842 pts" "$(pdfinfo "$DIR/a4.pdf" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p')"
 run envelope --size b5 --pdf "$DIR/b5.pdf" >/dev/null 2>&1

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/frmHelpForm.h"
 #include "app/frmMenu.h"
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
@@ -138,6 +139,56 @@ private slots:
             QVERIFY(QAccessible::queryAccessibleInterface(path)
                         ->text(QAccessible::Name)
                         .startsWith(QStringLiteral("Percorso del logo")));
+    }
+
+    // The pictures that do what a button beside them does are buttons to a screen reader,
+    // and their "Press" presses that button.
+    void picturesBesideButtonsPressThem_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("menu, archive") << "menu"
+                                       << "picArchivioDati"
+                                       << "cmdArchivioDati";
+        QTest::newRow("menu, cards") << "menu"
+                                     << "picBiglietti"
+                                     << "cmdBiglietti";
+        QTest::newRow("menu, envelopes") << "menu"
+                                         << "picProtocollo"
+                                         << "cmdBuste";
+        QTest::newRow("archive, small logo") << "archivio"
+                                             << "picLogo01"
+                                             << "cmdPiccolo";
+        QTest::newRow("archive, large logo") << "archivio"
+                                             << "picLogo03"
+                                             << "cmdGrande";
+        QTest::newRow("help, PDF guide") << "guida"
+                                         << "imgPDF"
+                                         << "lblPDF";
+    }
+    void picturesBesideButtonsPressThem() {
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        QFETCH(QString, button);
+        std::unique_ptr<QWidget> w;
+        if (window == QLatin1String("menu"))
+            w = std::make_unique<frmMenu>();
+        else if (window == QLatin1String("archivio"))
+            w = std::make_unique<frmArchivio>();
+        else
+            w = std::make_unique<frmHelpForm>();
+        auto *pic = w->findChild<QLabel *>(picture);
+        auto *twin = w->findChild<QAbstractButton *>(button);
+        QVERIFY(pic && twin);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(pic);
+        QCOMPARE(face->role(), QAccessible::Button);
+        QVERIFY(!face->text(QAccessible::Name).isEmpty());
+        int pressed = 0;
+        // The button's own work is not wanted here, only that it was pressed.
+        twin->disconnect(SIGNAL(clicked(bool)));
+        connect(twin, &QAbstractButton::clicked, this, [&pressed] { ++pressed; });
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pressed, twin->isEnabled() ? 1 : 0);
     }
 
     // A screen reader's "Press" on a logo picture chooses the logo, as Space does (the
