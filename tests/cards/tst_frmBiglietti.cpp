@@ -116,6 +116,9 @@ private slots:
         // Search and help wait for their windows.
         QVERIFY(!w->cmdTrova->isEnabled());
         QVERIFY(!w->lblHelp->isEnabled());
+        // The title line's keys keep their captions, blanks included.
+        QCOMPARE(w->lblEsci->text(), QStringLiteral("  X"));
+        QCOMPARE(w->lblHelp->text(), QStringLiteral("  ?"));
         w->grab().save(QDir::temp().filePath(QStringLiteral("frmBiglietti.png")));
     }
 
