@@ -1,7 +1,10 @@
 #include "app/HelpTopics.h"
 
+#include <QDir>
+
 #include "cards/CardSheet.h"
 #include "cards/CardStock.h"
+#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -114,8 +117,9 @@ HelpTopic archiveTopic() {
                     "Per trovare rapidamente un contatto fare clic su Trova, scegliere il "
                     "criterio e digitare una parte del testo cercato: l'elenco mostra tutte le "
                     "schede che lo contengono e un doppio clic su una voce la carica nella "
-                    "finestra. Attenzione: le modifiche non salvate vanno perse quando si passa "
-                    "a un'altra scheda."),
+                    "finestra. Se la scheda ha modifiche non salvate, prima di passare a "
+                    "un'altra scheda, di svuotare le caselle o di chiudere la finestra il "
+                    "programma chiede se salvarle."),
                 QStringLiteral(
                     "Se la scheda riporta un sito Web, il pulsante Vai lo apre nel browser "
                     "predefinito; quando manca, il prefisso http:// viene aggiunto da solo. Il "
@@ -170,9 +174,11 @@ HelpTopic cardsTopic() {
                     "di formato medio oppure 8 di formato grande, tutti uguali. Nella finestra di "
                     "stampa si scelgono la stampante e il numero di pagine."),
                 QStringLiteral(
-                    "Prima di stampare controllare che nessun testo sia più lungo della sua "
-                    "casella: la stampa riproduce ciò che si vede sullo schermo, e un testo "
-                    "troppo lungo verrebbe stampato così com'è, oltre il bordo della casella."),
+                    "Un testo più lungo della sua casella viene stampato in un carattere più "
+                    "piccolo, fino al 70 % della sua misura; se non basta, viene tagliato al "
+                    "bordo della casella. Le caselle rimaste con il testo di esempio, o con il "
+                    "solo prefisso (P.IVA, Tel., Fax, Cel.), e il logo di esempio non vengono "
+                    "stampati."),
                 QString::fromUtf8(
                     "Nella finestra di stampa la casella Carta sceglie il foglio: il foglio A4 "
                     "da ritagliare lungo le linee oppure un foglio di biglietti pronti, "
@@ -222,20 +228,25 @@ HelpTopic envelopesTopic() {
                     "centimetri e millimetri, e l'orientamento verticale od orizzontale della "
                     "busta. Un valore positivo sposta la stampa verso destra e verso il basso, "
                     "uno negativo verso sinistra e verso l'alto. Conviene fare qualche stampa di "
-                    "prova su un foglio comune prima di usare le buste."),
+                    "prova su un foglio comune prima di usare le buste. Le caselle rimaste con il "
+                    "testo di esempio e il globo di esempio non vengono stampati; se il "
+                    "destinatario è vuoto il programma chiede prima di stampare."),
             }};
 }
 
 HelpTopic backupTopic() {
+    // The folder in use, as the user finds it on disk.
+    const QString folder = QDir::toNativeSeparators(ProgramFolder::path());
     return {
         QStringLiteral("Copia di sicurezza dei dati"),
         {
             QStringLiteral(
                 "Tutte le schede sono conservate in un unico file, Contatti.edb, nella "
-                "cartella del programma. Un guasto del disco, un errore o la cancellazione "
+                "cartella dei dati (%1). Un guasto del disco, un errore o la cancellazione "
                 "involontaria di una scheda possono far perdere il lavoro di mesi: per "
                 "questo è bene fare di tanto in tanto una copia di sicurezza dell'archivio, "
-                "meglio se su un disco esterno o su una chiavetta USB."),
+                "meglio se su un disco esterno o su una chiavetta USB.")
+                .arg(folder),
             QStringLiteral(
                 "La procedura guidata si apre dalla finestra dell'archivio dati personali "
                 "con il pulsante Backup e ripristino. Nella prima pagina si sceglie se creare una "
@@ -251,7 +262,7 @@ HelpTopic backupTopic() {
                 "prende il posto dell'archivio in uso: le schede inserite o modificate dopo "
                 "la data della copia vanno perse. Un file vuoto, o la cui dimensione non "
                 "corrisponde a un numero intero di schede, viene segnalato prima con la sua "
-                "dimensione. L'archivio sostituito resta nella cartella del programma con il "
+                "dimensione. L'archivio sostituito resta nella stessa cartella dei dati con il "
                 "nome Contatti.edb.prima-del-ripristino (solo l'ultimo): per annullare un "
                 "ripristino sbagliato basta ripristinare quel file."),
         }};

@@ -14,7 +14,9 @@
 #include "printing/widgets/PrintDialog.h"
 #include "ui/LinkButton.h"
 #include "ui/PanelLabel.h"
+#include "ui/PictureTwin.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
@@ -66,7 +68,6 @@ frmHelpForm::frmHelpForm(QWidget *parent)
                                  QStringLiteral(":/art/help_pdf.svg"), QSize(32, 32));
     imgPDF->move(16, 426);
     imgPDF->setCursor(Qt::PointingHandCursor);
-    imgPDF->setAccessibleName(QStringLiteral("Guida in formato PDF"));
     lblPDF = LinkButton::make(this, QStringLiteral("lblPDF"),
                               QStringLiteral("&Visualizza guida in formato PDF"),
                               QRect(54, 426, 260, 32), linkColor());
@@ -76,6 +77,8 @@ frmHelpForm::frmHelpForm(QWidget *parent)
     connect(lblPDF, &QPushButton::clicked, this, &frmHelpForm::lblPDF_MouseUp);
     setLinkColor(linkColor());
     imgPDF->installEventFilter(this);
+    PictureTwin::pressLike(imgPDF, lblPDF);
+    imgPDF->setAccessibleName(QStringLiteral("Guida in formato PDF"));
     lblPDF->installEventFilter(this);
 
     cmdStampa = new QPushButton(QStringLiteral("&Stampa"), this);
@@ -97,9 +100,7 @@ frmHelpForm::frmHelpForm(QWidget *parent)
     txtTesto->setFocusPolicy(Qt::StrongFocus);
     txtTesto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtTesto->setAccessibleName(QStringLiteral("Testo della guida"));
-    QWidget::setTabOrder(txtTesto, lblPDF);
-    QWidget::setTabOrder(lblPDF, cmdStampa);
-    QWidget::setTabOrder(cmdStampa, cmdChiudi);
+    WindowKeys::tabChain({txtTesto, lblPDF, cmdStampa, cmdChiudi});
 }
 
 bool frmHelpForm::openTopic(QWidget *caller, const QString &key) {

@@ -6,6 +6,7 @@
 #include "platform/Artwork.h"
 #include "printing/Twips.h"
 #include "ui/Hub.h"
+#include "ui/PictureTwin.h"
 #include "ui/WindowKeys.h"
 
 namespace {
@@ -105,6 +106,7 @@ frmMenu::frmMenu(QWidget *parent)
             "}"));
         (*k.pic)->installEventFilter(this);
         (*k.cmd)->installEventFilter(this);
+        PictureTwin::pressLike(*k.pic, *k.cmd);
     }
     connect(cmdArchivioDati, &QPushButton::clicked, this, &frmMenu::cmdArchivioDati_Click);
     connect(cmdBiglietti, &QPushButton::clicked, this, &frmMenu::cmdBiglietti_Click);
@@ -200,7 +202,7 @@ void frmMenu::setUpKeyboard() {
     WindowKeys::enterClicks(this);
     const QList<QWidget *> order = {cmdArchivioDati, cmdBiglietti, cmdBuste, imgGuida,
                                     imgReg,          picRights,    imgEsci};
-    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    WindowKeys::tabChain(order);
 }
 
 QPoint frmMenu::keyPlace(QWidget *key) const {

@@ -29,6 +29,12 @@ inline constexpr const char *kDeleteConfirmPrefix = "Si vuole proprio cancellare
 inline constexpr const char *kDeleteConfirmTitle = "Conferma operazione";
 inline constexpr const char *kUnsavedPrefix = "Salvare le modifiche alla scheda n. ";
 inline constexpr const char *kUnsavedTitle = "Modifiche non salvate";
+// Characters the archive cannot hold: the list ("ř → r, Ł → L") goes between.
+inline constexpr const char *kFoldPrefix =
+    "L'archivio non può conservare alcuni caratteri della scheda, che saranno sostituiti "
+    "dalla lettera semplice più vicina: ";
+inline constexpr const char *kFoldSuffix = ".\r\n\r\nSalvare la scheda così?";
+inline constexpr const char *kFoldTitle = "Attenzione: caratteri sostituiti";
 inline constexpr const char *kDeletedText = "La scheda è stata rimossa dall'archivio.";
 inline constexpr const char *kDeletedTitle = "Cancellazione terminata";
 inline constexpr const char *kDeleteErrorText =

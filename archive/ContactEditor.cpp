@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveMessages.h"
+#include "archive/Cp1252Codec.h"
+#include "archive/Cp1252Fold.h"
 #include "archive/PositionLabel.h"
 
 namespace {
@@ -95,6 +97,84 @@ Message ContactEditor::unsavedQuestion(int number) {
     Message question = message(u8(ArchiveMessages::kUnsavedPrefix) + QString::number(number) + u'?',
                                ArchiveMessages::kUnsavedTitle, MsgIcon::Question);
     question.buttons = MsgButtons::YesNoCancel;
+    return question;
+}
+
+namespace {
+
+// A character the archive's code page holds (tabs and line breaks too: they are kept).
+bool holdable(QChar c) {
+    return c == u'?' || Cp1252Codec::encodeChar(c) != '?';
+}
+
+// Only what the code page cannot hold goes through the folding rule; an accent typed as
+// a separate mark joins the letter before it.
+QString foldUnholdable(const QString &text) {
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (holdable(text.at(i))) {
+            out += text.at(i++);
+            continue;
+        }
+        qsizetype j = i;
+        while (j < text.size() && !holdable(text.at(j))) ++j;
+        QString run = text.mid(i, j - i);
+        if (run.at(0).isMark() && !out.isEmpty()) {
+            run.prepend(out.back());
+            out.chop(1);
+        }
+        out += Cp1252Fold::fold(run);
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace
+
+QString ContactEditor::unholdable(const ContactRecord &record) {
+    QString found;
+    for (int f = 0; f < ContactRecord::FieldCount; ++f) {
+        const QString text = record.value(ContactRecord::Field(f));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (holdable(text.at(i))) continue;
+            const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            const QString c = text.mid(i, n);
+            i += n - 1;
+            if (!found.contains(c)) found += c;
+        }
+    }
+    return found;
+}
+
+ContactRecord ContactEditor::folded(const ContactRecord &record) {
+    ContactRecord out = record;
+    for (int f = 0; f < ContactRecord::FieldCount; ++f)
+        out.setValue(ContactRecord::Field(f),
+                     foldUnholdable(record.value(ContactRecord::Field(f))));
+    return out;
+}
+
+QString ContactEditor::foldList(const QString &characters) {
+    QStringList pairs;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        // A character outside the basic plane comes as two halves: keep them together.
+        const qsizetype n = characters.at(i).isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        const QString c = characters.mid(i, n);
+        i += n - 1;
+        const QString plain = Cp1252Fold::fold(c);
+        pairs << c + QString::fromUtf8(" → ") +
+                     (plain.isEmpty() ? QStringLiteral("(nulla)") : plain);
+    }
+    return pairs.join(QStringLiteral(", "));
+}
+
+Message ContactEditor::foldQuestion(const QString &characters) {
+    Message question = message(
+        u8(ArchiveMessages::kFoldPrefix) + foldList(characters) + u8(ArchiveMessages::kFoldSuffix),
+        ArchiveMessages::kFoldTitle, MsgIcon::Question);
+    question.buttons = MsgButtons::YesNo;
     return question;
 }
 

@@ -58,6 +58,16 @@ public:
     // contact, a search, closing): Yes saves first, No goes on, Cancel stays.
     static Message unsavedQuestion(int number);
 
+    // Characters the archive cannot hold become the nearest plain letter (Cp1252Fold):
+    // the characters of the record that change, each once, "" when none.
+    static QString unholdable(const ContactRecord &record);
+    // The record as the archive will hold it.
+    static ContactRecord folded(const ContactRecord &record);
+    // "ř → r, Ł → L": what the characters become.
+    static QString foldList(const QString &characters);
+    // Asked before saving such a record (Yes saves the plain letters, No saves nothing).
+    static Message foldQuestion(const QString &characters);
+
     // Removes the shown record, once the user agreed (only while the archive still holds
     // `shown`, when given).
     DeleteOutcome remove(const QString &labelText, const ContactRecord *shown = nullptr);

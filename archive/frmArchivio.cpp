@@ -17,13 +17,14 @@
 #include "archive/WebAddress.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFileFilters.h"
+#include "platform/LogoChooser.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "ui/BrowseBar.h"
 #include "ui/FocusTint.h"
 #include "ui/Hub.h"
+#include "ui/PictureTwin.h"
 #include "ui/ShowMessage.h"
 #include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
@@ -223,7 +224,6 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         picture->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px dashed #b4bfcc;"));
         picture->setPixmap(picNuovo->pixmap());
         picture->installEventFilter(this);
-        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
         *l.picture = picture;
 
         auto *load = new QPushButton(QStringLiteral("Carica"), frame);
@@ -234,6 +234,9 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
                                 u8(l.captionText).remove(u'&').toLower());
         caption->setBuddy(load);
         *l.load = load;
+        // Named once it is a twin: the name makes its accessible form.
+        PictureTwin::pressLike(picture, load);
+        picture->setAccessibleName(u8(l.captionText).remove(u'&'));
 
         auto *path = new QLineEdit(frame);
         path->setObjectName(QLatin1String(l.pathName));
@@ -241,6 +244,8 @@ void frmArchivio::buildLogoPanels(QWidget *panel) {
         path->setMaxLength(255);
         path->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
         path->setGeometry(10, 90, 242, 24);
+        path->setAccessibleName(QStringLiteral("Percorso del ") +
+                                u8(l.captionText).remove(u'&').toLower());
         QPalette pal = path->palette();
         pal.setColor(QPalette::Text, QColor(128, 128, 128));
         path->setPalette(pal);
@@ -376,7 +381,7 @@ void frmArchivio::setUpKeyboard() {
           << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
           << cmdSalva << picVuoto << cmdTrova << cmdSlide << cmdWord << cmdBackup << cmdRubrica
           << cmdGuida << cmdEsci;
-    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    WindowKeys::tabChain(order);
 }
 
 void frmArchivio::Form_Load() {
@@ -445,7 +450,7 @@ bool frmArchivio::loadLogo(QLabel *box, const QString &path) {
 }
 
 QList<FileFilter> frmArchivio::logoFilters() {
-    return logoFileFilters();
+    return LogoChooser::filters();
 }
 
 QString frmArchivio::logoDialogTitle() {
@@ -453,12 +458,13 @@ QString frmArchivio::logoDialogTitle() {
 }
 
 void frmArchivio::loadLogoFromDialog(int index) {
-    const QString path =
-        Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
+    const QString path = LogoChooser::choose(logoDialogTitle());
     if (path.isEmpty()) return;
     if (loadLogo(logoBoxes()[index], path)) {
         logoPathBoxes()[index]->setText(ContactRecord::trimBlanks(path));
         m_edited = true;
+    } else {
+        showMessage(LogoChooser::notAPicture());
     }
 }
 
@@ -528,6 +534,7 @@ void frmArchivio::browse(ArchiveStore::Direction direction) {
         return;
     }
     lblPosizione->setText(PositionLabel::text(nav.number));
+    barBrowse->announce(nav.number, store.recordCount());
     // A failed read shows the working record as it was.
     if (nav.readOk) m_working = nav.record;
     showRecord(m_working);
@@ -578,6 +585,16 @@ void frmArchivio::cmdSalva_Click() {
 }
 
 bool frmArchivio::save() {
+    // Letters the archive cannot hold are named first; saved, they become plain letters
+    // and the boxes show what was kept.
+    const QString unholdable = ContactEditor::unholdable(recordFromBoxes());
+    if (!unholdable.isEmpty()) {
+        if (showMessage(ContactEditor::foldQuestion(unholdable)) != MsgAnswer::Yes) return false;
+        const ContactRecord plain = ContactEditor::folded(recordFromBoxes());
+        const auto boxes = entryBoxes();
+        for (int f = 0; f < int(boxes.size()); ++f)
+            boxes[f]->setText(plain.value(ContactRecord::Field(f)));
+    }
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactRecord record = recordFromBoxes();

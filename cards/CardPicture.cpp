@@ -69,6 +69,14 @@ QImage sample(CardFormat format) {
     return image;
 }
 
+bool isSample(const QImage &picture, CardFormat format) {
+    if (picture.isNull()) return false;
+    const QImage design = sample(format);
+    if (design.isNull() || picture.size() != design.size()) return false;
+    return picture.convertToFormat(QImage::Format_ARGB32) ==
+           design.convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage shownInBox(const QImage &picture, QSizeF boxTwips) {
     // Every card of a sheet shows the same picture in the same box: keep the last one, so
     // that the sheet shares one image (a PDF then holds it once).

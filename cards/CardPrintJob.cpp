@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "cards/CardLayout.h"
+#include "cards/CardPicture.h"
 #include "cards/CardQr.h"
 #include "cards/CardTexts.h"
 #include "cards/modTools.h"
 #include "platform/HourglassCursor.h"
+#include "printing/PrintedText.h"
 
 LayoutForm CardPrintJob::filledLayout(CardFormat format, const CardContent &content) {
     return filledLayout(CardSheet(format), content);
@@ -16,7 +18,10 @@ LayoutForm CardPrintJob::filledLayout(const CardSheet &sheet, const CardContent 
     const CardFormat format = sheet.format();
     LayoutForm form = LayoutForm::forSheet(sheet);
     const QList<ContactRecord::Field> boxes = CardTexts::boxesOf(format);
-    QImage logo = content.logo;
+    // The sample logo the composer shows at start is never printed: the box stays blank.
+    QImage logo = CardFormats::hasLogo(format) && CardPicture::isSample(content.logo, format)
+                      ? CardPicture::blank()
+                      : content.logo;
     if (content.qr && CardFormats::hasLogo(format)) {
         const CardQr qr = CardQr::forSheet(sheet, content.texts);
         if (qr.printed()) logo = qr.picture();
@@ -28,7 +33,8 @@ LayoutForm CardPrintJob::filledLayout(const CardSheet &sheet, const CardContent 
         for (ContactRecord::Field f : boxes) {
             LayoutControl *box = form.control(CardTexts::boxName(f), k);
             if (!box) continue;
-            box->text = ContactRecord::trimBlanks(content.texts.value(f));
+            // A box left at its design text or holding only its prefix prints nothing.
+            box->text = PrintedText::of(content.texts.value(f), CardTexts::designText(f));
             if (f == ContactRecord::Titolo) box->foreColor = content.titleColor;
             if (f == ContactRecord::Sottotitolo) box->foreColor = content.subtitleColor;
         }

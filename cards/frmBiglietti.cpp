@@ -18,7 +18,7 @@
 #include "cards/frmMyPrinterListening.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFileFilters.h"
+#include "platform/LogoChooser.h"
 #include "platform/Platform.h"
 #include "platform/VbColor.h"
 #include "printing/TextFit.h"
@@ -98,7 +98,7 @@ QPushButton *picture(QWidget *parent, const QString &name, const char *art, QRec
                             geometry, accessibleName);
 }
 
-// The dark "?" and "X" keys of the title line.
+// The dark "  ?" and "  X" keys of the title line.
 QPushButton *titleKey(QWidget *parent, const QString &name, const QString &text, QRect geometry,
                       const QString &accessibleName) {
     auto *key = new QPushButton(text, parent);
@@ -131,10 +131,10 @@ frmBiglietti::frmBiglietti(QWidget *parent)
     lblInfo->setGeometry(16, 10, 600, 22);
     lblInfo->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold; color: #1d3c5e;"));
 
-    lblHelp = titleKey(panel, QStringLiteral("lblHelp"), QStringLiteral("?"), QRect(698, 9, 26, 22),
-                       QStringLiteral("Guida"));
-    lblEsci = titleKey(panel, QStringLiteral("lblEsci"), QStringLiteral("X"), QRect(728, 9, 26, 22),
-                       QStringLiteral("Chiudi"));
+    lblHelp = titleKey(panel, QStringLiteral("lblHelp"), QStringLiteral("  ?"),
+                       QRect(698, 9, 26, 22), QStringLiteral("Guida"));
+    lblEsci = titleKey(panel, QStringLiteral("lblEsci"), QStringLiteral("  X"),
+                       QRect(728, 9, 26, 22), QStringLiteral("Chiudi"));
     connect(lblHelp, &QPushButton::clicked, this, &frmBiglietti::lblHelp_MouseUp);
     connect(lblEsci, &QPushButton::clicked, this, &frmBiglietti::lblEsci_MouseUp);
 
@@ -274,7 +274,9 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         logo->setStyleSheet(
             QStringLiteral("QPushButton { border: none; padding: 0px; background: white; }"));
         logo->installEventFilter(this);
-        connect(logo, &QPushButton::clicked, this, [this, i] { picLogo_Click(i); });
+        // A press that is not the mouse's (a screen reader's "Press") chooses the logo, as
+        // Space does; the mouse's single click selects the format (see eventFilter).
+        connect(logo, &QPushButton::clicked, this, [this, i] { picLogo_DblClick(i); });
         picLogo[i] = logo;
         m_logo[i] = CardPicture::sample(format);
         showLogo(i);
@@ -484,7 +486,7 @@ bool frmBiglietti::loadLogo(int index, const QString &path) {
 }
 
 QList<FileFilter> frmBiglietti::logoFilters() {
-    return logoFileFilters();
+    return LogoChooser::filters();
 }
 
 QString frmBiglietti::logoDialogTitle() {
@@ -592,13 +594,15 @@ void frmBiglietti::chkQr_Click(int index) {
 }
 
 void frmBiglietti::picLogo_DblClick(int index) {
-    const QString path =
-        Platform::instance().openFileDialog(logoDialogTitle(), logoFilters(), 0, QString());
+    const QString path = LogoChooser::choose(logoDialogTitle());
     if (path.isEmpty()) return;
     // The path as returned, up to a NUL if one came with it.
     const QString file =
         path.left(path.indexOf(QChar(0)) < 0 ? path.size() : path.indexOf(QChar(0)));
-    if (!loadLogo(index, file)) setLogoPicture(index, picNuovo->pixmap().toImage());
+    if (!loadLogo(index, file)) {
+        setLogoPicture(index, picNuovo->pixmap().toImage());
+        showMessage(LogoChooser::notAPicture());
+    }
 }
 
 // --- clearing ------------------------------------------------------------------------
@@ -716,6 +720,7 @@ void frmBiglietti::browse(ArchiveStore::Direction direction) {
     }
     HourglassCursor hourglass;
     lblPosizione->setText(PositionLabel::text(nav.number));
+    barBrowse->announce(nav.number, store.recordCount());
     if (nav.readOk) FillCardsFromRecord(nav.record);
 }
 
@@ -801,6 +806,14 @@ bool frmBiglietti::eventFilter(QObject *watched, QEvent *event) {
             picLogo_DblClick(i);
             return true;
         }
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) return true;
+            if (type == QEvent::MouseButtonPress)
+                picLogo[i]->setFocus(Qt::MouseFocusReason);
+            else
+                picLogo_Click(i);
+            return true;
+        }
         // Space or Enter on a logo chooses its picture, as the double click does.
         if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
             const int key = static_cast<QKeyEvent *>(event)->key();
@@ -863,8 +876,7 @@ void frmBiglietti::orderTabChain() {
         if (w->focusPolicy() != Qt::NoFocus && isAncestorOf(w) && !mine.contains(w) &&
             !last.contains(w))
             others << w;
-    const QList<QWidget *> chain = mine + others + last;
-    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    WindowKeys::tabChain(mine + others + last);
 }
 
 void frmBiglietti::updateTabReach() {

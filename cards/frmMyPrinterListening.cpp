@@ -11,9 +11,10 @@
 #include "cards/CardSheetSettings.h"
 #include "cards/CardTestPage.h"
 #include "cards/frmBiglietti.h"
+#include "cards/widgets/PagesBoxAccessible.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
-#include "printing/PrinterList.h"
+#include "ui/WindowKeys.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatMessages.h"
 
@@ -144,6 +145,15 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setGeometry(396, 14, 30, 20);
     cmdInfo->setAccessibleName(QStringLiteral("Informazioni sulla stampa"));
+    // It does what its name says: the instructions of the dialog, in a box.
+    connect(cmdInfo, &QPushButton::clicked, this, [this] {
+        Platform::instance().messageBox(lblInfo->text(),
+                                        QStringLiteral("Informazioni sulla stampa"),
+                                        MsgIcon::Information, MsgButtons::Ok);
+    });
+    // The pages box is a spin box to assistive technology; the arrows beside it are its
+    // picture, not a second control.
+    PagesBoxAccessible::installFactory();
     lblStampante->setBuddy(cboPrinters);
     lblCopie->setBuddy(txtCopie);
     lblInizio->setBuddy(spnInizio);
@@ -151,13 +161,18 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
     // Tab follows the page: printer, sheet, pages, cards, then the buttons from Stampa on.
     const QList<QWidget *> chain{cboPrinters, cboCarta,     txtCopie,   spnInizio,  spnBiglietti,
                                  cmdStampa,   cmdAnteprima, cmdCalibra, cmdAnnulla, cmdInfo};
-    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    WindowKeys::tabChain(chain);
     vsCopie->setAccessibleName(QStringLiteral("Numero di pagine, frecce"));
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
     fraInfo->setGeometry(10, 298, 440, 124);
     place(lblInfo, fraInfo, QRect(14, 10, 412, 104));
+    // With no print queue the list holds only the PDF entry: say so above the instructions.
+    const bool noPrinter = cboPrinters->count() == 1;
+    place(lblNoPrinter, fraInfo, QRect(14, 6, 412, 22));
+    lblNoPrinter->setVisible(noPrinter);
+    if (noPrinter) lblInfo->setGeometry(14, 30, 412, 84);
     lblInfo->setText(QStringLiteral("Immettere il numero di pagine e premere il pulsante Stampa."));
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -171,12 +186,6 @@ frmMyPrinterListening::frmMyPrinterListening(frmBiglietti *composer, QWidget *pa
             &frmMyPrinterListening::cboCarta_Click);
     cboPrinters->installEventFilter(this);
     txtCopie->installEventFilter(this);
-    Form_Load();
-}
-
-void frmMyPrinterListening::Form_Load() {
-    // No print queue: the user is told, and the sheets can still go to a PDF file.
-    if (PrinterList::printers().isEmpty()) tell(PrintToTarget::failure());
 }
 
 std::optional<CardFormat> frmMyPrinterListening::format() const {
@@ -298,8 +307,15 @@ bool frmMyPrinterListening::eventFilter(QObject *watched, QEvent *event) {
     } else if (watched == txtCopie) {
         if (type == QEvent::FocusIn) txtCopie_GotFocus();
         if (type == QEvent::FocusOut) txtCopie_LostFocus();
-        if (type == QEvent::KeyPress && txtCopie_KeyPress(static_cast<QKeyEvent *>(event)))
-            return true;
+        if (type == QEvent::KeyPress) {
+            // Up and Down step the number as the arrows beside the box do.
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                stepSpinner(key == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+            if (txtCopie_KeyPress(static_cast<QKeyEvent *>(event))) return true;
+        }
     }
     return PrintDialog::eventFilter(watched, event);
 }

@@ -67,7 +67,6 @@ private slots:
 
 private:
     static Printout cardPrintout(frmMyPrinterListening *dialog, frmBiglietti *composer);
-    void Form_Load();
     std::optional<CardFormat> format() const;
     // The instruction for the format on the chosen sheet, and the QR code's note.
     void showInfo();

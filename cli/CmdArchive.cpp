@@ -15,6 +15,15 @@ QString u8(const char *s) {
     return QString::fromUtf8(s);
 }
 
+// Letters the archive cannot hold become plain letters; the terminal says which.
+ContactRecord foldedWithNotice(const ContactRecord &record) {
+    const QString unholdable = ContactEditor::unholdable(record);
+    if (unholdable.isEmpty()) return record;
+    CliIo::err(
+        QStringLiteral("Caratteri sostituiti: %1.").arg(ContactEditor::foldList(unholdable)));
+    return ContactEditor::folded(record);
+}
+
 void warnPartial(ArchiveStore &store) {
     const qint64 tail = store.partialTailBytes();
     if (tail > 0)
@@ -79,6 +88,7 @@ int add(const QStringList &args) {
         return CliIo::usage(QStringLiteral("assegnazione non valida: ") + bad);
     ContactRecord r;
     for (const auto &[f, v] : fields) r.setValue(f, v);
+    r = foldedWithNotice(r);
     ArchiveStore store;
     ContactEditor editor(store);
     const ContactEditor::SaveOutcome saved = editor.save(QString(), r);
@@ -108,6 +118,7 @@ int update(const QStringList &args) {
     if (n > total || !store.readRecord(n, r))
         return CliIo::fail(u8(ArchiveMessages::kCannotSaveChangesText));
     for (const auto &[f, v] : fields) r.setValue(f, v);
+    r = foldedWithNotice(r);
     // The window's save rules: a name is required, the record must still be there.
     ContactEditor editor(store);
     const ContactEditor::SaveOutcome saved = editor.save(PositionLabel::text(n), r);

@@ -12,7 +12,6 @@
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/EnvelopeSize.h"
-#include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "printing/PrintTarget.h"
 #include "printing/PrinterList.h"
@@ -80,12 +79,8 @@ int envelope(const QStringList &args) {
             return status;
         content.recipient = EnvelopeContent::recipientFrom(r);
     }
-    if (o.size) {
-        content.paper = EnvelopeSize::paper(*o.size);
-        // Picking an envelope lays it across, as in the margins window: upright, its
-        // narrow edge would cut the recipient's lines.
-        if (EnvelopeSize::isEnvelope(*o.size)) content.orientation = OrientationWord::landscape();
-    }
+    // The size asked for, laid as "Orientamento" of Cartaflex.ini says.
+    if (o.size) content.paper = EnvelopeSize::paper(*o.size);
 
     if (o.pdf.isEmpty() && !PrinterList::contains(o.printer))
         return CliIo::fail(QStringLiteral("La stampante \"%1\" non è installata.").arg(o.printer));

@@ -1,14 +1,33 @@
 #include "envelopes/EnvelopeLayout.h"
 
 #include "archive/ContactRecord.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/MarginText.h"
+#include "envelopes/OrientationWord.h"
+#include "printing/PrintedText.h"
 
-EnvelopeLayout::Origins EnvelopeLayout::origins(const EnvelopeContent &content) {
+QPointF EnvelopeLayout::recipientBase(const Paper &paper, int orientation) {
+    // The C sizes are taller than a DL: the fixed place would leave the address in the
+    // upper left part. Their address starts at the envelope's centre, in the lower right
+    // quarter where the post looks for it.
+    const bool centred =
+        !paper.printersOwn && (paper == EnvelopeSize::paper(EnvelopeSize::Size::C6) ||
+                               paper == EnvelopeSize::paper(EnvelopeSize::Size::C5) ||
+                               paper == EnvelopeSize::paper(EnvelopeSize::Size::C4));
+    if (!centred) return QPointF(kRecipientX, kRecipientY);
+    const double shortSide = paper.millimetres.width() / 10.0;
+    const double longSide = paper.millimetres.height() / 10.0;
+    const bool across = orientation == 2;
+    return QPointF((across ? longSide : shortSide) / 2.0, (across ? shortSide : longSide) / 2.0);
+}
+
+EnvelopeLayout::Origins EnvelopeLayout::origins(const EnvelopeContent &content, int orientation) {
+    const QPointF base = recipientBase(content.paper, orientation);
     Origins o;
     o.sx = kSenderX + MarginText::value(content.marginSin).value_or(0);
     o.sy = float(kSenderY + MarginText::value(content.marginSup).value_or(0));
-    o.rx = kRecipientX + MarginText::value(content.marginSinD).value_or(0);
-    o.ry = float(kRecipientY + MarginText::value(content.marginSupD).value_or(0));
+    o.rx = base.x() + MarginText::value(content.marginSinD).value_or(0);
+    o.ry = float(base.y() + MarginText::value(content.marginSupD).value_or(0));
     return o;
 }
 
@@ -35,43 +54,49 @@ const std::array<EnvelopeLayout::Line, EnvelopeLayout::kLineCount> &EnvelopeLayo
 
 QString EnvelopeLayout::lineText(const EnvelopeContent &c, int i) {
     using S = EnvelopeContent;
-    QString text;
+    // A box still at its design text ("Città", "Tel.") prints nothing.
+    const auto sender = [&c](S::SenderLine line) {
+        return PrintedText::of(c.sender[line], S::senderDesignText(line));
+    };
+    const auto recipient = [&c](S::RecipientLine line) {
+        return PrintedText::of(c.recipient[line], S::recipientDesignText(line));
+    };
     switch (i) {
         case 0:
-            text = c.sender[S::Titolo];
-            break;
+            return sender(S::Titolo);
         case 1:
-            text = c.sender[S::Sottotitolo];
-            break;
+            return sender(S::Sottotitolo);
         case 2:
-            text = c.sender[S::Indirizzo];
-            break;
+            return sender(S::Indirizzo);
         case 3:
-            text = c.sender[S::Citta];
-            break;
+            return sender(S::Citta);
         case 4:
-            text = c.sender[S::Iva];
-            break;
-        case 5:
-            text = c.sender[S::Tel] + QStringLiteral("    ") + c.sender[S::Cel];
-            break;
+            return sender(S::Iva);
+        case 5: {
+            // Each half as typed, unless it is only its prefix.
+            const auto part = [&](S::SenderLine line) {
+                return sender(line).isEmpty() ? QString() : c.sender[line];
+            };
+            return ContactRecord::trimBlanks(part(S::Tel) + QStringLiteral("    ") + part(S::Cel));
+        }
         case 6:
-            text = c.sender[S::Email];
-            break;
+            return sender(S::Email);
         case 7:
-            text = c.recipient[S::RTitolo];
-            break;
+            return recipient(S::RTitolo);
         case 8:
-            text = c.recipient[S::RSottotitolo];
-            break;
+            return recipient(S::RSottotitolo);
         case 9:
-            text = c.recipient[S::RIndirizzo];
-            break;
+            return recipient(S::RIndirizzo);
         case 10:
-            text = c.recipient[S::RCitta];
-            break;
+            return recipient(S::RCitta);
         default:
             break;
     }
-    return ContactRecord::trimBlanks(text);
+    return QString();
+}
+
+bool EnvelopeLayout::recipientEmpty(const EnvelopeContent &content) {
+    for (int i = kFirstRecipientLine; i < kLineCount; ++i)
+        if (!lineText(content, i).isEmpty()) return false;
+    return true;
 }

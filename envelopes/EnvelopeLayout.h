@@ -3,6 +3,7 @@
 // Folder envelopes/: the envelope composer, its margins, sizes and orientation, envelope
 // printing.
 
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
@@ -28,8 +29,11 @@ public:
         double rx = kRecipientX;
         float ry = float(kRecipientY);
     };
+    // The recipient's base origin on a paper laid in an orientation (1 portrait, 2
+    // landscape): (8, 4) cm, or the envelope's centre on C6, C5 and C4.
+    static QPointF recipientBase(const Paper &paper, int orientation);
     // A margin text that cannot be read leaves its origin at the base value.
-    static Origins origins(const EnvelopeContent &content);
+    static Origins origins(const EnvelopeContent &content, int orientation = 1);
 
     enum class Block { Sender, Recipient };
     enum class Colour { Title, Subtitle, Black };
@@ -44,9 +48,13 @@ public:
         std::optional<Colour> colour = std::nullopt;
     };
     static constexpr int kLineCount = 11;
+    static constexpr int kFirstRecipientLine = 7;
     static const std::array<Line, kLineCount> &lines();
 
-    // The text of line i (0 the sender's name … 10 the recipient's town), trimmed; the
-    // telephone line holds the telephone, four blanks and the mobile.
+    // The text of line i (0 the sender's name … 10 the recipient's town) as printed:
+    // trimmed, empty where a box still holds its design text; the telephone line holds the
+    // telephone, four blanks and the mobile.
     static QString lineText(const EnvelopeContent &content, int i);
+    // No recipient line would print anything.
+    static bool recipientEmpty(const EnvelopeContent &content);
 };

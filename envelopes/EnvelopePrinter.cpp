@@ -43,7 +43,7 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
         page.setOrientation(*o);
     HourglassCursor hourglass;
     page.setScaleMode(PrinterPage::Centimeters);
-    const EnvelopeLayout::Origins o = EnvelopeLayout::origins(content);
+    const EnvelopeLayout::Origins o = EnvelopeLayout::origins(content, page.orientation());
 
     page.print(QString());
     if (!page.ok()) return false;
@@ -53,7 +53,9 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
                            QSizeF(Twips::fromScreenPixels(SenderLogo::kWidth).value(),
                                   Twips::fromScreenPixels(SenderLogo::kHeight).value())) /
         page.unitTwips();
-    if (!logo.isEmpty()) page.paintPicture(content.logo, o.sx, o.sy, logo.width(), logo.height());
+    // The sample globe stands in for a logo on screen only.
+    if (!logo.isEmpty() && !SenderLogo::isDesignPicture(content.logo))
+        page.paintPicture(content.logo, o.sx, o.sy, logo.width(), logo.height());
     page.setFont(blockFont(10));
 
     bool recipientStarted = false;

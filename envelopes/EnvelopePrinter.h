@@ -13,6 +13,9 @@ public:
     static constexpr const char *kFontName = "Verdana";
     static constexpr const char *kConfirmText = "Si desidera stampare gli indirizzi correnti?";
     static constexpr const char *kConfirmTitle = "Stampa indirizzi su busta";
+    // Asked after the confirmation when no recipient line would print (No by default).
+    static constexpr const char *kEmptyRecipientText =
+        "Il destinatario è vuoto: stampare comunque?";
 
     // False when the printer failed (no printer, a device error); nothing is reported
     // here, the caller decides.

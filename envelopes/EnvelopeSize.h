@@ -26,8 +26,7 @@ QString settingWord(Size size);
 QString terminalWord(Size size);
 std::optional<Size> fromWord(const QString &word);
 Paper paper(Size size);
-// A real envelope (DL to C4): its address is written along the long side, so the window
-// that offers the size turns the layout across when the user picks one.
+// A real envelope (DL to C4), not a sheet.
 bool isEnvelope(Size size);
 
 // The size kept in the file; A4 when the key is missing or unreadable.

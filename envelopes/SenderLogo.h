@@ -13,6 +13,8 @@ public:
 
     // The picture the composer shows before any logo is loaded: a small globe.
     static QImage designPicture();
+    // True for the globe, also as read back from the Logo.bmp that saved it.
+    static bool isDesignPicture(const QImage &image);
     // The empty-logo picture that clearing the sender puts in its place: plain white,
     // the same size as the globe, so that it still saves as a real bitmap.
     static QImage blankPicture();

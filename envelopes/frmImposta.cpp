@@ -159,7 +159,6 @@ frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
     buttons->addWidget(cmdAnnulla);
     root->addLayout(buttons);
 
-    connect(cboFormato, &QComboBox::activated, this, &frmImposta::cboFormato_Click);
     connect(txtCmSin, &QLineEdit::textChanged, this, &frmImposta::txtCmSin_Change);
     connect(txtMmSin, &QLineEdit::textChanged, this, &frmImposta::txtMmSin_Change);
     connect(txtCmSup, &QLineEdit::textChanged, this, &frmImposta::txtCmSup_Change);
@@ -240,14 +239,6 @@ void frmImposta::Form_Load() {
     else if (word == OrientationWord::portrait())
         optVerticale->setChecked(true);
     cboFormato->setCurrentIndex(int(EnvelopeSize::read(settings)));
-}
-
-// An envelope laid upright would cut the recipient's lines at its narrow edge: picking
-// one turns the layout across. Loading the window never does, and the user may still
-// choose Verticale afterwards.
-void frmImposta::cboFormato_Click() {
-    if (EnvelopeSize::isEnvelope(EnvelopeSize::Size(cboFormato->currentIndex())))
-        optOrizzontale->setChecked(true);
 }
 
 void frmImposta::loadBlock(const QString &section, Group left, Group top) {
@@ -384,6 +375,7 @@ void frmImposta::cmdApplica_Click() {
         m_composer->lblValSinD->setText(recipient.left.text);
         m_composer->lblValSupD->setText(recipient.top.text);
         m_composer->lblOrientamento->setText(word);
+        m_composer->setPaper(EnvelopeSize::paper(EnvelopeSize::Size(cboFormato->currentIndex())));
     }
     accept();
 }

@@ -74,7 +74,6 @@ private slots:
     void vsCmSupD_Change();
     void vsMmSupD_Change();
     void cboSegnoSup_LostFocus();
-    void cboFormato_Click();
     void cmdApplica_Click();
     void cmdAnnulla_Click();
 

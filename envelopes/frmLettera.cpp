@@ -9,6 +9,7 @@
 #include "archive/PositionLabel.h"
 #include "archive/SettingsFile.h"
 #include "envelopes/EnvelopeArt.h"
+#include "envelopes/EnvelopeLayout.h"
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/EnvelopeSize.h"
@@ -17,7 +18,7 @@
 #include "envelopes/frmImposta.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFileFilters.h"
+#include "platform/LogoChooser.h"
 #include "platform/Platform.h"
 #include "printing/LogoFit.h"
 #include "printing/PrinterPage.h"
@@ -175,6 +176,9 @@ void frmLettera::buildSenderBlock(QWidget *panel) {
     }
     senderCaption->setBuddy(txtTitolo[kSender]);
     picLogo[kSender]->installEventFilter(this);
+    // A press that is not the mouse's (a screen reader's "Press") chooses the logo, as
+    // Space and the double click do; a single mouse click does nothing (eventFilter).
+    connect(picLogo[kSender], &QPushButton::clicked, this, [this] { picLogo_DblClick(kSender); });
     connect(picTrova01, &QPushButton::clicked, this, &frmLettera::picTrova01_MouseUp);
     connect(picNuovo01, &QPushButton::clicked, this, &frmLettera::picNuovo01_MouseUp);
 }
@@ -359,6 +363,7 @@ void frmLettera::showContent(const EnvelopeContent &c) {
     lblValSinD->setText(c.marginSinD);
     lblValSupD->setText(c.marginSupD);
     lblOrientamento->setText(c.orientation);
+    m_paper = c.paper;
 }
 
 EnvelopeContent frmLettera::content() const {
@@ -369,7 +374,7 @@ EnvelopeContent frmLettera::content() const {
                 txtCel[kSender]->text(),       txtEmail[kSender]->text()};
     c.titleColour = txtTitolo[kSender]->palette().color(QPalette::Text);
     c.subtitleColour = txtSottotitolo[kSender]->palette().color(QPalette::Text);
-    c.paper = EnvelopeSize::paper(EnvelopeSize::read(SettingsFile()));
+    c.paper = m_paper;
     c.logo = pictureOf(picLogo[kSender]);
     c.recipient = {txtTitolo[kRecipient]->text(), txtSottotitolo[kRecipient]->text(),
                    txtIndirizzo[kRecipient]->text(), txtCitta[kRecipient]->text()};
@@ -432,6 +437,12 @@ void frmLettera::cmdStampa_Click() {
         QString::fromUtf8(EnvelopePrinter::kConfirmTitle), MsgIcon::Question, MsgButtons::YesNo);
     if (answer != MsgAnswer::Yes) return;
     const EnvelopeContent c = content();
+    if (EnvelopeLayout::recipientEmpty(c) &&
+        Platform::instance().messageBox(QString::fromUtf8(EnvelopePrinter::kEmptyRecipientText),
+                                        QString::fromUtf8(EnvelopePrinter::kConfirmTitle),
+                                        MsgIcon::Question,
+                                        MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes)
+        return;
     Printout printout;
     printout.caption = QStringLiteral("Stampa busta");
     printout.pdfFileName = QStringLiteral("Busta.pdf");
@@ -461,6 +472,7 @@ void frmLettera::navigate(ArchiveStore::Direction direction) {
     }
     HourglassCursor hourglass;
     lblPosizione->setText(PositionLabel::text(nav.number));
+    barBrowse->announce(nav.number, store.recordCount());
     if (!nav.readOk) return;
     showRecipient(nav.record);
 }
@@ -525,11 +537,10 @@ void frmLettera::picNuovo02_MouseUp() {
 }
 
 void frmLettera::picLogo_DblClick(int Index) {
-    const QList<FileFilter> filters = logoFileFilters();
-    const QString path = Platform::instance().openFileDialog(
-        QStringLiteral("Cartaflex - Selezionare un file immagine"), filters, 0, QString());
+    const QString path =
+        LogoChooser::choose(QStringLiteral("Cartaflex - Selezionare un file immagine"));
     if (path.isEmpty() || Index != kSender) return;
-    loadLogoFile(path);
+    if (!loadLogoFile(path)) showMessage(LogoChooser::notAPicture());
 }
 
 // The margins link.
@@ -566,6 +577,12 @@ bool frmLettera::eventFilter(QObject *watched, QEvent *event) {
                 picLogo_DblClick(kSender);
             return true;
         }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            if (watched != picLogo[kSender]) break;
+            if (event->type() == QEvent::MouseButtonPress)
+                picLogo[kSender]->setFocus(Qt::MouseFocusReason);
+            return true;
         case QEvent::MouseButtonDblClick:
             for (int i = 0; i < 4; ++i)
                 if (picLogo[i] && picLogo[i] == watched) {

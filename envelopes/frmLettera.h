@@ -76,6 +76,9 @@ public:
 
     // What the envelope is printed from: the controls as they stand.
     EnvelopeContent content() const;
+    // The envelope's paper: read with the margins at opening, then handed over by the
+    // margins window when the user applies (as the margin labels are).
+    void setPaper(const Paper &paper) { m_paper = paper; }
 
     // Colours of the text boxes.
     static QColor normalBackground() { return QColor(224, 224, 224); }
@@ -115,4 +118,6 @@ private:
     void addKeys();
     static void setBackground(QLineEdit *box, const QColor &colour);
     static void setTextColour(QLineEdit *box, const QColor &colour);
+
+    Paper m_paper;
 };

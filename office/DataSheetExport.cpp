@@ -34,7 +34,9 @@ bool DataSheetExport::writeTo(const DataSheetContent &content, const QImage &emp
 
 DataSheetExport::Result DataSheetExport::run(const DataSheetContent &content,
                                              const QImage &emptyLogo) {
-    if (!OfficeAvailability::isAvailable(OfficeAvailability::Kind::Document))
+    // Without a word processor the sheet is still made, and offered to be saved.
+    const bool installed = OfficeAvailability::isAvailable(OfficeAvailability::Kind::Document);
+    if (!installed && nameMissing(content))
         return {Outcome::NotInstalled,
                 {.message = {.text = QString::fromUtf8(ExportMessages::kDocumentMissingText),
                              .title = QString::fromUtf8(ExportMessages::kDocumentMissingTitle),
@@ -54,6 +56,9 @@ DataSheetExport::Result DataSheetExport::run(const DataSheetContent &content,
         folder.remove();
         return {Outcome::Failed, {}};
     }
+    if (!installed)
+        return {Outcome::NotInstalled,
+                OfficeAvailability::offerSaveWithout(path, OfficeAvailability::Kind::Document)};
     MessageFlow offer =
         OfficeAvailability::openOrOfferSave(path, OfficeAvailability::Kind::Document);
     const Outcome outcome = offer.message.isEmpty() ? Outcome::Opened : Outcome::Failed;

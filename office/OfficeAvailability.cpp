@@ -91,13 +91,31 @@ Message saveCopy(const QString &file, OfficeAvailability::Kind kind) {
 
 }  // namespace
 
+QString OfficeAvailability::missingText(Kind kind) {
+    return QString::fromUtf8(kind == Kind::Spreadsheet ? ExportMessages::kSpreadsheetMissingText
+                                                       : ExportMessages::kDocumentMissingText);
+}
+
+MessageFlow OfficeAvailability::offerSaveWithout(const QString &file, Kind kind) {
+    return MessageFlow{.message = {.text = missingText(kind) + QStringLiteral("\r\n\r\n") +
+                                           QString::fromUtf8(ExportMessages::kSaveLaterText),
+                                   .title = QString::fromUtf8(ExportMessages::kNotInstalledTitle),
+                                   .icon = MsgIcon::Question,
+                                   .buttons = MsgButtons::YesNo},
+                       .next = [file, kind](MsgAnswer answer) {
+                           return MessageFlow{.message = answer == MsgAnswer::Yes
+                                                             ? saveCopy(file, kind)
+                                                             : Message()};
+                       }};
+}
+
 MessageFlow OfficeAvailability::openOrOfferSave(const QString &file, Kind kind) {
     if (openAsNewDocument(file, kind)) return MessageFlow();
     const QString name = QFileInfo(file).fileName();
     return MessageFlow{
         .message = {.text = QString::fromUtf8(ExportMessages::kNotOpenedText).arg(name),
                     .title = QString::fromUtf8(ExportMessages::kNotOpenedTitle),
-                    .icon = MsgIcon::Exclamation,
+                    .icon = MsgIcon::Question,
                     .buttons = MsgButtons::YesNo},
         .next = [file, kind](MsgAnswer answer) {
             return MessageFlow{.message =

@@ -32,4 +32,8 @@ public:
     // to save the file under a name and in a folder of the user's choice (on Yes the save
     // dialog, then the message of a copy that failed). Nothing to show when the file opened.
     static MessageFlow openOrOfferSave(const QString &file, Kind kind);
+    // No program of the kind is installed: says so and offers to save the file made.
+    static MessageFlow offerSaveWithout(const QString &file, Kind kind);
+    // "Su questo computer non è installato nessun programma …" for the kind.
+    static QString missingText(Kind kind);
 };

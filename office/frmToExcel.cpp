@@ -112,12 +112,8 @@ void frmToExcel::showProgress(int n, bool force) {
 }
 
 void frmToExcel::cmdEsporta_Click() {
-    if (!OfficeAvailability::isAvailable(OfficeAvailability::Kind::Spreadsheet)) {
-        Platform::instance().messageBox(QString::fromUtf8(ExportMessages::kSpreadsheetMissingText),
-                                        QString::fromUtf8(ExportMessages::kSpreadsheetMissingTitle),
-                                        MsgIcon::Critical, MsgButtons::Ok);
-        return;
-    }
+    // Without a spreadsheet program the workbook is still made, and offered to be saved.
+    const bool installed = OfficeAvailability::isAvailable(OfficeAvailability::Kind::Spreadsheet);
     // An export runs once per opening of the window.
     cmdEsporta->setEnabled(false);
 
@@ -133,6 +129,7 @@ void frmToExcel::cmdEsporta_Click() {
     // reads the file after this window has gone.
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/cartaflex-archivio-XXXXXX"));
     folder.setAutoRemove(false);
+    MessageFlow messages;
     {
         HourglassCursor hourglass;
         count = std::max(0, store.recordCount());
@@ -146,12 +143,16 @@ void frmToExcel::cmdEsporta_Click() {
             showProgress(exporter.rowsWritten(), true);
             if (written) {
                 m_file = path;
-                showMessages(OfficeAvailability::openOrOfferSave(
-                    path, OfficeAvailability::Kind::Spreadsheet));
+                messages = installed ? OfficeAvailability::openOrOfferSave(
+                                           path, OfficeAvailability::Kind::Spreadsheet)
+                                     : OfficeAvailability::offerSaveWithout(
+                                           path, OfficeAvailability::Kind::Spreadsheet);
             } else {
                 folder.remove();
             }
         }
     }
+    // The questions and the save dialog come once the hourglass is gone.
+    showMessages(messages);
     accept();
 }

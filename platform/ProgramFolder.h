@@ -30,6 +30,17 @@ public:
     static QString sharedFiles(const QString &exeDir);
     static QString prepare(const QString &folder);
 
+    // A program folder that cannot be written but holds an archive (a portable copy on a
+    // read-only disk): its Contatti.edb, Cartaflex.ini and Logo.bmp are copied once into the
+    // per-user folder, never over an archive already there. Returns what the user is told,
+    // once: the copy and both folders, or which archive is used when both folders hold
+    // one; empty when there is nothing to say.
+    static QString adoptArchive();
+    static QString adoptArchive(const QString &programFolder, const QString &perUser);
+    static constexpr const char *kAdoptTitle = "Cartella dei dati";
+    // The per-user folder's note of the program folder it was told about.
+    static constexpr const char *kAdoptNote = ".cartella-del-programma";
+
     static constexpr const char *kShareFolder = "share/cartaflex";
     static constexpr const char *kUncreatableTitle = "Impossibile avviare Cartaflex";
 };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Message.h"
 #include "printing/PrintProgress.h"
 
 class PrinterPage;
@@ -30,6 +31,8 @@ struct Printout {
     // True when the choices give no page at all: the dialog closes without printing and
     // without asking for a file name (empty: there is always something to print).
     std::function<bool(const PrintChoices &choices)> nothingToPrint;
+    // What a printer that fails while printing tells (empty: the printing's own message).
+    Message failure;
     // The test page of the calibration (empty: none).
     std::function<bool(PrinterPage &page)> testPage;
 };

@@ -23,6 +23,10 @@ int main(int argc, char *argv[]) {
                                         MsgIcon::Critical, MsgButtons::Ok);
         return 1;
     }
+    const QString adopted = ProgramFolder::adoptArchive();
+    if (!adopted.isEmpty())
+        Platform::instance().messageBox(adopted, QString::fromUtf8(ProgramFolder::kAdoptTitle),
+                                        MsgIcon::Information, MsgButtons::Ok);
     FocusFrame::install();
     registerWindows();
     Hub::instance().start();

@@ -22,6 +22,7 @@
 #include "platform/VbColor.h"
 #include "printing/widgets/PrintDialog.h"
 #include "search/SearchListPrint.h"
+#include "ui/Announce.h"
 #include "ui/ContactReceiver.h"
 #include "ui/EnterClicks.h"
 #include "ui/Hub.h"
@@ -295,6 +296,7 @@ void frmTrovaContatto::cmdCerca_Click() {
     lstRiepilogo->addItems(lines);
     lblImporto->show();
     lblImporto->setText(ContactSearch::countCaption(int(lstRiepilogo->count())));
+    announce(lblImporto, lblImporto->text());
     FitListExtent();
     cmdEsporta->setEnabled(!m_hits.isEmpty());
 }
@@ -398,6 +400,7 @@ void frmTrovaContatto::cmdStampa_Click() {
     Printout printout;
     printout.caption = QStringLiteral("Stampa risultati ricerca");
     printout.pdfFileName = QStringLiteral("Risultati ricerca.pdf");
+    printout.failure = SearchListPrint::failure();
     printout.draw = [lines, count](PrinterPage &, const PrintChoices &) {
         HourglassCursor hourglass;
         return SearchListPrint::print(lines, count, QDateTime::currentDateTime());

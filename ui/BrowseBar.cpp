@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "platform/Artwork.h"
+#include "ui/Announce.h"
 #include "ui/WindowKeys.h"
 
 namespace {
@@ -73,7 +74,9 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
     m_position->setGeometry(look.label.translated(-origin));
     m_position->setAlignment(look.labelAlignment);
     m_position->setStyleSheet(look.labelStyle);
-    m_position->setAccessibleName(QStringLiteral("Numero della scheda"));
+    // The label's spoken name is its own text, the number; what it is goes in its
+    // description.
+    m_position->setAccessibleDescription(QStringLiteral("Numero della scheda"));
 
     // Tab visits the buttons from first to last, past the label.
     for (int i = 1; i < 4; ++i) QWidget::setTabOrder(m_buttons[i - 1], m_buttons[i]);
@@ -81,4 +84,8 @@ BrowseBar::BrowseBar(QWidget *panel, const Look &look) : QWidget(panel) {
 
 void BrowseBar::setKeysEnabled(bool enabled) {
     for (QShortcut *key : m_keys) key->setEnabled(enabled);
+}
+
+void BrowseBar::announce(int number, int count) {
+    ::announce(m_position, QStringLiteral("Scheda %1 di %2").arg(number).arg(count));
 }

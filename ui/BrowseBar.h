@@ -36,6 +36,10 @@ public:
     QPushButton *last() const { return m_buttons[3]; }
     QLabel *position() const { return m_position; }
 
+    // Tells assistive technology the record now shown: "Scheda 3 di 10" (the position
+    // label keeps its number as its text).
+    void announce(int number, int count);
+
     // Turns the browse keys of the window on or off (off while the window has something
     // else to do with them).
     void setKeysEnabled(bool enabled);

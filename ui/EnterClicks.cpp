@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 void EnterClicks::install(QAbstractButton *button) {
+    if (button->findChild<EnterClicks *>(QString(), Qt::FindDirectChildrenOnly)) return;
     button->installEventFilter(new EnterClicks(button));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/MainWindowBase.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QPainter>
 
@@ -7,8 +8,25 @@
 #include "ui/FocusFrame.h"
 #include "ui/Hub.h"
 
+namespace {
+
+// A main window is a window to assistive technology, named by its title (a plain widget
+// would be an anonymous filler).
+QAccessibleInterface *mainWindowInterface(const QString &, QObject *object) {
+    auto *window = qobject_cast<MainWindowBase *>(object);
+    if (!window || !window->isWindow()) return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+}  // namespace
+
 MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *parent)
     : QWidget(parent), m_tile(tile), m_panel(new QWidget(this)) {
+    static const bool factory = [] {
+        QAccessible::installFactory(mainWindowInterface);
+        return true;
+    }();
+    (void)factory;
     m_panel->setObjectName(QStringLiteral("picContainer"));
     m_panel->setFixedSize(panelSize);
     m_panel->setAutoFillBackground(false);

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/EnterClicks.h"
+
 namespace {
 
 // The keys each window claims, seen before the focused control can keep them: a box
@@ -66,5 +68,14 @@ QString WindowKeys::tipWithKey(const QString &tip, const QString &keyText) {
 }
 
 void WindowKeys::enterClicks(QWidget *window) {
-    for (QPushButton *b : window->findChildren<QPushButton *>()) b->setAutoDefault(true);
+    for (QPushButton *b : window->findChildren<QPushButton *>()) EnterClicks::install(b);
+}
+
+void WindowKeys::tabChain(const QList<QWidget *> &chain) {
+    QWidget *previous = nullptr;
+    for (QWidget *w : chain) {
+        if (!w) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QShortcut>
 #include <QString>
 #include <functional>
@@ -23,6 +24,10 @@ public:
                                    const QString &keyText);
     // The tooltip text with the key after it: " Salva scheda " → " Salva scheda (Ctrl+S) ".
     static QString tipWithKey(const QString &tip, const QString &keyText);
-    // Every push button of the window clicks on Enter as on Space.
+    // Every push button of the window clicks on Enter as on Space (through EnterClicks, the
+    // one way the program does it).
     static void enterClicks(QWidget *window);
+    // Tab visits the widgets in this order; null entries (controls a window does not
+    // have) are skipped.
+    static void tabChain(const QList<QWidget *> &chain);
 };

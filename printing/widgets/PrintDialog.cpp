@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include "platform/HourglassCursor.h"
@@ -14,13 +15,15 @@
 #include "printing/widgets/PrintPreviewWindow.h"
 #include "printing/widgets/PrintProgressWindow.h"
 #include "ui/ShowMessage.h"
+#include "ui/WindowKeys.h"
 
 namespace {
 
-// The last printout went to a PDF file: the next dialog offers the file first.
-bool &lastWasPdf() {
-    static bool pdf = false;
-    return pdf;
+// The printouts (by their suggested file) whose last output was a PDF file: their next
+// dialog offers the file first, while every other printout keeps the printer.
+QSet<QString> &lastWentToPdf() {
+    static QSet<QString> printouts;
+    return printouts;
 }
 
 }  // namespace
@@ -29,8 +32,12 @@ QString PrintDialog::pdfEntry() {
     return QStringLiteral("Salva come file PDF");
 }
 
+QString PrintDialog::noPrinterText() {
+    return QStringLiteral("Nessuna stampante installata: la stampa va su file PDF.");
+}
+
 void PrintDialog::forgetLastEntry() {
-    lastWasPdf() = false;
+    lastWentToPdf().clear();
 }
 
 void PrintDialog::tell(const Message &message) {
@@ -55,15 +62,23 @@ PrintDialog::~PrintDialog() = default;
 void PrintDialog::createControls() {
     cboPrinters = new QComboBox(this);
     cboPrinters->setObjectName(QStringLiteral("cboPrinters"));
-    cboPrinters->addItems(PrinterList::printers() << pdfEntry());
+    const QStringList queues = PrinterList::printers();
+    cboPrinters->addItems(queues + QStringList{pdfEntry()});
     const QString current = PrinterPage::printer().currentPrinter();
-    const bool queue = !lastWasPdf() && PrinterList::contains(current);
+    const bool queue =
+        !lastWentToPdf().contains(m_printout.pdfFileName) && PrinterList::contains(current);
     const int at = cboPrinters->findText(queue ? current : pdfEntry());
     cboPrinters->setCurrentIndex(at < 0 ? 0 : at);
 
     lblInfo = new QLabel(this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
+    // No print queue: the printout still goes to a PDF file, and the user reads why the
+    // list holds nothing else.
+    lblNoPrinter = new QLabel(noPrinterText(), this);
+    lblNoPrinter->setObjectName(QStringLiteral("lblNoPrinter"));
+    lblNoPrinter->setWordWrap(true);
+    lblNoPrinter->setVisible(queues.isEmpty());
 
     cmdStampa = new QPushButton(QStringLiteral("&Stampa"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
@@ -112,16 +127,13 @@ void PrintDialog::layOut() {
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(lblNoPrinter);
     layout->addWidget(lblInfo);
     layout->addLayout(buttons);
 
     // Tab follows the page: the printer, the numbers below it, then the buttons.
-    QList<QWidget *> chain{cboPrinters};
-    for (QWidget *box : {static_cast<QWidget *>(spnPagine), static_cast<QWidget *>(spnInizio),
-                         static_cast<QWidget *>(spnBiglietti)})
-        if (box) chain << box;
-    chain << cmdStampa << cmdAnteprima << cmdCalibra << cmdAnnulla;
-    for (int i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    WindowKeys::tabChain({cboPrinters, spnPagine, spnInizio, spnBiglietti, cmdStampa, cmdAnteprima,
+                          cmdCalibra, cmdAnnulla});
 }
 
 bool PrintDialog::run(const Printout &printout, QWidget *parent) {
@@ -183,7 +195,8 @@ bool PrintDialog::printOn(const PrintTarget &target) {
     delete m_progress;
     m_progress = nullptr;
     if (!ok) {
-        tell(PrintToTarget::failure(job.errorString()));
+        tell(m_printout.failure.isEmpty() ? PrintToTarget::failure(job.errorString())
+                                          : m_printout.failure);
         return false;
     }
     m_printed = true;
@@ -197,13 +210,17 @@ int PrintDialog::acceptDefault() {
 
 void PrintDialog::print() {
     if (!canPrint()) return;
-    lastWasPdf() = cboPrinters->currentText() == pdfEntry();
     if (m_printout.nothingToPrint && m_printout.nothingToPrint(choices())) {
         accept();
         return;
     }
     const auto target = chooseTarget();
-    if (!target) return;  // no file name: the dialog stays open
+    if (!target) return;  // no file name: the dialog stays open, and nothing is kept
+    // Only a queue that exists is worth coming back to: with none, the file stays first.
+    if (cboPrinters->currentText() == pdfEntry())
+        lastWentToPdf().insert(m_printout.pdfFileName);
+    else
+        lastWentToPdf().remove(m_printout.pdfFileName);
     printOn(*target);
     // The job has run, printed or not (a failure was told): the dialog's work is done.
     accept();

@@ -17,7 +17,8 @@ class PrintProgressWindow;
 // number of pages where the printout has one; the start card and number of cards for
 // card sheets; "Anteprima" (the pages that would be printed) and "Calibra stampante…".
 // It opens on the program's current printer (or on the PDF entry when a file was the
-// last choice), so that Enter prints as before. A printout of more than a few pages
+// last choice for the same printout), so that Enter prints as before; with no print
+// queue it opens on the PDF entry and says so. A printout of more than a few pages
 // shows its progress with "Annulla", which stops it before the next page.
 class PrintDialog : public QDialog {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     static bool run(const Printout &printout, QWidget *parent = nullptr);
 
     static QString pdfEntry();
+    // The line shown when no print queue is installed.
+    static QString noPrinterText();
     // Forgets that the last printout went to a PDF file.
     static void forgetLastEntry();
     // Printouts of more pages than this show their progress.
@@ -47,6 +50,7 @@ public:
     QSpinBox *spnBiglietti = nullptr;
     QPushButton *cmdStampa, *cmdAnteprima, *cmdCalibra, *cmdAnnulla;
     QLabel *lblInfo;
+    QLabel *lblNoPrinter;  // shown only when no print queue is installed
 
 public slots:
     // Prints on the entry shown; closes the dialog unless a PDF name was not given.

@@ -2,17 +2,38 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "printing/PageOpPainter.h"
+#include "printing/PreviewZoom.h"
 #include "printing/Twips.h"
 #include "ui/WindowKeys.h"
+
+namespace {
+
+// The zoom chosen last: the next preview opens with it.
+int &lastZoomData() {
+    static int data = int(PreviewZoom::Fit::Page);
+    return data;
+}
+
+}  // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, QWidget *parent)
     : QDialog(parent), m_pages(pages) {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
-    resize(860, 760);
+    // As large as it was drawn, but never larger than the screen's free area (a 1366 × 768
+    // screen with its panel keeps the buttons in sight).
+    QSize size(860, 760);
+    if (const QScreen *screen = parent ? parent->screen() : this->screen()) {
+        const QSize free = screen->availableGeometry().size() - QSize(40, 80);
+        size = size.boundedTo(free).expandedTo(QSize(480, 360));
+    }
+    resize(size);
 
     m_previous = new QPushButton(QStringLiteral("< Pagina p&recedente"), this);
     m_previous->setObjectName(QStringLiteral("cmdPrecedente"));
@@ -22,8 +43,10 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
     m_position->setObjectName(QStringLiteral("lblPagina"));
     m_zoom = new QComboBox(this);
     m_zoom->setObjectName(QStringLiteral("cboZoom"));
+    m_zoom->addItem(QStringLiteral("Adatta pagina"), int(PreviewZoom::Fit::Page));
+    m_zoom->addItem(QStringLiteral("Adatta larghezza"), int(PreviewZoom::Fit::Width));
     for (int z : {50, 75, 100, 150, 200}) m_zoom->addItem(QStringLiteral("%1 %").arg(z), z);
-    m_zoom->setCurrentIndex(1);
+    m_zoom->setCurrentIndex(std::max(0, m_zoom->findData(lastZoomData())));
     auto *print = new QPushButton(QStringLiteral("S&tampa"), this);
     print->setObjectName(QStringLiteral("cmdStampa"));
     auto *back = new QPushButton(QStringLiteral("&Indietro"), this);
@@ -55,7 +78,10 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
 
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_current - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_current + 1); });
-    connect(m_zoom, &QComboBox::currentIndexChanged, this, [this] { showPage(m_current); });
+    connect(m_zoom, &QComboBox::currentIndexChanged, this, [this] {
+        lastZoomData() = m_zoom->currentData().toInt();
+        showPage(m_current);
+    });
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
     back->setDefault(true);
@@ -65,7 +91,22 @@ PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, Q
 }
 
 double PrintPreviewWindow::zoom() const {
-    return m_zoom->currentData().toInt() / 100.0;
+    const int data = m_zoom->currentData().toInt();
+    if (data > 0) return data / 100.0;
+    if (m_pages.isEmpty()) return 1.0;
+    // The space the sheet has: the viewport, less a small border and, when fitting the
+    // width, the scroll bar that a long page brings.
+    const auto mode = PreviewZoom::Fit(data);
+    QSize space = m_scroll->viewport()->size() - QSize(8, 8);
+    if (mode == PreviewZoom::Fit::Width)
+        space.rwidth() -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return PreviewZoom::fit(m_pages[std::clamp(m_current, 0, int(m_pages.size()) - 1)].twips, space,
+                            mode);
+}
+
+void PrintPreviewWindow::resizeEvent(QResizeEvent *event) {
+    QDialog::resizeEvent(event);
+    if (m_zoom->currentData().toInt() < 0) showPage(m_current);
 }
 
 QImage PrintPreviewWindow::pageImage(int index) const {

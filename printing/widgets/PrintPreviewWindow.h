@@ -8,7 +8,8 @@
 
 #include "printing/PrintPreview.h"
 
-// "Anteprima": the recorded pages of a printout, one at a time, browsable and zoomable.
+// "Anteprima": the recorded pages of a printout, one at a time, browsable and zoomable
+// (the whole page, its width, or a percentage; the last choice is kept for the next time).
 // "Stampa" closes it with Accepted (the caller prints), "Indietro" with Rejected.
 class PrintPreviewWindow : public QDialog {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
     double zoom() const;
     // The page as shown, at the current zoom (96 dots per inch at 100 %).
     QImage pageImage(int index) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QList<PrintPreview::Page> m_pages;

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "app/HelpTopics.h"
+#include "platform/ProgramFolder.h"
 
 class TestHelpTopics : public QObject {
     Q_OBJECT
@@ -62,6 +63,33 @@ private slots:
         QFETCH(QString, line);
         QVERIFY(HelpTopics::text(HelpTopics::find(QStringLiteral("biglietti"))->paragraphs)
                     .contains(line));
+    }
+
+    // What the help says matches what the program does now.
+    void saysWhatTheProgramDoes_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("never");
+        QTest::newRow("unsaved changes are asked about") << "archivio"
+                                                         << "il programma chiede se salvarle"
+                                                         << "vanno perse quando si passa";
+        QTest::newRow("long card texts shrink, then are cut") << "biglietti"
+                                                              << "fino al 70 % della sua misura"
+                                                              << "oltre il bordo della casella";
+        QTest::newRow("design texts stay off the envelope") << "buste"
+                                                            << "se il destinatario è vuoto"
+                                                            << "";
+        QTest::newRow("the archive's folder is the one in use")
+            << "backup" << QDir::toNativeSeparators(ProgramFolder::path())
+            << "nella cartella del programma";
+    }
+    void saysWhatTheProgramDoes() {
+        QFETCH(QString, key);
+        QFETCH(QString, says);
+        QFETCH(QString, never);
+        const QString text = HelpTopics::text(HelpTopics::find(key)->paragraphs);
+        QVERIFY2(text.contains(says), qPrintable(says));
+        if (!never.isEmpty()) QVERIFY2(!text.contains(never), qPrintable(never));
     }
 
     void keysAreTheSixTopics() {

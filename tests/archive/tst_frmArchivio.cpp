@@ -378,6 +378,41 @@ private slots:
         QCOMPARE(back.value(ContactRecord::Iva), QStringLiteral("12345670017"));
     }
 
+    // Letters the archive cannot hold are named before saving; Yes stores the nearest
+    // plain letters (and the boxes show them), No stores nothing. Letters it holds pass.
+    void lettersTheArchiveCannotHold_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("asked");   // the list in the question; empty: not asked
+        QTest::addColumn<QString>("stored");  // empty: nothing stored
+        QTest::newRow("saved as plain letters")
+            << u8("Studio Dvořák Łódź") << true << u8("ř → r, Ł → L, ź → z")
+            << u8("Studio Dvorák Lódz");
+        QTest::newRow("not saved") << u8("Studio Dvořák") << false << u8("ř → r") << QString();
+        QTest::newRow("letters of the code page")
+            << u8("Caffè Ötzi Ñandú") << true << QString() << u8("Caffè Ötzi Ñandú");
+    }
+    void lettersTheArchiveCannotHold() {
+        QFETCH(QString, typed);
+        QFETCH(bool, yes);
+        QFETCH(QString, asked);
+        QFETCH(QString, stored);
+        openWindow();
+        w->txtTitolo->setText(typed);
+        platform().queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        w->cmdSalva->click();
+        if (!asked.isEmpty()) {
+            const auto &q = platform().messages.first();
+            QVERIFY2(q.text.contains(asked), qPrintable(q.text));
+            QCOMPARE(q.title, QStringLiteral("Attenzione: caratteri sostituiti"));
+            QCOMPARE(q.buttons, MsgButtons::YesNo);
+        }
+        QCOMPARE(platform().messages.size(),
+                 (asked.isEmpty() ? 0 : 1) + (stored.isEmpty() ? 0 : 1));
+        QCOMPARE(namesOnDisk(*env), stored.isEmpty() ? QStringList() : QStringList{stored});
+        QCOMPARE(w->txtTitolo->text(), stored.isEmpty() ? typed : stored);
+    }
+
     void saveTwiceStoresOneRecord() {
         fill(*env, {"Primo", "Secondo"});
         openWindow();
@@ -703,22 +738,25 @@ private slots:
         QStringList pairs;
         for (const FileFilter &f : d.filters) pairs << f.description + u'|' + f.patterns;
         QCOMPARE(pairs,
-                 QStringList({"Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp", "Jpeg (*.jpeg)|*.jpeg",
+                 QStringList({"Immagini (*.bmp *.jpg *.jpeg *.gif *.png *.wmf)|"
+                              "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.wmf",
+                              "Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp", "Jpeg (*.jpeg)|*.jpeg",
                               "CompuServe Gif (*.gif)|*.gif", "Windows Meta File (*.wmf)|*.wmf",
                               "Immagini PNG (*.png)|*.png", "Tutti i file (*.*)|*"}));
 
-        // A file that is not a picture: blank picture, path box as it was, no message.
+        // A file that is not a picture: blank picture, path box as it was, the message.
         const QString bad = env->file("fake.gif");
         QVERIFY(TestEnvironment::writeBytes(bad, QByteArray(300, 'x')));
         platform().queueOpenFile(bad);
         w->cmdMedio->click();
         QVERIFY(frmArchivio::isBlankPicture(w->picLogo02));
         QCOMPARE(w->txtLogo02->text(), good);
+        QCOMPARE(platform().messages.size(), 1);
         // Cancel changes nothing; a double click on the picture opens the same dialog.
         QTest::mouseDClick(w->picLogo01, Qt::LeftButton);
         QCOMPARE(platform().dialogs.size(), 3);
         QCOMPARE(w->txtLogo01->text(), QString());
-        QVERIFY(platform().messages.isEmpty());
+        QCOMPARE(platform().messages.size(), 1);
     }
 
     void saveBlanksLogosWhosePathIsEmpty() {

@@ -147,6 +147,59 @@ private slots:
         }
     }
 
+    // On paper, a box left at its design text or holding only its prefix (what the
+    // search's hand-off puts into an empty telephone box) prints nothing, and the sample
+    // logo leaves its box blank; the screen keeps showing them.
+    void designTextsPrefixesAndSampleLogoPrintNothing_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<bool>("sampleLogo");
+        QTest::newRow("fax prefix") << int(F::Fax) << "Fax "
+                                    << "" << false;
+        QTest::newRow("mobile prefix, blanks") << int(F::Cel) << "  Cel.  "
+                                               << "" << false;
+        QTest::newRow("telephone prefix") << int(F::Tel) << "Tel. "
+                                          << "" << true;
+        QTest::newRow("VAT prefix") << int(F::Iva) << "P.IVA "
+                                    << "" << false;
+        QTest::newRow("town design text") << int(F::Citta) << "Città"
+                                          << "" << false;
+        QTest::newRow("information design text")
+            << int(F::Informazioni) << "Informazioni aggiuntive"
+            << "" << true;
+        QTest::newRow("title design text") << int(F::Titolo) << "Persona o azienda"
+                                           << "" << false;
+        QTest::newRow("a number after the prefix") << int(F::Tel) << "Tel. 06 123456"
+                                                   << "Tel. 06 123456" << false;
+        QTest::newRow("a town that starts so") << int(F::Citta) << " Città di Castello"
+                                               << "Città di Castello" << false;
+    }
+    void designTextsPrefixesAndSampleLogoPrintNothing() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        QFETCH(bool, sampleLogo);
+        TestEnvironment env;
+        const CardFormat format = CardFormat::Large;
+        CardContent c = sampleContent(format);
+        c.texts[F(field)] = text;
+        if (sampleLogo) c.logo = CardPicture::sample(format);
+        runJob(format, c);
+        const int cards = CardLayout::of(format).cards();
+        const QList<PageOp> texts = rec->texts();
+        if (printed.isEmpty())
+            QVERIFY(textsOf(texts, ContactRecord::trimBlanks(text)).isEmpty());
+        else
+            QCOMPARE(textsOf(texts, printed).size(), cards);
+        QCOMPARE(textsOf(texts, QString()).size(), printed.isEmpty() ? cards : 0);
+        // The sample logo gives way to the blank one: one white pixel, nothing on paper.
+        const QList<PageOp> pictures = rec->pictures();
+        QCOMPARE(pictures.size(), cards);
+        for (const PageOp &op : pictures)
+            QCOMPARE(op.twips.size().toSize() == QSize(15, 15), sampleLogo);
+    }
+
     void onlyTitleAndSubtitleTakeColours_data() { formats_data(); }
     void onlyTitleAndSubtitleTakeColours() {
         QFETCH(CardFormat, format);
@@ -285,10 +338,10 @@ private slots:
             CardFormat::Large, CardContent::designState(CardFormat::Large));
         QCOMPARE(form.name, QStringLiteral("frmPrnCard04"));
         QCOMPARE(form.count(QStringLiteral("txtInformazioni")), 8);
-        QCOMPARE(form.control(QStringLiteral("txtInformazioni"), 7)->text,
-                 QStringLiteral("Informazioni aggiuntive"));
-        QCOMPARE(form.control(QStringLiteral("txtCitta"), 0)->text, QString::fromUtf8("Città"));
-        QVERIFY(!form.control(QStringLiteral("picLogo"), 0)->picture.isNull());
+        // The design texts and the sample logo stay off paper.
+        QCOMPARE(form.control(QStringLiteral("txtInformazioni"), 7)->text, QString());
+        QCOMPARE(form.control(QStringLiteral("txtCitta"), 0)->text, QString());
+        QVERIFY(CardPicture::isBlank(form.control(QStringLiteral("picLogo"), 0)->picture));
         const LayoutForm small = LayoutForm::forCards(CardFormat::SmallNoLogo);
         QCOMPARE(small.count(QStringLiteral("picLogo")), 0);
         QCOMPARE(small.count(QStringLiteral("txtFax")), 0);

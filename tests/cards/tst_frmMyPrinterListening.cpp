@@ -1,5 +1,6 @@
 // The card print dialog: printer list, pages box and spinner, the job on the recording
 // device, the PDF entry, and the printers that are not there.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -92,20 +93,86 @@ private slots:
         d->grab().save(QDir::temp().filePath(QStringLiteral("frmMyPrinterListening.png")));
     }
 
+    // No print queue: the card dialog and the envelope's open on the PDF entry with a
+    // plain line, and no failure before the user has done anything.
+    void noPrinterAtAll_data() {
+        QTest::addColumn<bool>("cards");
+        QTest::addColumn<QStringList>("queues");
+        QTest::newRow("card dialog, no printer") << true << QStringList();
+        QTest::newRow("envelope dialog, no printer") << false << QStringList();
+        QTest::newRow("card dialog, one printer") << true << QStringList{"Ufficio"};
+        QTest::newRow("envelope dialog, one printer") << false << QStringList{"Ufficio"};
+    }
     void noPrinterAtAll() {
+        QFETCH(bool, cards);
+        QFETCH(QStringList, queues);
         TestEnvironment env;
-        PrinterList::setFixed({});
+        PrinterList::setFixed(queues, queues.value(0));
         PrinterPage::printer().reset();
+        if (!queues.isEmpty()) PrinterPage::printer().selectPrinter(queues.first());
+        Printout envelope;
+        envelope.caption = QStringLiteral("Stampa busta");
+        envelope.pdfFileName = QStringLiteral("Busta.pdf");
+        std::unique_ptr<PrintDialog> d;
+        if (cards)
+            d = dialog();
+        else
+            d = std::make_unique<PrintDialog>(envelope);
+        QVERIFY(env.platform().messages.isEmpty());
+        QCOMPARE(d->cboPrinters->count(), queues.size() + 1);
+        QCOMPARE(d->cboPrinters->currentText(),
+                 queues.isEmpty() ? PrintDialog::pdfEntry() : queues.first());
+        QCOMPARE(d->lblNoPrinter->isVisibleTo(d.get()), queues.isEmpty());
+        QCOMPARE(d->lblNoPrinter->text(),
+                 QStringLiteral("Nessuna stampante installata: la stampa va su file PDF."));
+    }
+
+    // To assistive technology the pages box is a spin box: its value is the number shown,
+    // its actions raise and lower it as the arrows do, and so do the Up and Down keys.
+    void pagesBoxIsASpinBox_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("value as shown") << "12"
+                                        << "" << 12;
+        QTest::newRow("increase") << "1"
+                                  << "increase" << 2;
+        QTest::newRow("decrease at 1") << "1"
+                                       << "decrease" << 1;
+        QTest::newRow("set") << "3"
+                             << "set 40" << 40;
+        QTest::newRow("Up key") << "5"
+                                << "up" << 6;
+        QTest::newRow("Down key") << "5"
+                                  << "down" << 4;
+    }
+    void pagesBoxIsASpinBox() {
+        QFETCH(QString, start);
+        QFETCH(QString, how);
+        QFETCH(int, pages);
+        TestEnvironment env;
         auto d = dialog();
+        d->txtCopie->setText(start);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(d->txtCopie);
+        QCOMPARE(face->role(), QAccessible::SpinBox);
+        QVERIFY(face->valueInterface() && face->actionInterface());
+        if (how == QLatin1String("increase"))
+            face->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+        if (how == QLatin1String("decrease"))
+            face->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+        if (how.startsWith(QLatin1String("set ")))
+            face->valueInterface()->setCurrentValue(how.mid(4).toInt());
+        if (how == QLatin1String("up")) QTest::keyClick(d->txtCopie, Qt::Key_Up);
+        if (how == QLatin1String("down")) QTest::keyClick(d->txtCopie, Qt::Key_Down);
+        QCOMPARE(face->valueInterface()->currentValue().toInt(), pages);
+        QCOMPARE(d->txtCopie->text(), QString::number(pages));
+        QCOMPARE(d->spinnerValue(), pages);
+        QVERIFY(env.platform().messages.isEmpty());
+        // "?" tells what the dialog is for.
+        d->cmdInfo->click();
         QCOMPARE(env.platform().messages.size(), 1);
-        const auto *m = env.platform().lastMessage();
-        QCOMPARE(m->title, QStringLiteral("Impossibile eseguire la stampa"));
-        QCOMPARE(m->text, QStringLiteral("Accertarsi che la stampante sia collegata al computer e "
-                                         "che sia configurata correttamente."));
-        QCOMPARE(m->icon, MsgIcon::Critical);
-        // The sheets can still be saved as a PDF file.
-        QCOMPARE(d->cboPrinters->count(), 1);
-        QCOMPARE(d->cboPrinters->currentText(), PrintDialog::pdfEntry());
+        QCOMPARE(env.platform().messages.first().title,
+                 QStringLiteral("Informazioni sulla stampa"));
     }
 
     void digitsOnly_data() {

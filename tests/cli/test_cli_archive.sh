@@ -38,6 +38,15 @@ check "list first line" "$(printf '1\tStudio Rossi\t\t\tForlì\t01234567890\t\t\
 
 run update 2 Fax='051 654321' Titolo='Bianchi Srl'
 check "update exit" "0" "$?"
+
+# Letters the archive cannot hold become the nearest plain letter, and the terminal says so.
+check "add with letters out of the archive" "3" "$(run add Titolo='Studio Dvořák Łódź' 2>"$DIR/fold.err")"
+check "the letters changed are told" "Caratteri sostituiti: ř → r, Ł → L, ź → z." "$(cat "$DIR/fold.err")"
+check "stored as plain letters" "Titolo=Studio Dvorák Lódz" "$(run show 3 | head -1)"
+run update 3 Citta='Wrocław' 2>"$DIR/fold.err" >/dev/null
+check "update folds too" "Citta=Wroclaw" "$(run show 3 | sed -n 4p)"
+check "update tells" "Caratteri sostituiti: ł → l." "$(cat "$DIR/fold.err")"
+run delete 3 >/dev/null 2>&1
 check "update changed only named fields" "Tel=051 123456|Fax=051 654321|Titolo=Bianchi Srl" \
   "$(run show 2 | grep -E '^(Tel|Fax)=' | paste -sd'|')|$(run show 2 | head -1)"
 

@@ -29,10 +29,13 @@ for bad in "--first 0" "--first 22" "--count 0"; do
 done
 check "nothing written for bad values" "no" "$([ -e "$DIR/bad.pdf" ] && echo yes || echo no)"
 
-# Envelope sizes: the page is the envelope; an envelope picked is laid across, as in the
-# margins window, so that the recipient's lines are whole (upright, DL cut them).
+# Envelope sizes: the page is the envelope, laid as "Orientamento" of Cartaflex.ini says.
 size_of() { pdfinfo "$1" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p'; }
 run add "Titolo=Studio Commercialista Associato Bianchi" "Citta=40121 Bologna (BO)" >/dev/null 2>&1
+printf '[Stampa Busta]\r\nOrientamento=Verticale\r\n' >"$DIR/Cartaflex.ini"
+run envelope --record 1 --size c5 --pdf "$DIR/c5up.pdf" >/dev/null 2>&1
+check "c5 upright as kept" "459 x 649 pts" "$(size_of "$DIR/c5up.pdf")"
+printf '[Stampa Busta]\r\nOrientamento=Orizzontale\r\n' >"$DIR/Cartaflex.ini"
 for size in dl:624 c5:649; do
   run envelope --record 1 --size "${size%%:*}" --pdf "$DIR/${size%%:*}.pdf" >/dev/null 2>&1
   check "${size%%:*} laid across" "${size##*:}" "$(size_of "$DIR/${size%%:*}.pdf" | cut -d' ' -f1)"
@@ -40,6 +43,7 @@ for size in dl:624 c5:649; do
     "$(pdftotext "$DIR/${size%%:*}.pdf" - | grep -c '^40121 Bologna (BO)$')"
 done
 run delete 1 >/dev/null 2>&1
+rm -f "$DIR/Cartaflex.ini"
 run envelope --pdf "$DIR/a4.pdf" >/dev/null 2>&1
 check "no size: A4 as before" "595 x 842 pts" "$(pdfinfo "$DIR/a4.pdf" | sed -n 's/^Page size: *\([0-9]*\)[.0-9]* x \([0-9]*\)[.0-9]* pts.*/\1 x \2 pts/p')"
 run envelope --size b5 --pdf "$DIR/b5.pdf" >/dev/null 2>&1

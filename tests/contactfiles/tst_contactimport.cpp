@@ -4,7 +4,9 @@
 #include <QTest>
 
 #include "archive/ArchiveStore.h"
+#include "archive/SearchKey.h"
 #include "contactfiles/ContactImport.h"
+#include "contactfiles/DuplicateIndex.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -55,6 +57,38 @@ Imported previewOf(TestEnvironment &env, const QByteArray &bytes) {
 class TestContactImport : public QObject {
     Q_OBJECT
 private slots:
+    // The duplicate rule's fingerprint takes two names as one exactly when the search
+    // would: the same normalisation of blanks and the same folding of letters.
+    void duplicateFingerprintFollowsTheSearch_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::newRow("blanks around and inside") << "Studio  Rossi"
+                                                  << "  Studio Rossi ";
+        QTest::newRow("capitals") << "STUDIO ROSSI"
+                                  << "studio rossi";
+        QTest::newRow("accented capitals") << "CITTÀ DI CASTELLO"
+                                           << "città di castello";
+        QTest::newRow("accent or none") << "Città"
+                                        << "Citta";
+        QTest::newRow("letters outside the code page") << "Dvořák"
+                                                       << "DVOŘÁK";
+        QTest::newRow("a tab is not a blank") << "Studio\tRossi"
+                                              << "Studio Rossi";
+        QTest::newRow("different names") << "Rossi"
+                                         << "Rosso";
+        QTest::newRow("sharp s") << "Straße"
+                                 << "STRASSE";
+    }
+    void duplicateFingerprintFollowsTheSearch() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        const auto searched = [](const QString &t) {
+            return SearchKey::fold(SearchKey::normalizeKey(t));
+        };
+        QCOMPARE(DuplicateIndex::fingerprint(a) == DuplicateIndex::fingerprint(b),
+                 searched(a) == searched(b));
+    }
+
     // Real-looking files of every style the import reads, and the records they give.
     void files_data() {
         QTest::addColumn<QByteArray>("bytes");

@@ -52,12 +52,13 @@ check Milano 10.5 6.8
 # The mobile number follows the telephone after four blanks, on the same line.
 grep -q '>3334<' "$DIR/words.html" || fail "mobile"
 
-# Without a record the recipient keeps the design texts; landscape from the settings.
+# Without a record the recipient keeps the design texts, which are not printed; landscape
+# from the settings.
 sed -i 's/Orientamento=Verticale/Orientamento=Orizzontale/' "$DIR/Cartaflex.ini"
 printf 'not a bitmap' >"$DIR/Logo.bmp"
 "$CLI" --folder "$DIR" envelope --pdf "$DIR/design.pdf" || fail "design exit"
 pdfinfo "$DIR/design.pdf" | grep -Eq 'Page size: *84[12](\.[0-9]+)? x 595(\.[0-9]+)?' || fail "not landscape"
-pdftotext "$DIR/design.pdf" - | grep -q 'Persona o azienda' || fail "design recipient"
+pdftotext "$DIR/design.pdf" - | grep -q 'Persona o azienda' && fail "design recipient printed"
 
 # Refusals and usage errors.
 "$CLI" --folder "$DIR" envelope --record 9 --pdf "$DIR/x.pdf" 2>/dev/null

@@ -3,6 +3,8 @@
 
 #include "envelopes/EnvelopeContent.h"
 #include "envelopes/EnvelopePrinter.h"
+#include "envelopes/EnvelopeSize.h"
+#include "envelopes/SenderLogo.h"
 #include "printing/PrinterPage.h"
 #include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
@@ -21,6 +23,9 @@ EnvelopeContent sample() {
                    QStringLiteral("Corso Italia 5"), QStringLiteral("20100 Milano")};
     c.titleColour = QColor(255, 0, 0);
     c.subtitleColour = QColor(0, 0, 255);
+    QImage logo(60, 40, QImage::Format_RGB32);
+    logo.fill(Qt::darkGreen);
+    c.logo = logo;
     return c;
 }
 
@@ -37,6 +42,10 @@ private slots:
     void marginsShiftTheBlocks();
     void orientation_data();
     void orientation();
+    void designTextsAndTheGlobePrintNothing_data();
+    void designTextsAndTheGlobePrintNothing();
+    void recipientFollowsTheEnvelope_data();
+    void recipientFollowsTheEnvelope();
     void onePageInCentimetres();
     void emptyLinesKeepTheirPlace();
     void missingPrinterPrintsNothing();
@@ -200,6 +209,132 @@ void TestEnvelopePrinter::orientation() {
     QCOMPARE(PrinterPage::printer().orientation(), printed);
 }
 
+// A box still at its design text, or a telephone box holding only "Tel.", prints nothing
+// (its line keeps its place); the sample globe is never printed, also as Logo.bmp kept it.
+void TestEnvelopePrinter::designTextsAndTheGlobePrintNothing_data() {
+    QTest::addColumn<int>("box");  // 0-7 the sender's boxes, 10-13 the recipient's
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("logo");  // "own", "globe", "globe from Logo.bmp"
+    QTest::newRow("sender name") << 0 << "Persona o azienda" << 0 << ""
+                                 << "globe";
+    QTest::newRow("sender speciality, blanks") << 1 << " Specialità " << 1 << ""
+                                               << "own";
+    QTest::newRow("sender VAT prefix") << 4 << "P.IVA " << 4 << ""
+                                       << "globe from Logo.bmp";
+    QTest::newRow("telephone prefix only") << 5 << "Tel. " << 5 << "333 1234567"
+                                           << "own";
+    QTest::newRow("sender e-mail") << 7 << "Email" << 6 << ""
+                                   << "own";
+    QTest::newRow("recipient town") << 13 << "Città" << 10 << ""
+                                    << "own";
+    QTest::newRow("a town that starts so") << 13 << "Città di Castello" << 10 << "Città di Castello"
+                                           << "own";
+    QTest::newRow("not exactly the design text")
+        << 10 << "persona o azienda" << 7 << "persona o azienda"
+        << "own";
+}
+
+void TestEnvelopePrinter::designTextsAndTheGlobePrintNothing() {
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(QString, printed);
+    QFETCH(QString, logo);
+    EnvelopeContent c = sample();
+    if (box < 10)
+        c.sender[box] = text;
+    else
+        c.recipient[box - 10] = text;
+    if (logo == QLatin1String("globe")) c.logo = SenderLogo::designPicture();
+    if (logo == QLatin1String("globe from Logo.bmp")) {
+        const QString path = m_env->file(QStringLiteral("Logo.bmp"));
+        QVERIFY(SenderLogo::save(SenderLogo::designPicture(), path));
+        c.logo = SenderLogo::load(path);
+    }
+    QVERIFY(EnvelopePrinter::print(c, PrinterPage::printer()));
+    const QList<PageOp> texts = m_device->texts();
+    QCOMPARE(texts.size(), 12);
+    QCOMPARE(texts.at(line + 1).text, printed);
+    QCOMPARE(m_device->pictures().size(), logo == QLatin1String("own") ? 1 : 0);
+}
+
+// DL and Americana keep the fixed place; C6, C5 and C4 start the address at the
+// envelope's centre as laid, the margins still adding to it; no line passes the edge.
+void TestEnvelopePrinter::recipientFollowsTheEnvelope_data() {
+    QTest::addColumn<QString>("size");  // empty: no size chosen
+    QTest::addColumn<QString>("orientation");
+    QTest::addColumn<QString>("sinD");
+    QTest::addColumn<QString>("supD");
+    QTest::addColumn<double>("x");  // the recipient's name, cm
+    QTest::addColumn<double>("y");
+    QTest::newRow("no size") << ""
+                             << "Orizzontale"
+                             << "+0"
+                             << "+0" << 10.5 << 4.0;
+    QTest::newRow("dl") << "dl"
+                        << "Orizzontale"
+                        << "+0"
+                        << "+0" << 10.5 << 4.0;
+    QTest::newRow("americana") << "americana"
+                               << "Orizzontale"
+                               << "+1,0"
+                               << "+0" << 11.5 << 4.0;
+    QTest::newRow("a4") << "a4"
+                        << "Verticale"
+                        << "+0"
+                        << "+0" << 10.5 << 4.0;
+    QTest::newRow("c6 across") << "c6"
+                               << "Orizzontale"
+                               << "+0"
+                               << "+0" << 10.6 << 5.7;
+    QTest::newRow("c5 across") << "c5"
+                               << "Orizzontale"
+                               << "+0"
+                               << "+0" << 13.95 << 8.1;
+    QTest::newRow("c5 upright") << "c5"
+                                << "Verticale"
+                                << "+0"
+                                << "+0" << 10.6 << 11.45;
+    QTest::newRow("c5 with margins") << "c5"
+                                     << "Orizzontale"
+                                     << "+1,0"
+                                     << "-0,5" << 14.95 << 7.6;
+    QTest::newRow("c4 across") << "c4"
+                               << "Orizzontale"
+                               << "+0"
+                               << "+0" << 18.7 << 11.45;
+}
+
+void TestEnvelopePrinter::recipientFollowsTheEnvelope() {
+    QFETCH(QString, size);
+    QFETCH(QString, orientation);
+    QFETCH(QString, sinD);
+    QFETCH(QString, supD);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    // The printable area is the paper itself, as in a PDF file.
+    m_device->setPrintableOf(
+        [](const Paper &p) { return p.millimetres * (PrinterPage::kTwipsPerCm / 10.0); });
+    EnvelopeContent c = sample();
+    if (!size.isEmpty()) c.paper = EnvelopeSize::paper(*EnvelopeSize::fromWord(size));
+    c.orientation = orientation;
+    c.marginSinD = sinD;
+    c.marginSupD = supD;
+    c.recipient[EnvelopeContent::RIndirizzo] =
+        QStringLiteral("Via della Repubblica Italiana 1234, scala B, interno 56");
+    QVERIFY(EnvelopePrinter::print(c, PrinterPage::printer()));
+    const QList<PageOp> texts = m_device->texts();
+    QCOMPARE(texts.size(), 12);
+    QVERIFY2(qAbs(texts.at(8).x - x) < kTol, qPrintable(QString::number(texts.at(8).x)));
+    QVERIFY2(qAbs(texts.at(8).y - y) < kTol, qPrintable(QString::number(texts.at(8).y)));
+    QVERIFY(qAbs(texts.at(11).y - (y + 1.6)) < kTol);
+    const double width = PrinterPage::printer().scaleWidth() * PrinterPage::kTwipsPerCm;
+    for (int i = 8; i < 12; ++i)
+        QVERIFY2(texts.at(i).twips.right() <= width + 1, qPrintable(texts.at(i).text));
+}
+
 void TestEnvelopePrinter::onePageInCentimetres() {
     PrinterPage::printer().setForeColor(QColor(1, 2, 3));
     QVERIFY(EnvelopePrinter::print(sample(), PrinterPage::printer()));
@@ -227,7 +362,8 @@ void TestEnvelopePrinter::emptyLinesKeepTheirPlace() {
     QVERIFY(qAbs(texts.at(2).y - 1.43) < kTol);
     QVERIFY(qAbs(texts.at(3).y - 1.81) < kTol);  // the street does not move up
     QCOMPARE(texts.at(6).text, QStringLiteral("333"));
-    QCOMPARE(texts.at(8).text, QStringLiteral("Persona o azienda"));
+    QCOMPARE(texts.at(8).text, QString());  // the design text is not an address
+    QVERIFY(qAbs(texts.at(8).y - 4.0) < kTol);
 }
 
 void TestEnvelopePrinter::missingPrinterPrintsNothing() {

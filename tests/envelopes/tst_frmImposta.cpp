@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "archive/SettingsFile.h"
+#include "envelopes/EnvelopeSize.h"
 #include "envelopes/frmImposta.h"
 #include "envelopes/frmLettera.h"
 #include "support/TestEnvironment.h"
@@ -60,8 +61,8 @@ private slots:
     void nothingIsValidated();
     void unwritableSettingsStillUpdateTheComposer();
     void reachesTheComposerOpenInTheHub();
-    void pickingAnEnvelopeLaysItAcross_data();
-    void pickingAnEnvelopeLaysItAcross();
+    void pickingASizeKeepsTheOrientation_data();
+    void pickingASizeKeepsTheOrientation();
     void screenshot();
 
 private:
@@ -138,37 +139,53 @@ void TestFrmImposta::loadsEveryKey() {
     QVERIFY(w.optOrizzontale->isChecked());
 }
 
-void TestFrmImposta::pickingAnEnvelopeLaysItAcross_data() {
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("key");  // 0: nothing picked, only loaded
+// Picking a size leaves the orientation as chosen; applying hands the size to the
+// composer with the margins, so that a Cartaflex.ini that cannot be written does not
+// print the size it held before.
+void TestFrmImposta::pickingASizeKeepsTheOrientation_data() {
+    QTest::addColumn<QByteArray>("stored");  // "unwritable": Cartaflex.ini is a folder
+    QTest::addColumn<int>("key");            // 0: nothing picked, only loaded
     QTest::addColumn<QString>("size");
     QTest::addColumn<bool>("across");
-    QTest::newRow("A4 to C4") << QByteArray() << int(Qt::Key_Up) << "C4 (229 × 324 mm)" << true;
+    QTest::newRow("A4 to C4, upright kept")
+        << QByteArray() << int(Qt::Key_Up) << "C4 (229 × 324 mm)" << false;
     QTest::newRow("A4 to the printer's")
         << QByteArray() << int(Qt::Key_Down) << "Formato della stampante" << false;
     QTest::newRow("DL upright, loaded") << QByteArray("Formato=dl\r\nOrientamento=Verticale\r\n")
                                         << 0 << "DL (110 × 220 mm)" << false;
-    QTest::newRow("Americana to DL")
-        << QByteArray("Formato=americana\r\n") << int(Qt::Key_Up) << "DL (110 × 220 mm)" << true;
+    QTest::newRow("Americana across to DL")
+        << QByteArray("Formato=americana\r\nOrientamento=Orizzontale\r\n") << int(Qt::Key_Up)
+        << "DL (110 × 220 mm)" << true;
+    QTest::newRow("read-only settings, A4 to C4")
+        << QByteArray("unwritable") << int(Qt::Key_Up) << "C4 (229 × 324 mm)" << false;
 }
 
-void TestFrmImposta::pickingAnEnvelopeLaysItAcross() {
+void TestFrmImposta::pickingASizeKeepsTheOrientation() {
     QFETCH(QByteArray, stored);
     QFETCH(int, key);
     QFETCH(QString, size);
     QFETCH(bool, across);
-    if (!stored.isEmpty())
+    const bool unwritable = stored == "unwritable";
+    if (unwritable)
+        QVERIFY(QDir(m_env->folder()).mkdir(QStringLiteral("Cartaflex.ini")));
+    else if (!stored.isEmpty())
         TestEnvironment::writeBytes(m_env->file(QStringLiteral("Cartaflex.ini")),
                                     "[Stampa Busta]\r\n" + stored);
-    frmImposta w;
+    frmLettera composer;
+    frmImposta w(&composer);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     if (key) QTest::keyClick(w.cboFormato, Qt::Key(key));
     QCOMPARE(w.cboFormato->currentText(), size);
     QCOMPARE(w.optOrizzontale->isChecked(), across);
     w.cmdApplica->click();
-    QCOMPARE(ini("Stampa Busta", "Orientamento"),
+    QCOMPARE(composer.content().paper,
+             EnvelopeSize::paper(EnvelopeSize::Size(EnvelopeSize::captions().indexOf(size))));
+    QCOMPARE(composer.lblOrientamento->text(),
              across ? QStringLiteral("Orizzontale") : QStringLiteral("Verticale"));
+    if (!unwritable)
+        QCOMPARE(ini("Stampa Busta", "Orientamento"),
+                 across ? QStringLiteral("Orizzontale") : QStringLiteral("Verticale"));
 }
 
 void TestFrmImposta::upArrowAddsOne() {

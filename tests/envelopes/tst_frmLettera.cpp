@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QImageReader>
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmLettera.h"
+#include "platform/LogoChooser.h"
 #include "printing/PrinterList.h"
 #include "printing/PrinterPage.h"
 #include "printing/RecordingPageDevice.h"
@@ -256,6 +258,10 @@ void TestFrmLettera::browsing() {
     QCOMPARE(w.txtTitolo[0]->text(), QStringLiteral("Mittente fermo"));
     QCOMPARE(m_env->platform().busyDepth, 0);
     QVERIFY(m_env->platform().messages.isEmpty());
+    // A screen reader reads the number itself, and is told where the browsing went.
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(w.lblPosizione);
+    QCOMPARE(label->text(QAccessible::Name), position);
+    QCOMPARE(label->text(QAccessible::Description), QStringLiteral("Scheda %1 di 3").arg(n));
 }
 
 void TestFrmLettera::browsingAnEmptyArchive() {
@@ -275,30 +281,41 @@ void TestFrmLettera::browsingAnEmptyArchive() {
 }
 
 void TestFrmLettera::printingAsksFirst_data() {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("recipient");  // the recipient's name; the other lines as designed
+    QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<bool>("printed");
-    QTest::newRow("yes") << int(MsgAnswer::Yes) << true;
-    QTest::newRow("no") << int(MsgAnswer::No) << false;
+    const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+    QTest::newRow("yes") << QStringLiteral("Ditta Verdi") << QList<int>{yes} << true;
+    QTest::newRow("no") << QStringLiteral("Ditta Verdi") << QList<int>{no} << false;
+    // A recipient still at its design texts, or emptied, prints nothing: asked once more.
+    QTest::newRow("design recipient, printed anyway")
+        << QStringLiteral("Persona o azienda") << QList<int>{yes, yes} << true;
+    QTest::newRow("empty recipient, not printed") << QString() << QList<int>{yes, no} << false;
 }
 
 void TestFrmLettera::printingAsksFirst() {
-    QFETCH(int, answer);
+    QFETCH(QString, recipient);
+    QFETCH(QList<int>, answers);
     QFETCH(bool, printed);
     frmLettera w;
     w.txtTitolo[0]->setText(QStringLiteral("Studio Rossi"));
-    w.txtTitolo[3]->setText(QStringLiteral("Ditta Verdi"));
+    w.txtTitolo[3]->setText(recipient);
     w.lblValSin->setText(QStringLiteral("-0,5"));
     w.lblValSupD->setText(QStringLiteral("+1,2"));
     w.lblOrientamento->setText(QStringLiteral("Orizzontale"));
-    m_env->platform().queueAnswer(MsgAnswer(answer));
+    for (int answer : answers) m_env->platform().queueAnswer(MsgAnswer(answer));
     w.cmdStampa->click();
-    const auto *m = m_env->platform().lastMessage();
-    QVERIFY(m);
-    QCOMPARE(m->text, QStringLiteral("Si desidera stampare gli indirizzi correnti?"));
-    QCOMPARE(m->title, QStringLiteral("Stampa indirizzi su busta"));
-    QCOMPARE(m->icon, MsgIcon::Question);
-    QCOMPARE(m->buttons, MsgButtons::YesNo);
-    QCOMPARE(m_env->platform().messages.size(), 1);
+    const auto &messages = m_env->platform().messages;
+    QCOMPARE(messages.size(), answers.size());
+    QCOMPARE(messages.at(0).text, QStringLiteral("Si desidera stampare gli indirizzi correnti?"));
+    QCOMPARE(messages.at(0).title, QStringLiteral("Stampa indirizzi su busta"));
+    QCOMPARE(messages.at(0).icon, MsgIcon::Question);
+    QCOMPARE(messages.at(0).buttons, MsgButtons::YesNo);
+    if (answers.size() > 1) {
+        QCOMPARE(messages.at(1).text,
+                 QString::fromUtf8("Il destinatario è vuoto: stampare comunque?"));
+        QCOMPARE(messages.at(1).buttons, MsgButtons::YesNoDefaultNo);
+    }
     if (!printed) {
         QVERIFY(m_device->operations().isEmpty());
         QCOMPARE(PrinterPage::printer().orientation(), int(PrinterPage::Portrait));
@@ -310,9 +327,10 @@ void TestFrmLettera::printingAsksFirst() {
     const QList<PageOp> texts = m_device->texts();
     QCOMPARE(texts.at(1).text, QStringLiteral("Studio Rossi"));
     QVERIFY(qAbs(texts.at(1).x - 3.0) < 1e-6);
-    QCOMPARE(texts.at(8).text, QStringLiteral("Ditta Verdi"));
+    QCOMPARE(texts.at(8).text, answers.size() > 1 ? QString() : recipient);
     QVERIFY(qAbs(texts.at(8).y - 5.2) < 1e-6);
-    QCOMPARE(m_device->pictures().first().image, frmLettera::pictureOf(w.picLogo[0]));
+    // The sample globe shown in the logo box is not a logo the user chose.
+    QVERIFY(m_device->pictures().isEmpty());
 }
 
 void TestFrmLettera::logoChoice_data() {
@@ -326,6 +344,7 @@ void TestFrmLettera::logoChoice_data() {
 void TestFrmLettera::logoChoice() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, outcome);
+    LogoChooser::forget();
     frmLettera w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -343,12 +362,12 @@ void TestFrmLettera::logoChoice() {
     const auto &d = m_env->platform().dialogs.first();
     QCOMPARE(d.kind, QStringLiteral("open"));
     QCOMPARE(d.title, QStringLiteral("Cartaflex - Selezionare un file immagine"));
-    QCOMPARE(d.filters.size(), 7);
-    QCOMPARE(d.filters.at(0).description, QStringLiteral("Jpg (*.jpg)"));
-    QCOMPARE(d.filters.at(4).patterns, QStringLiteral("*.wmf"));
-    QCOMPARE(d.filters.at(5).description, QStringLiteral("Immagini PNG (*.png)"));
-    QCOMPARE(d.filters.at(6).description, QStringLiteral("Tutti i file (*.*)"));
-    QCOMPARE(d.filters.at(6).patterns, QStringLiteral("*"));
+    QCOMPARE(d.filters.size(), 8);
+    QCOMPARE(d.filters.at(1).description, QStringLiteral("Jpg (*.jpg)"));
+    QCOMPARE(d.filters.at(5).patterns, QStringLiteral("*.wmf"));
+    QCOMPARE(d.filters.at(6).description, QStringLiteral("Immagini PNG (*.png)"));
+    QCOMPARE(d.filters.at(7).description, QStringLiteral("Tutti i file (*.*)"));
+    QCOMPARE(d.filters.at(7).patterns, QStringLiteral("*"));
     const QImage after = frmLettera::pictureOf(w.picLogo[0]);
     if (outcome == QLatin1String("loaded")) {
         QCOMPARE(after.size(), QSize(12, 14));
@@ -358,7 +377,20 @@ void TestFrmLettera::logoChoice() {
     } else {
         QCOMPARE(after, before);
     }
-    QVERIFY(m_env->platform().messages.isEmpty());
+    // A file that is not a picture is told; every picture type is offered together first,
+    // and the next dialog opens in the folder of the file chosen.
+    QCOMPARE(m_env->platform().messages.size(), outcome == QLatin1String("blank") ? 1 : 0);
+    if (outcome == QLatin1String("blank"))
+        QCOMPARE(m_env->platform().messages.first().text,
+                 QString::fromUtf8("Il file scelto non è un'immagine valida."));
+    QCOMPARE(d.filters.at(0).description,
+             QStringLiteral("Immagini (*.bmp *.jpg *.jpeg *.gif *.png *.wmf)"));
+    const QString firstFolder = d.initialPath;
+    m_env->platform().queueOpenFile(QString());
+    QTest::mouseDClick(w.picLogo[0], Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(firstFolder, QString());
+    QCOMPARE(m_env->platform().dialogs.at(1).initialPath,
+             bytes.isEmpty() ? QString() : QFileInfo(path).absolutePath());
 }
 
 void TestFrmLettera::focusColours() {

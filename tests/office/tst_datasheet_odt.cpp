@@ -322,10 +322,16 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("icon");
-    QTest::newRow("no word processor")
-        << false << "Rossi" << int(DataSheetExport::Outcome::NotInstalled)
+    QTest::newRow("no word processor, no name")
+        << false << "" << int(DataSheetExport::Outcome::NotInstalled)
         << ExportMessages::kDocumentMissingText << ExportMessages::kDocumentMissingTitle
         << int(MsgIcon::Critical);
+    // The sheet is made all the same, and offered to be saved for later.
+    QTest::newRow("no word processor")
+        << false << "Rossi" << int(DataSheetExport::Outcome::NotInstalled)
+        << QString::fromUtf8(ExportMessages::kDocumentMissingText) + "\r\n\r\n" +
+               QString::fromUtf8(ExportMessages::kSaveLaterText)
+        << ExportMessages::kNotInstalledTitle << int(MsgIcon::Question);
     QTest::newRow("name of blanks")
         << true << "    " << int(DataSheetExport::Outcome::MissingName)
         << ExportMessages::kMissingNameText << ExportMessages::kMissingNameTitle
@@ -354,7 +360,10 @@ void TestDataSheetOdt::exportRefusesWithoutOfficeOrName() {
     QCOMPARE(env.platform().messages.first().title, title);
     QCOMPARE(int(env.platform().messages.first().icon), icon);
     QVERIFY(env.platform().startedPrograms.isEmpty());
-    QCOMPARE(env.platform().busyShown, 0);
+    // Only a sheet that was made shows the hourglass, gone before the question.
+    QCOMPARE(env.platform().busyShown,
+             title == QString::fromUtf8(ExportMessages::kNotInstalledTitle) ? 1 : 0);
+    QCOMPARE(env.platform().busyDepth, 0);
 }
 
 void TestDataSheetOdt::exportWithoutLogoEmbedsTheEmptyLogo() {

@@ -34,6 +34,7 @@ class TestFrmToExcel : public QObject {
     Q_OBJECT
 private slots:
     void opensInWaitingState();
+    void noSpreadsheetProgram_data();
     void noSpreadsheetProgram();
     void exportsArchiveAndOpensNewDocument_data();
     void exportsArchiveAndOpensNewDocument();
@@ -57,25 +58,40 @@ void TestFrmToExcel::opensInWaitingState() {
     QCOMPARE(w.lblAttendere->text(), QStringLiteral("Esportazione dati in corso. Attendere..."));
 }
 
+// Without a spreadsheet program the workbook is still made (its sheet named "Foglio1"),
+// and the user may save it for later; the question comes with its own icon and title.
+void TestFrmToExcel::noSpreadsheetProgram_data() {
+    QTest::addColumn<QString>("saveAs");  // empty: the offer is declined
+    QTest::newRow("declined") << QString();
+    QTest::newRow("saved for later") << QStringLiteral("Archivio per dopo.xlsx");
+}
+
 void TestFrmToExcel::noSpreadsheetProgram() {
+    QFETCH(QString, saveAs);
     TestEnvironment env;
     FakeOffice office(false);
     addContacts(2);
     frmToExcel w;
+    env.platform().queueAnswer(saveAs.isEmpty() ? MsgAnswer::No : MsgAnswer::Yes);
+    if (!saveAs.isEmpty()) env.platform().queueSaveFile(env.file(saveAs));
     w.cmdEsporta->click();
     QCOMPARE(env.platform().messages.size(), 1);
     const auto &m = env.platform().messages.first();
     QCOMPARE(m.text, QStringLiteral("Su questo computer non è installato nessun programma per "
-                                    "fogli di calcolo."));
-    QCOMPARE(m.title, QStringLiteral("Impossibile esportare in un foglio di calcolo"));
-    QCOMPARE(m.icon, MsgIcon::Critical);
-    QCOMPARE(m.buttons, MsgButtons::Ok);
-    // The window stays as it was.
-    QCOMPARE(w.result(), int(QDialog::Rejected));
-    QVERIFY(w.cmdEsporta->isEnabled());
-    QVERIFY(w.lblAttendere->isHidden());
-    QVERIFY(w.exportedFile().isEmpty());
+                                    "fogli di calcolo.\r\n\r\nSalvare il file con nome, per "
+                                    "aprirlo più tardi?"));
+    QCOMPARE(m.title, QStringLiteral("Attenzione: programma non installato"));
+    QCOMPARE(m.icon, MsgIcon::Question);
+    QCOMPARE(m.buttons, MsgButtons::YesNo);
     QVERIFY(env.platform().startedPrograms.isEmpty());
+    QCOMPARE(env.platform().busyDepth, 0);
+    const QString made = w.exportedFile();
+    QVERIFY(QFileInfo(made).isFile());
+    QVERIFY(ZipReader::member(made, QStringLiteral("xl/workbook.xml"))
+                .contains("<sheet name=\"Foglio1\""));
+    QCOMPARE(env.platform().dialogs.size(), saveAs.isEmpty() ? 0 : 1);
+    if (!saveAs.isEmpty())
+        QCOMPARE(TestEnvironment::readBytes(env.file(saveAs)), TestEnvironment::readBytes(made));
 }
 
 void TestFrmToExcel::exportsArchiveAndOpensNewDocument_data() {

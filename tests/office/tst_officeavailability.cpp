@@ -147,7 +147,8 @@ void TestOfficeAvailability::fileThatCannotBeShown() {
     QCOMPARE(env.platform().messages.size(), starts ? 0 : 1);
     if (starts) return;
     const auto &m = env.platform().messages.first();
-    QCOMPARE(m.title, QStringLiteral("Impossibile aprire il file"));
+    QCOMPARE(m.title, QStringLiteral("Attenzione: impossibile aprire il file"));
+    QCOMPARE(m.icon, MsgIcon::Question);
     QVERIFY2(m.text.contains(QStringLiteral("Archivio.xlsx")), qPrintable(m.text));
     QVERIFY(m.text.endsWith(QStringLiteral("Salvare il file con nome, per aprirlo più tardi?")));
     QCOMPARE(m.buttons, MsgButtons::YesNo);

@@ -83,6 +83,59 @@ private slots:
                      QStringList{QStringLiteral("file-normale")});
         }
     }
+
+    // A program folder that cannot be written but holds an archive: the archive, the
+    // settings and the logo are copied once to the per-user folder, never over what is
+    // there; the user is told once, with both folders.
+    void adoptsTheProgramFoldersArchive_data() {
+        QTest::addColumn<QStringList>("inProgram");
+        QTest::addColumn<QStringList>("inUser");
+        QTest::addColumn<QString>("told");             // a phrase of the message, empty: nothing
+        QTest::addColumn<QStringList>("fromProgram");  // the user's files that came over
+        const QStringList all{"Contatti.edb", "Cartaflex.ini", "Logo.bmp"};
+        QTest::newRow("copied") << all << QStringList() << "è stato copiato" << all;
+        QTest::newRow("the user's settings stay")
+            << all << QStringList{"Cartaflex.ini"} << "è stato copiato"
+            << QStringList{"Contatti.edb", "Logo.bmp"};
+        QTest::newRow("both hold an archive")
+            << all << QStringList{"Contatti.edb"} << "contengono entrambe" << QStringList();
+        QTest::newRow("no archive in the program folder")
+            << QStringList{"Cartaflex.ini"} << QStringList() << "" << QStringList();
+    }
+    void adoptsTheProgramFoldersArchive() {
+        QFETCH(QStringList, inProgram);
+        QFETCH(QStringList, inUser);
+        QFETCH(QString, told);
+        QFETCH(QStringList, fromProgram);
+        QTemporaryDir root;
+        const QString program = root.filePath(QStringLiteral("programma"));
+        const QString user = root.filePath(QStringLiteral("utente/Cartaflex"));
+        QDir().mkpath(program);
+        for (const QString &f : inProgram)
+            QVERIFY(TestEnvironment::writeBytes(program + u'/' + f, "programma"));
+        if (!inUser.isEmpty()) QDir().mkpath(user);
+        for (const QString &f : inUser)
+            QVERIFY(TestEnvironment::writeBytes(user + u'/' + f, "utente"));
+
+        const QString message = ProgramFolder::adoptArchive(program, user);
+        if (told.isEmpty()) {
+            QCOMPARE(message, QString());
+            QVERIFY(!QFileInfo::exists(user));
+            return;
+        }
+        QVERIFY2(message.contains(told), qPrintable(message));
+        QVERIFY(message.contains(program) && message.contains(user));
+        for (const QString &f : QStringList{"Contatti.edb", "Cartaflex.ini", "Logo.bmp"}) {
+            const QByteArray expected = fromProgram.contains(f) ? "programma"
+                                        : inUser.contains(f)    ? "utente"
+                                                                : QByteArray();
+            QCOMPARE(TestEnvironment::readBytes(user + u'/' + f), expected);
+            QCOMPARE(TestEnvironment::readBytes(program + u'/' + f),
+                     inProgram.contains(f) ? QByteArray("programma") : QByteArray());
+        }
+        // Told once.
+        QCOMPARE(ProgramFolder::adoptArchive(program, user), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

@@ -1,9 +1,11 @@
 // The print dialog and the preview window, offscreen.
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <memory>
 
 #include "cards/CardPrintJob.h"
+#include "printing/PreviewZoom.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrinterList.h"
 #include "printing/PrinterPage.h"
@@ -15,6 +17,17 @@
 class TestFrmStampa : public QObject {
     Q_OBJECT
     PrinterPage &page() { return PrinterPage::printer(); }
+
+    static Printout envelope() {
+        Printout p;
+        p.caption = QStringLiteral("Stampa busta");
+        p.pdfFileName = QStringLiteral("Busta.pdf");
+        p.draw = [](PrinterPage &page, const PrintChoices &) {
+            page.print(QStringLiteral("Busta"));
+            return page.endDoc();
+        };
+        return p;
+    }
 
     static Printout cards(int sheets) {
         Printout p;
@@ -30,7 +43,74 @@ class TestFrmStampa : public QObject {
 private slots:
     void cleanup() {
         PrinterList::useSystem();
+        PrintDialog::forgetLastEntry();
         page().reset();
+    }
+
+    // "Saved as PDF" is remembered for the printout it was chosen for, and only once a
+    // file name was given: the other printouts keep opening on the current printer.
+    void pdfMemoryBelongsToItsPrintout_data() {
+        QTest::addColumn<QString>("fileName");  // the name given to the card sheet's PDF
+        QTest::addColumn<bool>("nextIsCards");  // the next dialog: the cards' or the envelope's
+        QTest::addColumn<QString>("opensOn");
+        const QString pdf = PrintDialog::pdfEntry();
+        QTest::newRow("cards again after a PDF") << "fogli.pdf" << true << pdf;
+        QTest::newRow("the envelope after the cards' PDF") << "fogli.pdf" << false << "Ufficio";
+        QTest::newRow("file name cancelled") << "" << true << "Ufficio";
+    }
+    void pdfMemoryBelongsToItsPrintout() {
+        QFETCH(QString, fileName);
+        QFETCH(bool, nextIsCards);
+        QFETCH(QString, opensOn);
+        TestEnvironment env;
+        PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        page().reset();
+        page().selectPrinter(QStringLiteral("Ufficio"));
+        {
+            PrintDialog first(cards(1));
+            first.cboPrinters->setCurrentText(PrintDialog::pdfEntry());
+            env.platform().queueSaveFile(fileName.isEmpty() ? QString() : env.file(fileName));
+            first.print();
+            QCOMPARE(first.printed(), !fileName.isEmpty());
+        }
+        PrintDialog next(nextIsCards ? cards(1) : envelope());
+        QCOMPARE(next.cboPrinters->currentText(), opensOn);
+    }
+
+    // The preview fits the page whole or by its width, or shows a percentage; the next
+    // preview opens with the zoom chosen last.
+    void previewZoom_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QSize>("space");
+        QTest::addColumn<double>("zoom");
+        // A4 is 11906 × 16838 twips: 793.7 × 1122.5 pixels at 100 %.
+        QTest::newRow("page in a landscape space") << "Adatta pagina" << QSize(800, 561) << 0.5;
+        QTest::newRow("page in a tall space") << "Adatta pagina" << QSize(397, 2000) << 0.5;
+        QTest::newRow("width") << "Adatta larghezza" << QSize(1587, 400) << 2.0;
+        QTest::newRow("a percentage") << "150 %" << QSize(300, 300) << 1.5;
+    }
+    void previewZoom() {
+        QFETCH(QString, choice);
+        QFETCH(QSize, space);
+        QFETCH(double, zoom);
+        const QSizeF a4(11906, 16838);
+        const int data = choice == QLatin1String("Adatta pagina") ? int(PreviewZoom::Fit::Page)
+                         : choice == QLatin1String("Adatta larghezza")
+                             ? int(PreviewZoom::Fit::Width)
+                             : 0;
+        if (data < 0)
+            QVERIFY(qAbs(PreviewZoom::fit(a4, space, PreviewZoom::Fit(data)) - zoom) < 0.002);
+        PrintPreview::Page sheet;
+        sheet.twips = a4;
+        {
+            PrintPreviewWindow window({sheet});
+            auto *box = window.findChild<QComboBox *>(QStringLiteral("cboZoom"));
+            box->setCurrentText(choice);
+            QCOMPARE(box->currentText(), choice);
+        }
+        PrintPreviewWindow again({sheet});
+        QCOMPARE(again.findChild<QComboBox *>(QStringLiteral("cboZoom"))->currentText(), choice);
+        if (data == 0) QCOMPARE(again.zoom(), zoom);
     }
 
     // Enter prints on the current printer; a queue that is gone, before printing or
@@ -89,6 +169,8 @@ private slots:
         QVERIFY(recorded.record(PrintTarget::toPdf(env.file(QStringLiteral("a.pdf"))),
                                 [](PrinterPage &p) { return cards(3).draw(p, PrintChoices{}); }));
         PrintPreviewWindow window(recorded.pages());
+        window.findChild<QComboBox *>(QStringLiteral("cboZoom"))
+            ->setCurrentText(QStringLiteral("75 %"));
         QCOMPARE(window.pageCount(), 3);
         const QImage first = window.pageImage(0);
         QCOMPARE(first.size(),

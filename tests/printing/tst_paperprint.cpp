@@ -170,6 +170,10 @@ private slots:
         QFETCH(QSizeF, mm);
         EnvelopeContent c = EnvelopeContent::design();
         c.paper = EnvelopeSize::paper(EnvelopeSize::Size(size));
+        // A logo the user chose, larger than the box (the sample globe is never printed).
+        QImage chosen(400, 300, QImage::Format_RGB32);
+        chosen.fill(Qt::darkBlue);
+        c.logo = chosen;
         QVERIFY(EnvelopePrinter::print(c, page()));
         QCOMPARE(rec->documents.first().paper.millimetres, mm);
         QCOMPARE(EnvelopeContent::design().paper, Paper::a4());

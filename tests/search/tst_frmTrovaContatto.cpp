@@ -10,6 +10,7 @@
 #include "printing/PrinterPage.h"
 #include "printing/RecordingPageDevice.h"
 #include "program/WindowRegistry.h"
+#include "search/SearchListPrint.h"
 #include "search/frmTrovaContatto.h"
 #include "support/TestEnvironment.h"
 #include "ui/Hub.h"
@@ -280,6 +281,14 @@ private slots:
         QCOMPARE(printed.mid(4, 3), listed(w));
         QCOMPARE(printed.at(9), QStringLiteral("Trovati 3 contatti"));
         QVERIFY(w.isVisible());
+        // A printer that fails gets the list's own message, not the card sheets'.
+        device->setFailing(true);
+        env.platform().queueAnswer(MsgAnswer::Ok);
+        QTest::mouseClick(w.cmdStampa, Qt::LeftButton);
+        const auto *failed = env.platform().lastMessage();
+        QCOMPARE(failed->title, QStringLiteral("Attenzione: operazione non eseguibile"));
+        QCOMPARE(failed->text, SearchListPrint::errorText());
+        QCOMPARE(failed->icon, MsgIcon::Critical);
         PrinterPage::printer().reset();
     }
 

@@ -1,13 +1,17 @@
 // Work by keyboard alone: what Tab reaches in each window and the names a screen reader
 // speaks there, the windows' keys, and the card composer printing the format chosen
 // with the arrows.
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "app/frmHelpForm.h"
+#include "app/frmMenu.h"
 #include "archive/ArchiveStore.h"
+#include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
 #include "envelopes/EnvelopePrinter.h"
@@ -105,6 +109,120 @@ private slots:
         PrinterList::useSystem();
         PrinterPage::printer().reset();
         env.reset();
+    }
+
+    // Each main window is a window to a screen reader, named by its title; the archive's
+    // logo paths have names.
+    void mainWindowsAreNamedWindows_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("menu") << "menu";
+        QTest::newRow("archive") << "archivio";
+        QTest::newRow("cards") << "biglietti";
+        QTest::newRow("envelopes") << "buste";
+    }
+    void mainWindowsAreNamedWindows() {
+        QFETCH(QString, window);
+        std::unique_ptr<QWidget> w;
+        if (window == QLatin1String("menu"))
+            w = std::make_unique<frmMenu>();
+        else if (window == QLatin1String("archivio"))
+            w = std::make_unique<frmArchivio>();
+        else
+            w = openWindow(window);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w.get());
+        QCOMPARE(face->role(), QAccessible::Window);
+        QVERIFY(!w->windowTitle().trimmed().isEmpty());
+        QCOMPARE(face->text(QAccessible::Name), w->windowTitle());
+        auto *archive = qobject_cast<frmArchivio *>(w.get());
+        if (!archive) return;
+        for (QLineEdit *path : {archive->txtLogo01, archive->txtLogo02, archive->txtLogo03})
+            QVERIFY(QAccessible::queryAccessibleInterface(path)
+                        ->text(QAccessible::Name)
+                        .startsWith(QStringLiteral("Percorso del logo")));
+    }
+
+    // The pictures that do what a button beside them does are buttons to a screen reader,
+    // and their "Press" presses that button.
+    void picturesBesideButtonsPressThem_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("menu, archive") << "menu"
+                                       << "picArchivioDati"
+                                       << "cmdArchivioDati";
+        QTest::newRow("menu, cards") << "menu"
+                                     << "picBiglietti"
+                                     << "cmdBiglietti";
+        QTest::newRow("menu, envelopes") << "menu"
+                                         << "picProtocollo"
+                                         << "cmdBuste";
+        QTest::newRow("archive, small logo") << "archivio"
+                                             << "picLogo01"
+                                             << "cmdPiccolo";
+        QTest::newRow("archive, large logo") << "archivio"
+                                             << "picLogo03"
+                                             << "cmdGrande";
+        QTest::newRow("help, PDF guide") << "guida"
+                                         << "imgPDF"
+                                         << "lblPDF";
+    }
+    void picturesBesideButtonsPressThem() {
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        QFETCH(QString, button);
+        std::unique_ptr<QWidget> w;
+        if (window == QLatin1String("menu"))
+            w = std::make_unique<frmMenu>();
+        else if (window == QLatin1String("archivio"))
+            w = std::make_unique<frmArchivio>();
+        else
+            w = std::make_unique<frmHelpForm>();
+        auto *pic = w->findChild<QLabel *>(picture);
+        auto *twin = w->findChild<QAbstractButton *>(button);
+        QVERIFY(pic && twin);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(pic);
+        QCOMPARE(face->role(), QAccessible::Button);
+        QVERIFY(!face->text(QAccessible::Name).isEmpty());
+        int pressed = 0;
+        // The button's own work is not wanted here, only that it was pressed.
+        twin->disconnect(SIGNAL(clicked(bool)));
+        connect(twin, &QAbstractButton::clicked, this, [&pressed] { ++pressed; });
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pressed, twin->isEnabled() ? 1 : 0);
+    }
+
+    // A screen reader's "Press" on a logo picture chooses the logo, as Space does (the
+    // mouse's single click on a card logo still selects its format).
+    void logoPicturesActOnPress_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("logo");
+        QTest::newRow("envelope sender") << "buste" << 0;
+        QTest::newRow("small card") << "biglietti" << 0;
+        QTest::newRow("medium card") << "biglietti" << 2;
+        QTest::newRow("large card") << "biglietti" << 3;
+    }
+    void logoPicturesActOnPress() {
+        QFETCH(QString, window);
+        QFETCH(int, logo);
+        const std::unique_ptr<QWidget> w = openWindow(window);
+        show(w.get());
+        auto *cards = qobject_cast<frmBiglietti *>(w.get());
+        QPushButton *key =
+            cards ? cards->picLogo[logo] : qobject_cast<frmLettera *>(w.get())->picLogo[0];
+        const std::optional<CardFormat> before = cards ? cards->selectedFormat() : std::nullopt;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(key);
+        QVERIFY(face && face->actionInterface());
+        QVERIFY(face->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(env->platform().dialogs.size(), 1);
+        QCOMPARE(env->platform().dialogs.first().title,
+                 QStringLiteral("Cartaflex - Selezionare un file immagine"));
+        if (!cards) return;
+        QCOMPARE(cards->selectedFormat(), before);
+        QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QCOMPARE(cards->selectedFormat(), std::optional(CardFormat(logo)));
+        QCOMPARE(env->platform().dialogs.size(), 1);
     }
 
     // Tab reaches every control that acts, in this order (other stops may come between,
