@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // A search key prepared once for a whole scan: its words in Windows-1252 bytes, folded
-// to lower case, matched against the raw bytes of a record field without decoding it.
+// to lower case without accents, matched against the raw bytes of a record field without decoding it.
 // It gives the same answer as SearchKey::wordsExist with the match-case flag false.
 class KeyMatcher {
 public:
@@ -17,7 +17,7 @@ public:
     // True when some word holds a character the archive cannot hold: nothing matches.
     bool impossible() const { return m_impossible; }
 
-    // The lower-case byte of a Windows-1252 byte (the same folding as SearchKey::fold).
+    // The folded byte of a Windows-1252 byte (the same folding as SearchKey::fold).
     static unsigned char foldByte(unsigned char byte);
 
 private:
