@@ -53,9 +53,13 @@ bool ContactListModel::reload() {
     return m_readOk;
 }
 
+bool ContactListModel::archiveChanged() const {
+    const ArchiveStore store = m_folder.isEmpty() ? ArchiveStore() : ArchiveStore(m_folder);
+    return !(FileStamp::of(store.archivePath()) == m_table.stamp());
+}
+
 bool ContactListModel::reloadIfChanged() {
-    ArchiveStore store = m_folder.isEmpty() ? ArchiveStore() : ArchiveStore(m_folder);
-    if (FileStamp::of(store.archivePath()) == m_table.stamp()) return false;
+    if (!archiveChanged()) return false;
     reload();
     return true;
 }

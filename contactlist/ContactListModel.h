@@ -27,6 +27,8 @@ public:
 
     // Reads the archive again; false when it cannot be read (the list is then empty).
     bool reload();
+    // Whether the archive's file changed since it was read (size, time or the file itself).
+    bool archiveChanged() const;
     // Reads it again when its file changed since; true when it did.
     bool reloadIfChanged();
     bool readOk() const { return m_readOk; }

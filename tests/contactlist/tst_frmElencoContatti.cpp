@@ -1,0 +1,137 @@
+#include <QHeaderView>
+#include <QTest>
+
+#include "archive/ArchiveMessages.h"
+#include "archive/ArchiveStore.h"
+#include "archive/OriginTag.h"
+#include "archive/SettingsFile.h"
+#include "contactlist/frmElencoContatti.h"
+#include "support/TestEnvironment.h"
+#include "ui/ContactReceiver.h"
+
+namespace {
+
+// A window that takes contacts as the archive window does.
+class Receiver : public QWidget, public ContactReceiver {
+public:
+    bool receivesContact(OriginTag tag) const override { return tag == OriginTag::Archivio; }
+    void receiveContact(const ContactRecord &record, int number, OriginTag) override {
+        name = record.titolo();
+        this->number = number;
+    }
+    QString name;
+    int number = 0;
+};
+
+ContactRecord contact(const char *name, const char *town, const char *email) {
+    ContactRecord r;
+    r.setValue(ContactRecord::Titolo, QString::fromUtf8(name));
+    r.setValue(ContactRecord::Citta, QString::fromUtf8(town));
+    r.setValue(ContactRecord::Email, QString::fromUtf8(email));
+    return r;
+}
+
+void fill(const TestEnvironment &env) {
+    ArchiveStore store(env.folder());
+    store.appendRecord(contact("Rossi Mario", "Roma", "mario@esempio.it"));
+    store.appendRecord(contact("Niccolò Bianchi", "Forlì", ""));
+    store.appendRecord(contact("Verdi Anna", "Cesena", "anna@esempio.it"));
+}
+
+}  // namespace
+
+class TestFrmElencoContatti : public QObject {
+    Q_OBJECT
+private slots:
+    void filterCountAndEscape() {
+        TestEnvironment env;
+        fill(env);
+        frmElencoContatti w;
+        w.show();
+        QCOMPARE(w.lblConteggio->text(), QStringLiteral("3 contatti"));
+        QTest::keyClicks(w.txtFiltro, QStringLiteral("niccolo forli"));
+        QCOMPARE(w.lblConteggio->text(), QStringLiteral("1 di 3 contatti"));
+        QCOMPARE(w.model()->text(0, ListColumns::Citta), QString::fromUtf8("Forlì"));
+        QTest::keyClick(w.txtFiltro, Qt::Key_Escape);
+        QVERIFY(w.txtFiltro->text().isEmpty());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.lblConteggio->text(), QStringLiteral("3 contatti"));
+    }
+
+    // Enter on a row hands that contact to the window that opened the list.
+    void openHandsTheContactOver() {
+        TestEnvironment env;
+        fill(env);
+        Receiver caller;
+        frmElencoContatti w(&caller, QStringLiteral("archivio"));
+        w.show();
+        QTest::keyClicks(w.txtFiltro, QStringLiteral("verdi"));
+        QTest::keyClick(w.txtFiltro, Qt::Key_Down);
+        QTest::keyClick(w.tblContatti, Qt::Key_Return);
+        QCOMPARE(caller.name, QStringLiteral("Verdi Anna"));
+        QCOMPARE(caller.number, 3);
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+    }
+
+    // A contact changed by another program since the list read it: refused, list read again.
+    void actionOnAChangedContactIsRefused() {
+        TestEnvironment env;
+        fill(env);
+        Receiver caller;
+        frmElencoContatti w(&caller, QStringLiteral("archivio"));
+        w.show();
+        w.tblContatti->selectRow(0);
+        ArchiveStore(env.folder()).writeRecord(1, contact("Rossi Maria", "Roma", ""));
+        w.cmdApri_Click();
+        w.tblContatti->selectRow(0);
+        ArchiveStore(env.folder()).writeRecord(1, contact("Rossi M.", "Roma", "m@esempio.it"));
+        w.cmdEmail_Click();
+        QCOMPARE(env.platform().messages.size(), 2);
+        for (const auto &m : env.platform().messages)
+            QCOMPARE(m.text, QString::fromUtf8(ArchiveMessages::kChangedElsewhereText));
+        QVERIFY(env.platform().openedUrls.isEmpty());
+        QVERIFY(caller.name.isEmpty());
+        QCOMPARE(w.model()->text(0, ListColumns::Titolo), QStringLiteral("Rossi M."));
+    }
+
+    void emailAndDeleteTheSelection() {
+        TestEnvironment env;
+        fill(env);
+        frmElencoContatti w;
+        w.show();
+        w.tblContatti->setFocus();
+        QTest::keyClick(w.tblContatti, Qt::Key_A, Qt::ControlModifier);
+        w.cmdEmail_Click();
+        QCOMPARE(env.platform().openedUrls,
+                 QStringList{QStringLiteral("mailto:?BCC=mario@esempio.it,anna@esempio.it")});
+        env.platform().queueAnswer(MsgAnswer::Yes);
+        QTest::keyClick(w.tblContatti, Qt::Key_Delete);
+        QCOMPARE(env.platform().messages.size(), 2);
+        QVERIFY(env.platform().messages.first().text.startsWith(
+            QStringLiteral("Si vogliono proprio cancellare 3 schede?")));
+        QCOMPARE(ArchiveStore(env.folder()).recordCount(), 0);
+        QCOMPARE(w.lblConteggio->text(), QStringLiteral("0 contatti"));
+    }
+
+    void columnsKeptInTheSettings() {
+        TestEnvironment env;
+        fill(env);
+        {
+            frmElencoContatti w;
+            w.show();
+            w.tblContatti->horizontalHeader()->resizeSection(ListColumns::Citta, 233);
+            w.tblContatti->sortByColumn(ListColumns::Citta, Qt::DescendingOrder);
+            QCOMPARE(w.model()->text(0, ListColumns::Citta), QStringLiteral("Roma"));
+            w.cmdChiudi->click();
+        }
+        QCOMPARE(SettingsFile().read(QStringLiteral("Elenco contatti"), QStringLiteral("Ordinamento")),
+                 QStringLiteral("3,decrescente"));
+        frmElencoContatti again;
+        again.show();
+        QCOMPARE(again.tblContatti->horizontalHeader()->sectionSize(ListColumns::Citta), 233);
+        QCOMPARE(again.model()->text(0, ListColumns::Citta), QStringLiteral("Roma"));
+    }
+};
+
+QTEST_MAIN(TestFrmElencoContatti)
+#include "tst_frmElencoContatti.moc"
