@@ -7,8 +7,8 @@
 
 #include "ui/MainWindowBase.h"
 
-// The main menu: the hub that opens the archive window, the card composer and the
-// envelope composer, with help, information, about and exit keys and a moving banner.
+// The main menu: the hub that opens the archive window (alone or with the contact list
+// over it), the card composer and the envelope composer, with help, information, about and exit keys and a moving banner.
 class frmMenu : public MainWindowBase {
     Q_OBJECT
 public:
@@ -18,11 +18,14 @@ public:
     QLabel *picBody;
     QPushButton *cmdArchivioDati;
     QLabel *picArchivioDati;
+    QPushButton *cmdElencoContatti;
+    QLabel *picElencoContatti;
     QPushButton *cmdBiglietti;
     QLabel *picBiglietti;
     QPushButton *cmdBuste;
     QLabel *picProtocollo;
     QFrame *shpArchivioDati;
+    QFrame *shpElencoContatti;
     QFrame *shpBiglietti;
     QFrame *shpBuste;
     QWidget *picScroll;
@@ -44,6 +47,7 @@ public:
 
 public slots:
     void cmdArchivioDati_Click();
+    void cmdElencoContatti_Click();
     void cmdBiglietti_Click();
     void cmdBuste_Click();
     void tmrMarquee_Timer();

@@ -7,6 +7,7 @@
 #include "archive/ArchiveStore.h"
 #include "archive/frmArchivio.h"
 #include "cards/frmBiglietti.h"
+#include "contactlist/frmElencoContatti.h"
 #include "envelopes/frmLettera.h"
 #include "exchange/frmToExcel.h"
 #include "exchange/frmTrovaContatto.h"
@@ -24,6 +25,9 @@ void registerWindows() {
     hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
     hub.registerAction(Hub::Action::Search, [](QWidget *caller, const QString &tag) {
         frmTrovaContatto::openFor(caller, tag);
+    });
+    hub.registerAction(Hub::Action::ContactList, [](QWidget *caller, const QString &tag) {
+        frmElencoContatti::openFor(caller, tag);
     });
     hub.registerAction(Hub::Action::ExportXlsx,
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });
