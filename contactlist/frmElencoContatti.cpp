@@ -170,6 +170,9 @@ QMenu *frmElencoContatti::exportMenu(QWidget *parent) {
 void frmElencoContatti::setUpKeyboard() {
     txtFiltro->installEventFilter(this);
     tblContatti->installEventFilter(this);
+    WindowKeys::add(this, QKeySequence(Qt::Key_F1), [this] {
+        Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("elenco"));
+    });
     const QList<QWidget *> order = {txtFiltro, tblContatti, cmdApri,    cmdEtichette, cmdBuste,
                                     cmdEsporta, cmdEmail,   cmdElimina, cmdChiudi};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
