@@ -206,8 +206,9 @@ void frmMenu::setUpKeyboard() {
     WindowKeys::addForButton(imgReg, QKeySequence(Qt::ALT | Qt::Key_I), QStringLiteral("Alt+I"));
     WindowKeys::addForButton(imgEsci, QKeySequence(Qt::ALT | Qt::Key_X), QStringLiteral("Alt+X"));
     WindowKeys::enterClicks(this);
-    const QList<QWidget *> order = {cmdArchivioDati, cmdElencoContatti, cmdBiglietti, cmdBuste,
-                                    imgGuida,        imgReg,            picRights,    imgEsci};
+    const QList<QWidget *> order = {
+        cmdArchivioDati, cmdElencoContatti, cmdBiglietti, cmdBuste, imgGuida,
+        imgReg,          picRights,         imgEsci};
     for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

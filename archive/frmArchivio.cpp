@@ -382,8 +382,8 @@ void frmArchivio::setUpKeyboard() {
     for (QLineEdit *box : entryBoxes()) order << box;
     order << cmdTitolo << cmdSottotitolo << cmdCheckIvaVend << cmdInvia << imgVail << cmdPiccolo
           << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
-          << cmdSalva << picVuoto << cmdTrova << cmdElenco << cmdSlide << cmdWord << cmdBackup << cmdRubrica
-          << cmdGuida << cmdEsci;
+          << cmdSalva << picVuoto << cmdTrova << cmdElenco << cmdSlide << cmdWord << cmdBackup
+          << cmdRubrica << cmdGuida << cmdEsci;
     for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

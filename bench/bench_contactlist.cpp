@@ -20,11 +20,11 @@ constexpr int kRuns = 5;
 const char *const kSurnames[] = {"Rossi",   "Bianchi", "Ferrari", "Esposito", "Romano", "Colombo",
                                  "Ricci",   "Marino",  "Greco",   "Bruno",    "Gallo",  "Conti",
                                  "De Luca", "Mancini", "Costa",   "Giordano", "Rizzo",  "Lombardi"};
-const char *const kNames[] = {"Mario", "Luca",  "Anna",  "Giulia", "Niccolò", "Paola", "Andrea",
+const char *const kNames[] = {"Mario", "Luca",  "Anna",  "Giulia", "Niccolò", "Paola",  "Andrea",
                               "Sara",  "Marta", "Paolo", "Elena",  "Nicola",  "Rosaria"};
 const char *const kTowns[] = {"Roma",    "Milano", "Napoli", "Torino", "Forlì", "Città di Castello",
                               "Bologna", "Rimini", "Cesena", "Ravenna"};
-const char *const kTrades[] = {"Avvocato", "Commercialista", "Architetto", "Idraulico",
+const char *const kTrades[] = {"Avvocato",        "Commercialista",      "Architetto", "Idraulico",
                                "Medico dentista", "Agenzia immobiliare", "Ferramenta"};
 
 template <size_t N>
@@ -46,7 +46,8 @@ double residentMiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
     return -1;
 }
 

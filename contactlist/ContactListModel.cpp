@@ -118,8 +118,8 @@ void ContactListModel::setFilterText(const QString &text) {
 }
 
 QString ContactListModel::countCaption(int shown, int total, bool filtering) {
-    const QString all = total == 1 ? QStringLiteral("1 contatto")
-                                   : QStringLiteral("%1 contatti").arg(total);
+    const QString all =
+        total == 1 ? QStringLiteral("1 contatto") : QStringLiteral("%1 contatti").arg(total);
     if (!filtering) return all;
     return QStringLiteral("%1 di %2").arg(shown).arg(all);
 }

@@ -22,7 +22,8 @@ bool ContactTable::load(ArchiveStore &store) {
         row.fingerprint = RecordIdentity::of(raw);
         row.text = quint32(m_text.size());
         for (int c = 1; c <= ListColumns::kFieldColumns; ++c) {
-            const FieldBytes bytes = FieldBytes::of(raw, ListColumns::field(ListColumns::Column(c)));
+            const FieldBytes bytes =
+                FieldBytes::of(raw, ListColumns::field(ListColumns::Column(c)));
             row.length[size_t(c - 1)] = quint8(bytes.size);
             m_text.append(bytes.data, bytes.size);
         }

@@ -65,8 +65,8 @@ ListSelection::DeleteOutcome ListSelection::remove(ArchiveStore &store) const {
                                  ? u8(ArchiveMessages::kDeletedText)
                                  : QStringLiteral("Le %1 schede sono state rimosse dall'archivio.")
                                        .arg(numbers().size());
-        return {DeleteResult::Deleted, Message{text, u8(ArchiveMessages::kDeletedTitle),
-                                               MsgIcon::Information}};
+        return {DeleteResult::Deleted,
+                Message{text, u8(ArchiveMessages::kDeletedTitle), MsgIcon::Information}};
     }
     if (store.changedElsewhere())
         return {DeleteResult::ChangedElsewhere, ContactEditor::changedElsewhereMessage()};
@@ -97,8 +97,7 @@ QString ListSelection::mailRequest() const {
 
 Message ListSelection::nothingSelected() {
     return Message{QStringLiteral("Selezionare almeno un contatto nell'elenco."),
-                   QStringLiteral("Attenzione: nessun contatto selezionato"),
-                   MsgIcon::Exclamation};
+                   QStringLiteral("Attenzione: nessun contatto selezionato"), MsgIcon::Exclamation};
 }
 
 Message ListSelection::noAddress() {

@@ -139,7 +139,8 @@ void frmElencoContatti::buildButtons() {
                       QStringLiteral("Un messaggio ai contatti selezionati, in copia nascosta"));
     cmdElimina = button(this, "cmdElimina", QStringLiteral("E&limina"),
                         QStringLiteral("Elimina dall'archivio i contatti selezionati (Canc)"));
-    cmdChiudi = button(this, "cmdChiudi", QStringLiteral("&Chiudi"), QStringLiteral("Chiudi (Esc)"));
+    cmdChiudi =
+        button(this, "cmdChiudi", QStringLiteral("&Chiudi"), QStringLiteral("Chiudi (Esc)"));
     auto *row = new QHBoxLayout;
     for (QPushButton *b : {cmdApri, cmdEtichette, cmdBuste, cmdEsporta, cmdEmail, cmdElimina})
         row->addWidget(b);
@@ -162,8 +163,8 @@ QMenu *frmElencoContatti::exportMenu(QWidget *parent) {
             [this] { cmdEsporta_Click(Csv); });
     connect(menu->addAction(QStringLiteral("In un file &vCard…")), &QAction::triggered, this,
             [this] { cmdEsporta_Click(Vcard); });
-    connect(menu->addAction(QStringLiteral("In un &foglio di calcolo")), &QAction::triggered,
-            this, [this] { cmdEsporta_Click(Spreadsheet); });
+    connect(menu->addAction(QStringLiteral("In un &foglio di calcolo")), &QAction::triggered, this,
+            [this] { cmdEsporta_Click(Spreadsheet); });
     return menu;
 }
 
@@ -173,8 +174,8 @@ void frmElencoContatti::setUpKeyboard() {
     WindowKeys::add(this, QKeySequence(Qt::Key_F1), [this] {
         Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("elenco"));
     });
-    const QList<QWidget *> order = {txtFiltro, tblContatti, cmdApri,    cmdEtichette, cmdBuste,
-                                    cmdEsporta, cmdEmail,   cmdElimina, cmdChiudi};
+    const QList<QWidget *> order = {txtFiltro,  tblContatti, cmdApri,    cmdEtichette, cmdBuste,
+                                    cmdEsporta, cmdEmail,    cmdElimina, cmdChiudi};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     txtFiltro->setFocus();
 }

@@ -44,12 +44,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("missing archive") << QByteArray() << "" << "0 contatti";
-        QTest::newRow("one contact") << archive(sample().mid(0, 1)) << "" << "1 contatto";
-        QTest::newRow("four") << archive(sample()) << "" << "4 contatti";
-        QTest::newRow("filtered") << archive(sample()) << "alfa" << "2 di 4 contatti";
+        QTest::newRow("missing archive") << QByteArray() << ""
+                                         << "0 contatti";
+        QTest::newRow("one contact") << archive(sample().mid(0, 1)) << ""
+                                     << "1 contatto";
+        QTest::newRow("four") << archive(sample()) << ""
+                              << "4 contatti";
+        QTest::newRow("filtered") << archive(sample()) << "alfa"
+                                  << "2 di 4 contatti";
         QTest::newRow("truncated: whole records listed")
-            << archive(sample()) + QByteArray(700, 'x') << "" << "4 contatti";
+            << archive(sample()) + QByteArray(700, 'x') << ""
+            << "4 contatti";
     }
     void rowsAndCount() {
         QFETCH(QByteArray, bytes);
@@ -72,11 +77,11 @@ private slots:
         QTest::addColumn<QList<int>>("numbers");
         QTest::newRow("name, no case nor accents; ties by number")
             << int(ListColumns::Titolo) << false << QList<int>{2, 4, 3, 1};
-        QTest::newRow("name descending") << int(ListColumns::Titolo) << true
-                                         << QList<int>{1, 3, 2, 4};
+        QTest::newRow("name descending")
+            << int(ListColumns::Titolo) << true << QList<int>{1, 3, 2, 4};
         QTest::newRow("town") << int(ListColumns::Citta) << false << QList<int>{4, 2, 3, 1};
-        QTest::newRow("number descending") << int(ListColumns::Number) << true
-                                           << QList<int>{4, 3, 2, 1};
+        QTest::newRow("number descending")
+            << int(ListColumns::Number) << true << QList<int>{4, 3, 2, 1};
     }
     void sortByColumn() {
         QFETCH(int, column);
@@ -105,9 +110,8 @@ private slots:
                                             archive(sample())));
         ContactListModel typed(env.folder());
         typed.reload();
-        for (const QString &text :
-             {QStringLiteral("alfa st"), QStringLiteral("-55"), QStringLiteral("0543 7"),
-              QStringLiteral("a b")}) {
+        for (const QString &text : {QStringLiteral("alfa st"), QStringLiteral("-55"),
+                                    QStringLiteral("0543 7"), QStringLiteral("a b")}) {
             for (int n = 0; n <= text.size(); ++n) {
                 typed.setFilterText(text.left(n));
                 ContactListModel fresh(env.folder());
@@ -127,7 +131,8 @@ private slots:
         model.setFilterText(QStringLiteral("studio"));
         QVERIFY(!model.reloadIfChanged());
         ArchiveStore store(env.folder());
-        QVERIFY(store.appendRecord(contact(QStringLiteral("Nuovo Studio"), QStringLiteral("Bari"))));
+        QVERIFY(
+            store.appendRecord(contact(QStringLiteral("Nuovo Studio"), QStringLiteral("Bari"))));
         QVERIFY(model.reloadIfChanged());
         QCOMPARE(model.countCaption(), QStringLiteral("3 di 5 contatti"));
     }

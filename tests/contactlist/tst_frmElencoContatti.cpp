@@ -124,12 +124,47 @@ private slots:
             QCOMPARE(w.model()->text(0, ListColumns::Citta), QStringLiteral("Roma"));
             w.cmdChiudi->click();
         }
-        QCOMPARE(SettingsFile().read(QStringLiteral("Elenco contatti"), QStringLiteral("Ordinamento")),
-                 QStringLiteral("3,decrescente"));
+        QCOMPARE(
+            SettingsFile().read(QStringLiteral("Elenco contatti"), QStringLiteral("Ordinamento")),
+            QStringLiteral("3,decrescente"));
         frmElencoContatti again;
         again.show();
         QCOMPARE(again.tblContatti->horizontalHeader()->sectionSize(ListColumns::Citta), 233);
         QCOMPARE(again.model()->text(0, ListColumns::Citta), QStringLiteral("Roma"));
+    }
+
+    // The guide's picture, when asked for (CARTAFLEX_SCREENSHOT_DIR).
+    void pictureForTheGuide() {
+        const QString shots = qEnvironmentVariable("CARTAFLEX_SCREENSHOT_DIR");
+        if (shots.isEmpty()) QSKIP("no picture asked for");
+        TestEnvironment env;
+        ArchiveStore store(env.folder());
+        const char *people[][5] = {
+            {"Studio Rossi Mario", "Commercialista", "47121 Forlì (FC)", "0543 720012",
+             "studio@rossi.it"},
+            {"Niccolò Bianchi", "Avvocato", "47121 Forlì (FC)", "0543 25510",
+             "n.bianchi@avvocati.it"},
+            {"Ferramenta Conti", "Utensili e colori", "47122 Forlì (FC)", "0543 401177", ""},
+            {"Verdi Anna", "Architetto", "47521 Cesena (FC)", "0547 611200", "anna@verdi-arch.it"},
+            {"Gallo & Figli Srl", "Impianti elettrici", "48121 Ravenna (RA)", "0544 33090",
+             "info@gallofigli.it"},
+            {"Dott.ssa Elena Marino", "Medico dentista", "47121 Forlì (FC)", "0543 32810",
+             "marino@dentisti.it"},
+            {"Lombardi Paolo", "Geometra", "47900 Rimini (RN)", "0541 780045",
+             "paolo.lombardi@geo.it"}};
+        for (const auto &p : people) {
+            ContactRecord r = contact(p[0], p[2], p[4]);
+            r.setValue(ContactRecord::Sottotitolo, QString::fromUtf8(p[1]));
+            r.setValue(ContactRecord::Tel, QString::fromUtf8(p[3]));
+            r.setValue(ContactRecord::Cel, QStringLiteral("333 12%1 45").arg(qstrlen(p[0])));
+            store.appendRecord(r);
+        }
+        frmElencoContatti w;
+        w.resize(900, 330);
+        w.show();
+        QTest::keyClicks(w.txtFiltro, QStringLiteral("forli"));
+        w.tblContatti->selectRow(1);
+        QVERIFY(w.grab().save(shots + QStringLiteral("/elenco-contatti.png")));
     }
 };
 
