@@ -25,7 +25,7 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const {
             return text(index.row(), column);
         case Qt::TextAlignmentRole:
             if (column == ListColumns::Number)
-                return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+                return int(Qt::AlignRight | Qt::AlignVCenter);
             return {};
         default:
             return {};
@@ -85,10 +85,25 @@ void ContactListModel::arrange() {
 void ContactListModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= ListColumns::Count) return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The selection follows its contacts to their new rows.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> tableRows;
+    tableRows.reserve(size_t(before.size()));
+    for (const QModelIndex &index : before)
+        tableRows.push_back(index.row() < shownCount() ? m_visible[size_t(index.row())] : -1);
     m_sortColumn = column;
     m_sortOrder = order;
     arrange();
     refilter(false);
+    std::vector<int> rowOf(size_t(m_table.size()), -1);
+    for (size_t i = 0; i < m_visible.size(); ++i) rowOf[size_t(m_visible[i])] = int(i);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        const int row = tableRows[size_t(k)] < 0 ? -1 : rowOf[size_t(tableRows[size_t(k)])];
+        after << (row < 0 ? QModelIndex() : index(row, before[k].column()));
+    }
+    changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

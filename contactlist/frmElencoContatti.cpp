@@ -94,9 +94,9 @@ frmElencoContatti::frmElencoContatti(QWidget *caller, const QString &originTag)
     top->addWidget(txtFiltro, 1);
     top->addSpacing(12);
     top->addWidget(lblConteggio);
-    auto *main = new QVBoxLayout(this);
-    main->addLayout(top);
-    main->addWidget(tblContatti, 1);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addWidget(tblContatti, 1);
     buildButtons();
 
     tmrArchivio = new QTimer(this);
@@ -266,13 +266,16 @@ void frmElencoContatti::tblContatti_ContextMenu(const QPoint &at) {
     if (!tblContatti->indexAt(at).isValid()) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuContatti"));
-    menu.addAction(QStringLiteral("&Apri"), this, &frmElencoContatti::cmdApri_Click);
-    menu.addAction(QStringLiteral("E&tichette…"), this, &frmElencoContatti::cmdEtichette_Click);
-    menu.addAction(QStringLiteral("&Buste in serie…"), this, &frmElencoContatti::cmdBuste_Click);
+    auto item = [&](const QString &text, void (frmElencoContatti::*slot)()) {
+        connect(menu.addAction(text), &QAction::triggered, this, slot);
+    };
+    item(QStringLiteral("&Apri"), &frmElencoContatti::cmdApri_Click);
+    item(QStringLiteral("E&tichette…"), &frmElencoContatti::cmdEtichette_Click);
+    item(QStringLiteral("&Buste in serie…"), &frmElencoContatti::cmdBuste_Click);
     menu.addMenu(exportMenu(&menu));
-    menu.addAction(QStringLiteral("E-&mail"), this, &frmElencoContatti::cmdEmail_Click);
+    item(QStringLiteral("E-&mail"), &frmElencoContatti::cmdEmail_Click);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("E&limina"), this, &frmElencoContatti::cmdElimina_Click);
+    item(QStringLiteral("E&limina"), &frmElencoContatti::cmdElimina_Click);
     menu.exec(tblContatti->viewport()->mapToGlobal(at));
 }
 
