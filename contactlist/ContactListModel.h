@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder contactlist/: the contact list: the table model over the archive with its filter
+// rule (shared with the terminal's list --filter) and sorting, the column layout kept in
+// the settings, the actions on the selected contacts, and the list window.
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <vector>

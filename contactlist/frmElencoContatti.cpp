@@ -45,10 +45,11 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 }  // namespace
 
 frmElencoContatti::frmElencoContatti(QWidget *caller, const QString &originTag)
-    : QDialog(caller), m_caller(caller), m_tag(originTag), m_model(new ContactListModel({}, this)) {
-    setObjectName(QStringLiteral("frmElencoContatti"));
-    setWindowTitle(QStringLiteral(" Elenco contatti"));
-    setModal(true);
+    : SmallDialog(QStringLiteral("frmElencoContatti"), QStringLiteral(" Elenco contatti"), QSize(),
+                  Background::None, caller),
+      m_caller(caller),
+      m_tag(originTag),
+      m_model(new ContactListModel({}, this)) {
     resize(980, 560);
 
     lblFiltro = new QLabel(QStringLiteral("&Filtro:"), this);
@@ -187,7 +188,7 @@ void frmElencoContatti::openFor(QWidget *caller, const QString &originTag) {
 }
 
 bool frmElencoContatti::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return SmallDialog::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (watched == txtFiltro) {
         // Esc empties the filter first; with an empty filter it closes the window.
@@ -213,7 +214,7 @@ bool frmElencoContatti::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return SmallDialog::eventFilter(watched, event);
 }
 
 void frmElencoContatti::restoreLayout() {
@@ -239,7 +240,7 @@ void frmElencoContatti::saveLayout() {
 void frmElencoContatti::done(int result) {
     tmrArchivio->stop();
     saveLayout();
-    QDialog::done(result);
+    SmallDialog::done(result);
 }
 
 void frmElencoContatti::showCount() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -10,6 +9,7 @@
 
 #include "contactlist/ContactListModel.h"
 #include "contactlist/ListSelection.h"
+#include "ui/SmallDialog.h"
 
 class ContactReceiver;
 class QMenu;
@@ -19,7 +19,7 @@ enum class OriginTag;
 // types in the filter box, sorted by any column; on the selected contacts: open (hand the
 // contact to the window that opened the list, as the search window does), labels and
 // envelopes in series, export, e-mail in blind copy, deletion.
-class frmElencoContatti : public QDialog {
+class frmElencoContatti : public SmallDialog {
     Q_OBJECT
 public:
     // `caller` receives the opened contact, as the origin tag says.
