@@ -28,6 +28,10 @@ const std::array<unsigned char, 256> &foldTable() {
 
 }  // namespace
 
+const unsigned char *KeyMatcher::foldTable() {
+    return ::foldTable().data();
+}
+
 unsigned char KeyMatcher::foldByte(unsigned char byte) {
     return foldTable()[byte];
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QHashFunctions>
 #include <QList>
+#include <cstring>
 
 #include "archive/ContactRecord.h"
 
@@ -13,9 +13,23 @@ struct RecordIdentity {
     int number = 0;
     size_t fingerprint = 0;
 
-    // The fingerprint of a record's raw bytes (kRecordLength of them at `raw`).
+    // The fingerprint of a record's raw bytes (kRecordLength of them at `raw`): two
+    // multiply-and-fold chains over its 8-byte words, so that a whole archive is printed
+    // at the speed it is read.
     static size_t of(const char *raw) {
-        return qHashBits(raw, size_t(ContactRecord::kRecordLength), 0);
+        static_assert(ContactRecord::kRecordLength % 16 == 0);
+        quint64 a = 0x9E3779B97F4A7C15ULL, b = 0xC2B2AE3D27D4EB4FULL;
+        for (int i = 0; i < ContactRecord::kRecordLength; i += 16) {
+            quint64 x, y;
+            std::memcpy(&x, raw + i, 8);
+            std::memcpy(&y, raw + i + 8, 8);
+            a = (a ^ x) * 0xFF51AFD7ED558CCDULL;
+            b = (b ^ y) * 0xC4CEB9FE1A85EC53ULL;
+            a ^= a >> 29;
+            b ^= b >> 31;
+        }
+        const quint64 h = (a ^ (b * 0x9E3779B97F4A7C15ULL));
+        return size_t(h ^ (h >> 32));
     }
     bool operator==(const RecordIdentity &other) const = default;
 };

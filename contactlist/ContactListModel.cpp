@@ -1,6 +1,7 @@
 #include "contactlist/ContactListModel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 #include "archive/ArchiveStore.h"
@@ -24,8 +25,7 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const {
         case Qt::AccessibleTextRole:
             return text(index.row(), column);
         case Qt::TextAlignmentRole:
-            if (column == ListColumns::Number)
-                return int(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == ListColumns::Number) return int(Qt::AlignRight | Qt::AlignVCenter);
             return {};
         default:
             return {};
@@ -75,10 +75,16 @@ void ContactListModel::arrange() {
         std::sort(m_order.begin(), m_order.end(), byNumber);
         return;
     }
+    // The keys looked up once; rows are in number order, so ties go by row.
+    std::vector<QByteArrayView> keys(size_t(m_table.size()));
+    for (int r = 0; r < m_table.size(); ++r) keys[size_t(r)] = m_table.folded(r, column);
     std::sort(m_order.begin(), m_order.end(), [&](int a, int b) {
-        const int c = m_table.folded(a, column).compare(m_table.folded(b, column));
+        const QByteArrayView &x = keys[size_t(a)];
+        const QByteArrayView &y = keys[size_t(b)];
+        const int c = std::memcmp(x.data(), y.data(), size_t(std::min(x.size(), y.size())));
         if (c != 0) return descending ? c > 0 : c < 0;
-        return m_table.number(a) < m_table.number(b);
+        if (x.size() != y.size()) return descending ? x.size() > y.size() : x.size() < y.size();
+        return a < b;
     });
 }
 

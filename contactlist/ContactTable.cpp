@@ -21,14 +21,13 @@ bool ContactTable::load(ArchiveStore &store) {
         row.number = n;
         row.fingerprint = RecordIdentity::of(raw);
         row.text = quint32(m_text.size());
-        for (int c = 1; c <= ListColumns::kFieldColumns; ++c) {
-            const FieldBytes bytes =
-                FieldBytes::of(raw, ListColumns::field(ListColumns::Column(c)));
-            row.length[size_t(c - 1)] = quint8(bytes.size);
-            m_text.append(bytes.data, bytes.size);
+        const FieldBytes::Shown fields = FieldBytes::shown(raw);
+        for (size_t c = 0; c < fields.size(); ++c) {
+            row.length[c] = quint8(fields[c].size);
+            m_text.append(fields[c].data, fields[c].size);
         }
         row.folded = quint32(m_folded.size());
-        row.firstPart = quint16(FilterText::append(raw, m_folded));
+        row.firstPart = quint16(FilterText::append(fields, m_folded));
         row.foldedSize = quint16(m_folded.size() - row.folded);
         m_rows.push_back(row);
         return true;
