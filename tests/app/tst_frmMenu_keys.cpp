@@ -27,8 +27,8 @@ class TestMenuKeys : public QObject {
         hub.registerMain(Hub::Main::Menu, [] { return new frmMenu; });
         for (auto kind : {Hub::Main::Archive, Hub::Main::Cards, Hub::Main::Envelopes})
             hub.registerMain(kind, [] { return new FakeMain; });
-        for (Hub::Action action : {Hub::Action::Help, Hub::Action::Info, Hub::Action::About,
-                                   Hub::Action::ContactList})
+        for (Hub::Action action :
+             {Hub::Action::Help, Hub::Action::Info, Hub::Action::About, Hub::Action::ContactList})
             hub.registerAction(action, [this, action](QWidget *, const QString &arg) {
                 ran = Hub::actionName(action) + u':' + arg;
             });
