@@ -18,7 +18,7 @@ QString s(const char *text) {
 
 ListLayout ListLayout::defaults() {
     ListLayout layout;
-    layout.widths = {56, 200, 150, 150, 110, 110, 190, 100};
+    layout.widths = {48, 180, 130, 140, 100, 100, 170, 100};
     return layout;
 }
 

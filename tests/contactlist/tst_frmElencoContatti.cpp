@@ -157,10 +157,12 @@ private slots:
             r.setValue(ContactRecord::Sottotitolo, QString::fromUtf8(p[1]));
             r.setValue(ContactRecord::Tel, QString::fromUtf8(p[3]));
             r.setValue(ContactRecord::Cel, QStringLiteral("333 12%1 45").arg(qstrlen(p[0])));
+            r.setValue(ContactRecord::Iva,
+                       QStringLiteral("0%1").arg(3719740402LL + 7919 * qstrlen(p[0])));
             store.appendRecord(r);
         }
         frmElencoContatti w;
-        w.resize(900, 330);
+        w.resize(1000, 330);
         w.show();
         QTest::keyClicks(w.txtFiltro, QStringLiteral("forli"));
         w.tblContatti->selectRow(1);
