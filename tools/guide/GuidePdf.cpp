@@ -105,7 +105,8 @@ void fitImages(QTextDocument &doc, double textWidth, double resolution) {
                              qPrintable(image.name()));
                 continue;
             }
-            const double width = std::min(textWidth, picture.width() * resolution / 96.0);
+            // The layout scales an image's size from 96 dpi to the page's resolution.
+            const double width = std::min(textWidth * 96.0 / resolution, double(picture.width()));
             image.setWidth(width);
             image.setHeight(width * picture.height() / picture.width());
             QTextCursor cursor(&doc);
