@@ -1,11 +1,14 @@
 #include <QHeaderView>
 #include <QTest>
+#include <memory>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
 #include "archive/OriginTag.h"
 #include "archive/SettingsFile.h"
+#include "cards/frmBiglietti.h"
 #include "contactlist/frmElencoContatti.h"
+#include "envelopes/frmLettera.h"
 #include "support/TestEnvironment.h"
 #include "ui/ContactReceiver.h"
 
@@ -71,6 +74,38 @@ private slots:
         QCOMPARE(caller.name, QStringLiteral("Verdi Anna"));
         QCOMPARE(caller.number, 3);
         QCOMPARE(w.result(), int(QDialog::Accepted));
+    }
+
+    // The composers take the opened contact as they take the search's.
+    void composersFillFromTheList_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("element");
+        QTest::newRow("cards") << "biglietti" << 0;
+        QTest::newRow("envelope recipient") << "buste_dest" << 3;
+        QTest::newRow("envelope sender") << "buste_mitt" << 0;
+    }
+    void composersFillFromTheList() {
+        QFETCH(QString, tag);
+        QFETCH(int, element);
+        TestEnvironment env;
+        fill(env);
+        std::unique_ptr<QWidget> composer;
+        QLineEdit *name = nullptr;
+        if (tag == QLatin1String("biglietti")) {
+            auto *cards = new frmBiglietti;
+            name = cards->txtTitolo[size_t(element)];
+            composer.reset(cards);
+        } else {
+            auto *envelopes = new frmLettera;
+            name = envelopes->txtTitolo[size_t(element)];
+            composer.reset(envelopes);
+        }
+        frmElencoContatti w(composer.get(), tag);
+        w.show();
+        w.tblContatti->selectRow(1);
+        w.cmdApri->click();
+        QCOMPARE(name->text(), QString::fromUtf8("Niccolò Bianchi"));
+        QVERIFY(!w.isVisible());
     }
 
     // A contact changed by another program since the list read it: refused, list read again.
