@@ -10,6 +10,7 @@
 #include "contactlist/frmElencoContatti.h"
 #include "envelopes/frmLettera.h"
 #include "support/TestEnvironment.h"
+#include "support/widgets/FocusChain.h"
 #include "ui/ContactReceiver.h"
 
 namespace {
@@ -51,6 +52,17 @@ private slots:
         fill(env);
         frmElencoContatti w;
         w.show();
+        // Tab: filter, list, then the buttons; every control has a spoken name; no Alt
+        // letter twice.
+        w.tblContatti->selectRow(0);
+        const QList<QWidget *> chain = FocusChain::walk(&w);
+        QVERIFY(chain.size() > 3);
+        QCOMPARE(chain.mid(0, 3),
+                 (QList<QWidget *>{w.txtFiltro, w.tblContatti, static_cast<QWidget *>(w.cmdApri)}));
+        QCOMPARE(FocusChain::unreachableOrNameless(&w), QStringList());
+        QStringList letters = FocusChain::altLetters(&w);
+        letters.removeDuplicates();
+        QCOMPARE(letters.size(), FocusChain::altLetters(&w).size());
         QCOMPARE(w.lblConteggio->text(), QStringLiteral("3 contatti"));
         QTest::keyClicks(w.txtFiltro, QStringLiteral("niccolo forli"));
         QCOMPARE(w.lblConteggio->text(), QStringLiteral("1 di 3 contatti"));
