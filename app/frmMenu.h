@@ -11,7 +11,8 @@
 #include "ui/MainWindowBase.h"
 
 // The main menu: the hub that opens the archive window (alone or with the contact list
-// over it), the card composer and the envelope composer, with help, information, about and exit keys and a moving banner.
+// over it), the card composer and the envelope composer, with help, information, about
+// and exit keys and a moving banner.
 class frmMenu : public MainWindowBase {
     Q_OBJECT
 public:
