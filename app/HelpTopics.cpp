@@ -50,7 +50,9 @@ HelpTopic menuTopic() {
                     "di persone e aziende: nome, specialità, indirizzo, partita IVA, numeri di "
                     "telefono, e-mail, sito Web e fino a tre loghi. Ogni scheda dell'archivio "
                     "può essere importata nei biglietti da visita e nelle buste, senza dover "
-                    "digitare di nuovo i dati."),
+                    "digitare di nuovo i dati. Il tasto Elenco contatti del menu apre l'archivio "
+                    "con l'elenco di tutti i contatti sopra di esso: scrivendo qualche parola "
+                    "nel filtro l'elenco si restringe all'istante."),
                 QStringLiteral(
                     "Nella finestra dei biglietti da visita si sceglie uno dei quattro formati "
                     "(piccolo con logo, piccolo senza logo, medio e grande), si compilano le "
@@ -88,6 +90,40 @@ HelpTopic menuTopic() {
                     "Ogni finestra ha la sua guida in linea, che si può anche stampare; la guida "
                     "completa in formato PDF si apre dal collegamento in fondo a questa finestra. "
                     "Buon lavoro con Cartaflex!"),
+            }};
+}
+
+HelpTopic listTopic() {
+    return {QStringLiteral("Elenco contatti"),
+            {
+                QStringLiteral(
+                    "L'elenco contatti mostra tutto l'archivio in una tabella, un contatto per "
+                    "riga: numero della scheda, persona o azienda, specialità, città, telefono, "
+                    "cellulare, e-mail e partita IVA. Si apre dal menu principale con il tasto "
+                    "Elenco contatti, dall'archivio con il pulsante dell'elenco o con Ctrl+L, e "
+                    "dai biglietti da visita e dalle buste con Ctrl+L."),
+                QStringLiteral(
+                    "Scrivendo nella casella Filtro restano i contatti che contengono ogni parola "
+                    "scritta in una delle colonne, senza badare a maiuscole e accenti: «niccolo "
+                    "forli» trova Niccolò di Forlì. Nei numeri di telefono gli spazi non "
+                    "contano. Esc vuota il filtro; in alto a destra si legge quanti contatti "
+                    "restano."),
+                QStringLiteral(
+                    "Un clic sul titolo di una colonna ordina l'elenco per quella colonna, un "
+                    "secondo clic lo rovescia; i bordi dei titoli si trascinano per allargare le "
+                    "colonne. Larghezze e ordine vengono ricordati."),
+                QStringLiteral(
+                    "Si seleziona un contatto con un clic, altri con Ctrl o Maiusc e il clic, "
+                    "tutti con Ctrl+A. Apri (Invio o doppio clic) mostra il contatto nella "
+                    "finestra da cui si è aperto l'elenco. Etichette e Buste in serie stampano "
+                    "i contatti selezionati, Esporta li scrive in un file CSV, vCard o in un "
+                    "foglio di calcolo, E-mail prepara un messaggio con i loro indirizzi in copia "
+                    "nascosta, Elimina (o Canc) li toglie dall'archivio dopo una sola domanda. "
+                    "Le stesse voci compaiono con il tasto destro del mouse."),
+                QStringLiteral(
+                    "Se un altro programma modifica l'archivio mentre l'elenco è aperto, l'elenco "
+                    "si aggiorna da solo; un'operazione su un contatto che nel frattempo è "
+                    "cambiato viene rifiutata con un avviso e l'elenco si rilegge."),
             }};
 }
 
@@ -312,12 +348,14 @@ HelpTopic vatTopic() {
 
 QStringList HelpTopics::keys() {
     return {QStringLiteral("menu"),  QStringLiteral("archivio"), QStringLiteral("biglietti"),
-            QStringLiteral("buste"), QStringLiteral("backup"),   QStringLiteral("iva")};
+            QStringLiteral("buste"), QStringLiteral("backup"),   QStringLiteral("iva"),
+            QStringLiteral("elenco")};
 }
 
 std::optional<HelpTopic> HelpTopics::find(const QString &key) {
     if (key == QLatin1String("menu")) return menuTopic();
     if (key == QLatin1String("archivio")) return archiveTopic();
+    if (key == QLatin1String("elenco")) return listTopic();
     if (key == QLatin1String("biglietti")) return cardsTopic();
     if (key == QLatin1String("buste")) return envelopesTopic();
     if (key == QLatin1String("backup")) return backupTopic();

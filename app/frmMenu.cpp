@@ -82,21 +82,23 @@ frmMenu::frmMenu(QWidget *parent)
     };
     const Key keys[] = {
         {&cmdArchivioDati, &picArchivioDati, &shpArchivioDati, "cmdArchivioDati", "picArchivioDati",
-         "shpArchivioDati", ":/art/archivio.svg", "Archivio dati", 100},
+         "shpArchivioDati", ":/art/archivio.svg", "Archivio dati", 86},
+        {&cmdElencoContatti, &picElencoContatti, &shpElencoContatti, "cmdElencoContatti",
+         "picElencoContatti", "shpElencoContatti", ":/art/elenco.svg", "Elenco contatti", 252},
         {&cmdBiglietti, &picBiglietti, &shpBiglietti, "cmdBiglietti", "picBiglietti",
-         "shpBiglietti", ":/art/biglietti.svg", "Biglietti da visita", 320},
+         "shpBiglietti", ":/art/biglietti.svg", "Biglietti da visita", 418},
         {&cmdBuste, &picProtocollo, &shpBuste, "cmdBuste", "picProtocollo", "shpBuste",
-         ":/art/buste.svg", "Buste", 540},
+         ":/art/buste.svg", "Buste", 584},
     };
     for (const Key &k : keys) {
         *k.shp =
-            highlightShape(panel, QString::fromLatin1(k.shpName), QRect(k.left - 8, 128, 196, 230));
+            highlightShape(panel, QString::fromLatin1(k.shpName), QRect(k.left - 6, 128, 162, 230));
         *k.pic = pictureLabel(panel, QString::fromLatin1(k.picName), QString::fromLatin1(k.art),
                               QSize(128, 104));
-        (*k.pic)->move(k.left + 26, 150);
+        (*k.pic)->move(k.left + 11, 150);
         *k.cmd = new QPushButton(QString::fromUtf8(k.caption), panel);
         (*k.cmd)->setObjectName(QString::fromLatin1(k.cmdName));
-        (*k.cmd)->setGeometry(k.left, 280, 180, 56);
+        (*k.cmd)->setGeometry(k.left, 280, 150, 56);
         (*k.cmd)->setMouseTracking(true);
         (*k.cmd)->setCursor(Qt::PointingHandCursor);
         (*k.cmd)->setStyleSheet(QStringLiteral(
@@ -109,6 +111,7 @@ frmMenu::frmMenu(QWidget *parent)
         PictureTwin::pressLike(*k.pic, *k.cmd);
     }
     connect(cmdArchivioDati, &QPushButton::clicked, this, &frmMenu::cmdArchivioDati_Click);
+    connect(cmdElencoContatti, &QPushButton::clicked, this, &frmMenu::cmdElencoContatti_Click);
     connect(cmdBiglietti, &QPushButton::clicked, this, &frmMenu::cmdBiglietti_Click);
     connect(cmdBuste, &QPushButton::clicked, this, &frmMenu::cmdBuste_Click);
 
@@ -190,9 +193,11 @@ QPoint frmMenu::fixedPlace(const QString &keyName) {
 
 void frmMenu::setUpKeyboard() {
     cmdArchivioDati->setText(QStringLiteral("&Archivio dati"));
+    cmdElencoContatti->setText(QStringLiteral("&Elenco contatti"));
     cmdBiglietti->setText(QStringLiteral("&Biglietti da visita"));
     cmdBuste->setText(QStringLiteral("B&uste"));
     picArchivioDati->setAccessibleName(QStringLiteral("Archivio dati"));
+    picElencoContatti->setAccessibleName(QStringLiteral("Elenco contatti"));
     picBiglietti->setAccessibleName(QStringLiteral("Biglietti da visita"));
     picProtocollo->setAccessibleName(QStringLiteral("Buste"));
     imgVista->setAccessibleName(QStringLiteral("Sistemi supportati"));
@@ -200,8 +205,9 @@ void frmMenu::setUpKeyboard() {
     WindowKeys::addForButton(imgReg, QKeySequence(Qt::ALT | Qt::Key_I), QStringLiteral("Alt+I"));
     WindowKeys::addForButton(imgEsci, QKeySequence(Qt::ALT | Qt::Key_X), QStringLiteral("Alt+X"));
     WindowKeys::enterClicks(this);
-    const QList<QWidget *> order = {cmdArchivioDati, cmdBiglietti, cmdBuste, imgGuida,
-                                    imgReg,          picRights,    imgEsci};
+    const QList<QWidget *> order = {
+        cmdArchivioDati, cmdElencoContatti, cmdBiglietti, cmdBuste, imgGuida,
+        imgReg,          picRights,         imgEsci};
     WindowKeys::tabChain(order);
 }
 
@@ -218,6 +224,9 @@ void frmMenu::Form_Load() {
     const Hub &hub = Hub::instance();
     cmdArchivioDati->setEnabled(hub.hasMain(Hub::Main::Archive));
     picArchivioDati->setEnabled(hub.hasMain(Hub::Main::Archive));
+    const bool list = hub.hasMain(Hub::Main::Archive) && hub.hasAction(Hub::Action::ContactList);
+    cmdElencoContatti->setEnabled(list);
+    picElencoContatti->setEnabled(list);
     cmdBiglietti->setEnabled(hub.hasMain(Hub::Main::Cards));
     picBiglietti->setEnabled(hub.hasMain(Hub::Main::Cards));
     cmdBuste->setEnabled(hub.hasMain(Hub::Main::Envelopes));
@@ -230,6 +239,18 @@ void frmMenu::Form_Load() {
 
 void frmMenu::cmdArchivioDati_Click() {
     Hub::instance().open(Hub::Main::Archive);
+}
+void frmMenu::cmdElencoContatti_Click() {
+    // The list is the archive's front door: the archive window opens, the list over it.
+    QWidget *archive = Hub::instance().open(Hub::Main::Archive);
+    if (!archive) return;
+    QMetaObject::invokeMethod(
+        archive,
+        [archive] {
+            Hub::instance().runAction(Hub::Action::ContactList, archive,
+                                      QStringLiteral("archivio"));
+        },
+        Qt::QueuedConnection);
 }
 void frmMenu::cmdBiglietti_Click() {
     Hub::instance().open(Hub::Main::Cards);
@@ -247,12 +268,12 @@ void frmMenu::tmrMarquee_Timer() {
 void frmMenu::highlight(QFrame *shape) {
     if (!shape->isHidden()) return;
     shape->show();
-    for (QFrame *other : {shpArchivioDati, shpBiglietti, shpBuste})
+    for (QFrame *other : {shpArchivioDati, shpElencoContatti, shpBiglietti, shpBuste})
         if (other != shape && !other->isHidden()) other->hide();
 }
 
 void frmMenu::hideHighlights() {
-    for (QFrame *s : {shpArchivioDati, shpBiglietti, shpBuste})
+    for (QFrame *s : {shpArchivioDati, shpElencoContatti, shpBiglietti, shpBuste})
         if (!s->isHidden()) s->hide();
 }
 
@@ -289,6 +310,9 @@ bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
         if (watched == cmdArchivioDati || watched == picArchivioDati) {
             highlight(shpArchivioDati);
             if (hover) return true;
+        } else if (watched == cmdElencoContatti || watched == picElencoContatti) {
+            highlight(shpElencoContatti);
+            if (hover) return true;
         } else if (watched == cmdBiglietti || watched == picBiglietti) {
             highlight(shpBiglietti);
             if (hover) return true;
@@ -320,6 +344,10 @@ bool frmMenu::eventFilter(QObject *watched, QEvent *event) {
     if (pic && type == QEvent::MouseButtonRelease && pic->isEnabled()) {
         if (pic == picArchivioDati) {
             cmdArchivioDati_Click();
+            return true;
+        }
+        if (pic == picElencoContatti) {
+            cmdElencoContatti_Click();
             return true;
         }
         if (pic == picBiglietti) {

@@ -10,8 +10,9 @@
 
 #include "ui/MainWindowBase.h"
 
-// The main menu: the hub that opens the archive window, the card composer and the
-// envelope composer, with help, information, about and exit keys and a moving banner.
+// The main menu: the hub that opens the archive window (alone or with the contact list
+// over it), the card composer and the envelope composer, with help, information, about
+// and exit keys and a moving banner.
 class frmMenu : public MainWindowBase {
     Q_OBJECT
 public:
@@ -21,11 +22,14 @@ public:
     QLabel *picBody;
     QPushButton *cmdArchivioDati;
     QLabel *picArchivioDati;
+    QPushButton *cmdElencoContatti;
+    QLabel *picElencoContatti;
     QPushButton *cmdBiglietti;
     QLabel *picBiglietti;
     QPushButton *cmdBuste;
     QLabel *picProtocollo;
     QFrame *shpArchivioDati;
+    QFrame *shpElencoContatti;
     QFrame *shpBiglietti;
     QFrame *shpBuste;
     QWidget *picScroll;
@@ -47,6 +51,7 @@ public:
 
 public slots:
     void cmdArchivioDati_Click();
+    void cmdElencoContatti_Click();
     void cmdBiglietti_Click();
     void cmdBuste_Click();
     void tmrMarquee_Timer();

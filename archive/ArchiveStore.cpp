@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -345,6 +346,60 @@ bool ArchiveStore::deleteRecord(int n, const ContactRecord *shown) {
                    copyRange(archivePath(), at + kLen, wholeEnd, tmp, why);
         },
         wholeEnd - kLen);
+}
+
+bool ArchiveStore::holdsAll(const QList<RecordIdentity> &records) {
+    QHash<int, size_t> wanted;
+    for (const RecordIdentity &id : records) wanted.insert(id.number, id.fingerprint);
+    const int count = recordCount();
+    if (count < 0) return false;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
+        if (it.key() < 1 || it.key() > count) return false;
+    // The same number named twice with two fingerprints can never hold.
+    for (const RecordIdentity &id : records)
+        if (wanted.value(id.number) != id.fingerprint) return false;
+    qsizetype left = wanted.size();
+    bool holds = true;
+    const bool read = forEachRawRecord([&](int n, const char *raw) {
+        const auto it = wanted.constFind(n);
+        if (it == wanted.cend()) return true;
+        if (RecordIdentity::of(raw) != it.value()) {
+            holds = false;
+            return false;
+        }
+        return --left > 0;
+    });
+    return read && holds && left == 0;
+}
+
+bool ArchiveStore::deleteRecords(const QList<RecordIdentity> &records) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return false;
+    const int count = recordCount();
+    if (count < 0) return false;
+    if (records.isEmpty()) return fail(QStringLiteral("nessuna scheda da cancellare"));
+    if (!holdsAll(records)) {
+        m_changedElsewhere = true;
+        return fail(QStringLiteral("schede cambiate da un'altra copia del programma"));
+    }
+    QList<int> numbers;
+    for (const RecordIdentity &id : records) numbers << id.number;
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    const qint64 wholeEnd = qint64(count) * kLen;
+    return rewrite(
+        [&](QFile &tmp, QString &why) {
+            // The whole records between the deleted ones, range by range; a partial tail
+            // is dropped.
+            qint64 from = 0;
+            for (int n : numbers) {
+                const qint64 at = qint64(n - 1) * kLen;
+                if (!copyRange(archivePath(), from, at, tmp, why)) return false;
+                from = at + kLen;
+            }
+            return copyRange(archivePath(), from, wholeEnd, tmp, why);
+        },
+        wholeEnd - qint64(numbers.size()) * kLen);
 }
 
 bool ArchiveStore::replaceWith(const QString &sourceFile) {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "archive/ContactRecord.h"
+#include "archive/RecordIdentity.h"
 #include "platform/BrowseDirection.h"
 #include "platform/Message.h"
 
@@ -91,6 +92,13 @@ public:
     // was and no temporary file stays behind. n above the count removes nothing (false);
     // so does a record n that no longer holds `shown`, when given (see writeRecord).
     bool deleteRecord(int n, const ContactRecord *shown = nullptr);
+    // Removes every record named, in one all-or-nothing change under the lock, only while
+    // the archive still holds each of them as identified (else nothing is removed and
+    // `changedElsewhere()` is true). Duplicates count once.
+    bool deleteRecords(const QList<RecordIdentity> &records);
+    // True when the archive holds every record as identified (one pass, in blocks).
+    bool holdsAll(const QList<RecordIdentity> &records);
+
     // Puts a copy of `sourceFile` (a backup) in place of the archive, in the same single
     // step; on any failure (unreadable source, full disk) the archive is as it was.
     bool replaceWith(const QString &sourceFile);

@@ -8,14 +8,15 @@
 
 namespace {
 
-// Byte → lower-case byte, built from the code page so that it folds exactly as
-// QChar::toLower folds the decoded character (when the result stays in the code page).
+// Byte → folded byte (lower case, no accent), built from the code page so that it folds
+// exactly as SearchKey::foldChar folds the decoded character (when the result stays in
+// the code page).
 const std::array<unsigned char, 256> &foldTable() {
     static const std::array<unsigned char, 256> table = [] {
         std::array<unsigned char, 256> t{};
         for (int b = 0; b < 256; ++b) {
             const QChar c = Cp1252Codec::decodeByte(static_cast<unsigned char>(b));
-            const QChar lower = c.toLower();
+            const QChar lower = SearchKey::foldChar(c);
             const char e = Cp1252Codec::encodeChar(lower);
             const bool roundTrips = Cp1252Codec::decodeByte(static_cast<unsigned char>(e)) == lower;
             t[b] = roundTrips ? static_cast<unsigned char>(e) : static_cast<unsigned char>(b);
@@ -26,6 +27,10 @@ const std::array<unsigned char, 256> &foldTable() {
 }
 
 }  // namespace
+
+const unsigned char *KeyMatcher::foldTable() {
+    return ::foldTable().data();
+}
 
 unsigned char KeyMatcher::foldByte(unsigned char byte) {
     return foldTable()[byte];

@@ -15,10 +15,14 @@ public:
     // The n-th word (from 1) of the normalised text; empty when n is out of range.
     static QString getWord(const QString &text, int n);
     // True when every word of `key` occurs in `text`: exactly when `matchCase`, else
-    // with upper- and lower-case forms of a letter taken as equal (accented ones too).
+    // with upper- and lower-case forms of a letter taken as equal, and a letter with an
+    // accent as equal to the same letter without it ("citta" finds "Città").
     // An empty word occurs everywhere, so an empty key is true for every text.
     static bool wordsExist(const QString &text, const QString &key, bool matchCase);
 
-    // The case-blind form of a text as wordsExist compares it.
+    // The case- and accent-blind form of a text as wordsExist compares it: each
+    // character on its own becomes one character, so a word found in a text is still
+    // found once both are folded.
     static QString fold(const QString &text);
+    static QChar foldChar(QChar c);
 };

@@ -316,7 +316,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browseTo);
 
     int x = 236;
-    x += 70;
+    x += 60;
     cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Nuova scheda "));
     cmdSalva = pictureButton(panel, "cmdSalva", "salva.svg", QRect(x += 46, barTop, 42, 42),
@@ -324,18 +324,20 @@ void frmArchivio::buildButtons(QWidget *panel) {
     picVuoto = pictureButton(panel, "picVuoto", "cancella.svg", QRect(x += 46, barTop, 42, 42),
                              QStringLiteral(" Elimina scheda "));
 
-    x += 70;
+    x += 56;
     cmdTrova = pictureButton(panel, "cmdTrova", "trova.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Trova "));
-    cmdSlide = pictureButton(panel, "cmdSlide", "foglio.svg", QRect(x += 46, barTop, 42, 42),
+    cmdElenco = pictureButton(panel, "cmdElenco", "elenco_piccolo.svg",
+                              QRect(x += 44, barTop, 42, 42), QStringLiteral(" Elenco contatti "));
+    cmdSlide = pictureButton(panel, "cmdSlide", "foglio.svg", QRect(x += 44, barTop, 42, 42),
                              QStringLiteral(" Esporta l'archivio in un foglio di calcolo "));
-    cmdWord = pictureButton(panel, "cmdWord", "documento.svg", QRect(x += 46, barTop, 42, 42),
+    cmdWord = pictureButton(panel, "cmdWord", "documento.svg", QRect(x += 44, barTop, 42, 42),
                             QStringLiteral(" Esporta la scheda in un documento "));
-    cmdBackup = pictureButton(panel, "cmdBackup", "backup.svg", QRect(x += 46, barTop, 42, 42),
+    cmdBackup = pictureButton(panel, "cmdBackup", "backup.svg", QRect(x += 44, barTop, 42, 42),
                               QStringLiteral(" Backup e ripristino "));
-    cmdRubrica = pictureButton(panel, "cmdRubrica", "rubrica.svg", QRect(x += 46, barTop, 42, 42),
+    cmdRubrica = pictureButton(panel, "cmdRubrica", "rubrica.svg", QRect(x += 44, barTop, 42, 42),
                                QStringLiteral(" Importa ed esporta contatti "));
-    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 62, barTop, 42, 42),
+    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 52, barTop, 42, 42),
                              QStringLiteral(" Guida "));
     cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
                             QStringLiteral(" Esci "));
@@ -349,6 +351,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(imgVail, &QPushButton::clicked, this, &frmArchivio::imgVail_Click);
     connect(cmdCheckIvaVend, &QPushButton::clicked, this, &frmArchivio::cmdCheckIvaVend_Click);
     connect(cmdTrova, &QPushButton::clicked, this, &frmArchivio::cmdTrova_Click);
+    connect(cmdElenco, &QPushButton::clicked, this, &frmArchivio::cmdElenco_Click);
     connect(cmdSlide, &QPushButton::clicked, this, &frmArchivio::cmdSlide_Click);
     connect(cmdWord, &QPushButton::clicked, this, &frmArchivio::cmdWord_Click);
     connect(cmdBackup, &QPushButton::clicked, this, &frmArchivio::cmdBackup_Click);
@@ -367,6 +370,8 @@ void frmArchivio::setUpKeyboard() {
                              QStringLiteral("Ctrl+Canc"));
     WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
                              QStringLiteral("Ctrl+F"));
+    WindowKeys::addForButton(cmdElenco, QKeySequence(Qt::CTRL | Qt::Key_L),
+                             QStringLiteral("Ctrl+L"));
     WindowKeys::addForButton(cmdInvia, QKeySequence(Qt::CTRL | Qt::Key_E),
                              QStringLiteral("Ctrl+E"));
     WindowKeys::addForButton(cmdGuida, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
@@ -379,8 +384,8 @@ void frmArchivio::setUpKeyboard() {
     for (QLineEdit *box : entryBoxes()) order << box;
     order << cmdTitolo << cmdSottotitolo << cmdCheckIvaVend << cmdInvia << imgVail << cmdPiccolo
           << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
-          << cmdSalva << picVuoto << cmdTrova << cmdSlide << cmdWord << cmdBackup << cmdRubrica
-          << cmdGuida << cmdEsci;
+          << cmdSalva << picVuoto << cmdTrova << cmdElenco << cmdSlide << cmdWord << cmdBackup
+          << cmdRubrica << cmdGuida << cmdEsci;
     WindowKeys::tabChain(order);
 }
 
@@ -392,6 +397,7 @@ void frmArchivio::Form_Load() {
 
     const Hub &hub = Hub::instance();
     cmdTrova->setEnabled(hub.hasAction(Hub::Action::Search));
+    cmdElenco->setEnabled(hub.hasAction(Hub::Action::ContactList));
     cmdSlide->setEnabled(hub.hasAction(Hub::Action::ExportXlsx));
     cmdWord->setEnabled(hub.hasAction(Hub::Action::ExportDoc));
     cmdBackup->setEnabled(hub.hasAction(Hub::Action::Backup));
@@ -728,6 +734,10 @@ void frmArchivio::cmdCheckIvaVend_Click() {
 void frmArchivio::cmdTrova_Click() {
     if (!settleUnsavedChanges()) return;
     Hub::instance().runAction(Hub::Action::Search, this, QStringLiteral("archivio"));
+}
+void frmArchivio::cmdElenco_Click() {
+    if (!settleUnsavedChanges()) return;
+    Hub::instance().runAction(Hub::Action::ContactList, this, QStringLiteral("archivio"));
 }
 void frmArchivio::cmdSlide_Click() {
     Hub::instance().runAction(Hub::Action::ExportXlsx, this);

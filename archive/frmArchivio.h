@@ -68,6 +68,7 @@ public:
     QPushButton *cmdInvia;
     QPushButton *cmdCheckIvaVend;
     QPushButton *cmdTrova;
+    QPushButton *cmdElenco;  // the contact list
     QPushButton *cmdSlide;
     QPushButton *cmdWord;
     QPushButton *cmdBackup;
@@ -123,6 +124,7 @@ private slots:
     void cmdInvia_Click();
     void cmdCheckIvaVend_Click();
     void cmdTrova_Click();
+    void cmdElenco_Click();
     void cmdSlide_Click();
     void cmdWord_Click();
     void cmdBackup_Click();

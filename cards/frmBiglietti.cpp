@@ -851,6 +851,10 @@ void frmBiglietti::addKeys() {
     WindowKeys::addForButton(cmdTrova, QKeySequence(Qt::CTRL | Qt::Key_F),
                              QStringLiteral("Ctrl+F"));
     imgTrova->setToolTip(cmdTrova->toolTip());
+    // Ctrl+L: the contact list; the contact opened there fills the four formats.
+    WindowKeys::add(this, QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        Hub::instance().runAction(Hub::Action::ContactList, this, QStringLiteral("biglietti"));
+    });
     WindowKeys::enterClicks(this);
 }
 

@@ -8,6 +8,7 @@
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
+#include "contactlist/ListFilter.h"
 
 namespace {
 
@@ -43,11 +44,17 @@ int count(const QStringList &args) {
 }
 
 int list(const QStringList &args) {
-    if (!args.isEmpty()) return CliIo::usage(QStringLiteral("list non vuole argomenti"));
+    // `list --filter TEXT`: the contact list's filter.
+    const bool filtered = args.size() == 2 && args.first() == QLatin1String("--filter");
+    if (!args.isEmpty() && !filtered)
+        return CliIo::usage(QStringLiteral("list vuole nessun argomento oppure --filter TESTO"));
+    const ListFilter filter(filtered ? args.at(1) : QString());
     ArchiveStore store;
     if (store.recordCount() < 0) return CliRecord::unreadable(store);
     QString buffer;
-    const bool ok = store.forEachRecord([&](int n, const ContactRecord &r) {
+    const bool ok = store.forEachRawRecord([&](int n, const char *raw) {
+        if (!filter.matchesRecord(raw)) return true;
+        const ContactRecord r = ContactRecord::decode(raw);
         QString line = QString::number(n);
         for (int f = 0; f < ContactRecord::FieldCount; ++f)
             line += u'\t' + CliIo::oneLine(r.value(ContactRecord::Field(f)));
@@ -146,7 +153,7 @@ int remove(const QStringList &args) {
 }
 
 const CliRegistry::Entry kCount("count", "count", count);
-const CliRegistry::Entry kList("list", "list", list);
+const CliRegistry::Entry kList("list", "list [--filter TESTO]", list);
 const CliRegistry::Entry kShow("show", "show N", show);
 const CliRegistry::Entry kAdd("add", "add CAMPO=VALORE...", add);
 const CliRegistry::Entry kUpdate("update", "update N CAMPO=VALORE...", update);

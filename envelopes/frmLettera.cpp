@@ -114,6 +114,13 @@ void frmLettera::addKeys() {
                              QStringLiteral("Ctrl+F"));
     WindowKeys::addForButton(picTrova01, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
                              QStringLiteral("Ctrl+Maiusc+F"));
+    // The contact list fills the recipient (Ctrl+L) or the sender (Ctrl+Maiusc+L).
+    WindowKeys::add(this, QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        Hub::instance().runAction(Hub::Action::ContactList, this, QStringLiteral("buste_dest"));
+    });
+    WindowKeys::add(this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] {
+        Hub::instance().runAction(Hub::Action::ContactList, this, QStringLiteral("buste_mitt"));
+    });
     WindowKeys::enterClicks(this);
 }
 

@@ -121,7 +121,8 @@ bool XlsxExport::write(ArchiveStore &store, const QString &path, const Progress 
     std::array<ColumnWidth, kColumns> widths;
     const QStringList titles = headerTexts();
     for (int c = 0; c < kColumns; ++c) widths[c].add(titles[c], true);
-    if (!store.forEachRecord([&](int, const ContactRecord &record) {
+    if (!store.forEachRecord([&](int n, const ContactRecord &record) {
+            if (!wanted(n)) return true;
             for (int c = 0; c < kColumns; ++c) widths[c].add(record.value(kFields[c]));
             return true;
         })) {
@@ -164,12 +165,13 @@ bool XlsxExport::write(ArchiveStore &store, const QString &path, const Progress 
     QStringList values;
     values.reserve(kColumns);
     const bool readOk = store.forEachRecord([&](int n, const ContactRecord &record) {
+        if (!wanted(n)) return true;
         values.clear();
         for (int c = 0; c < kColumns; ++c) values.append(cellText(record.value(kFields[c])));
-        appendRow(xml, n + 1, values, kTextStyle);
+        ++m_rows;
+        appendRow(xml, m_rows + 1, values, kTextStyle);
         flush(false);
-        m_rows = n;
-        if (progress) progress(n);
+        if (progress) progress(m_rows);
         return ok;
     });
     xml += "</sheetData></worksheet>";

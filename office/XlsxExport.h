@@ -3,9 +3,11 @@
 // Folder office/: the spreadsheet (.xlsx) and document (.odt) exports, their zip writer,
 // and the office-program check.
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class ArchiveStore;
 
@@ -23,6 +25,10 @@ public:
     // `progress(n)` is called after record n has been written.
     using Progress = std::function<void(int)>;
 
+    // Only the records with these numbers (a selection of the contact list), in archive
+    // order on consecutive rows; all when not set.
+    void restrictTo(const QSet<int> &numbers) { m_only = numbers; }
+
     // Writes the archive of `store` to `path`. False when the archive cannot be read or
     // the workbook cannot be written (then errorString() says why).
     bool write(ArchiveStore &store, const QString &path, const Progress &progress = {});
@@ -39,6 +45,9 @@ private:
     static void appendRow(QByteArray &xml, int row, const QStringList &values, char style);
     static void appendEscaped(QByteArray &xml, const QString &value);
 
+    bool wanted(int number) const { return !m_only || m_only->contains(number); }
+
+    std::optional<QSet<int>> m_only;
     int m_rows = 0;
     QString m_error;
 };

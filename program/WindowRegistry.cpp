@@ -9,6 +9,7 @@
 #include "cards/frmBiglietti.h"
 #include "contactfiles/ContactExportRequest.h"
 #include "contactfiles/frmImporta.h"
+#include "contactlist/frmElencoContatti.h"
 #include "envelopes/frmLettera.h"
 #include "office/frmToExcel.h"
 #include "program/ArchiveWindowExports.h"
@@ -24,6 +25,9 @@ void registerWindows() {
     hub.registerMain(Hub::Main::Envelopes, [] { return new frmLettera; });
     hub.registerAction(Hub::Action::Search, [](QWidget *caller, const QString &tag) {
         frmTrovaContatto::openFor(caller, tag);
+    });
+    hub.registerAction(Hub::Action::ContactList, [](QWidget *caller, const QString &tag) {
+        frmElencoContatti::openFor(caller, tag);
     });
     hub.registerAction(Hub::Action::ExportXlsx,
                        [](QWidget *caller, const QString &) { frmToExcel(caller).exec(); });

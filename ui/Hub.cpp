@@ -31,6 +31,8 @@ QString Hub::actionName(Action action) {
             return QStringLiteral("import-contacts");
         case Action::ExportContacts:
             return QStringLiteral("export-contacts");
+        case Action::ContactList:
+            return QStringLiteral("contact-list");
     }
     return QString();
 }

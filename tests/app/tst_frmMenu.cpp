@@ -55,6 +55,9 @@ private slots:
         QVERIFY(!menu->cmdArchivioDati->isEnabled());
         QVERIFY(!menu->cmdBuste->isEnabled());
         QVERIFY(!menu->imgGuida->isEnabled());
+        QVERIFY(!menu->cmdElencoContatti->isEnabled());
+        const QString shots = qEnvironmentVariable("CARTAFLEX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) menu->grab().save(shots + QStringLiteral("/frmMenu.png"));
     }
 
     void hubKeepsExactlyOneMainWindow() {

@@ -101,8 +101,12 @@ private slots:
             << QString::fromUtf8("caffè") << QString::fromUtf8("FFÈ") << false << true;
         QTest::newRow("Œ Š Ÿ fold")
             << QString::fromUtf8("œuvre šal ÿ") << QString::fromUtf8("ŒUV ŠAL Ÿ") << false << true;
-        QTest::newRow("plain a does not find à")
-            << QString::fromUtf8("Città") << "citta" << false << false;
+        QTest::newRow("plain a finds à") << QString::fromUtf8("Città") << "citta" << false << true;
+        QTest::newRow("niccolo finds Niccolò")
+            << QString::fromUtf8("Niccolò Bianchi") << "NICCOLO" << false << true;
+        QTest::newRow("à finds plain a") << "Citta" << QString::fromUtf8("CITTÀ") << false << true;
+        QTest::newRow("a letter with a stroke is no accent")
+            << "Lodz" << QString::fromUtf8("Łódź") << false << false;
         QTest::newRow("words may overlap") << "anna"
                                            << "ann nna" << false << true;
         QTest::newRow("the blank of two words is not a word") << "Rossi Mario"

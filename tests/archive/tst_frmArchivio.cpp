@@ -174,19 +174,22 @@ private slots:
     void buttonsFollowTheRegisteredActions() {
         QStringList calls;
         Hub &hub = Hub::instance();
-        for (Hub::Action action : {Hub::Action::Search, Hub::Action::ExportXlsx,
-                                   Hub::Action::ExportDoc, Hub::Action::Backup, Hub::Action::Help})
+        for (Hub::Action action :
+             {Hub::Action::Search, Hub::Action::ContactList, Hub::Action::ExportXlsx,
+              Hub::Action::ExportDoc, Hub::Action::Backup, Hub::Action::Help})
             hub.registerAction(action, [&calls, action](QWidget *caller, const QString &arg) {
                 calls << Hub::actionName(action) + u'|' + arg + u'|' + caller->objectName();
             });
         openWindow();
-        for (QPushButton *b : {w->cmdTrova, w->cmdSlide, w->cmdWord, w->cmdBackup, w->cmdGuida}) {
+        for (QPushButton *b :
+             {w->cmdTrova, w->cmdElenco, w->cmdSlide, w->cmdWord, w->cmdBackup, w->cmdGuida}) {
             QVERIFY(b->isEnabled());
             b->click();
         }
-        QCOMPARE(calls, QStringList({"search|archivio|frmArchivio", "export-xlsx||frmArchivio",
-                                     "export-doc||frmArchivio", "backup||frmArchivio",
-                                     "help|archivio|frmArchivio"}));
+        QCOMPARE(calls,
+                 QStringList({"search|archivio|frmArchivio", "contact-list|archivio|frmArchivio",
+                              "export-xlsx||frmArchivio", "export-doc||frmArchivio",
+                              "backup||frmArchivio", "help|archivio|frmArchivio"}));
     }
 
     // The contacts button's menu: import, and export in either format.

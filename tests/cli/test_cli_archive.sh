@@ -36,6 +36,11 @@ check "show Citta" "Citta=Forlì" "$(run show 1 | sed -n 4p)"
 check "show lines" "14" "$(run show 2 | wc -l)"
 check "list first line" "$(printf '1\tStudio Rossi\t\t\tForlì\t01234567890\t\t\t\t\t\t\t\t\t')" "$(run list | head -1)"
 
+check "list --filter: no case, no accents" "1" "$(run list --filter 'STUDIO forli' | cut -f1)"
+check "list --filter: phone digits without blanks" "2" "$(run list --filter 051123 | cut -f1)"
+check "list --filter: nothing kept" "" "$(run list --filter 'rossi bianchi')"
+run list --filter 2>/dev/null; check "list --filter without text" "2" "$?"
+
 run update 2 Fax='051 654321' Titolo='Bianchi Srl'
 check "update exit" "0" "$?"
 

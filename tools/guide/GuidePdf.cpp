@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,8 @@
 #include <QTextDocument>
 #include <QTextStream>
 #include <QTextTable>
+#include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -87,6 +90,33 @@ void styleTables(QTextDocument &doc) {
     }
 }
 
+// Pictures of windows (docs/immagini, beside the guide) are drawn as wide as they would
+// be on a 96 dpi screen, never wider than the text.
+void fitImages(QTextDocument &doc, double textWidth, double resolution) {
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage picture =
+                doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+            if (picture.isNull()) {
+                std::fprintf(stderr, "cartaflex-guide: immagine mancante %s\n",
+                             qPrintable(image.name()));
+                continue;
+            }
+            // The layout scales an image's size from 96 dpi to the page's resolution.
+            const double width = std::min(textWidth * 96.0 / resolution, double(picture.width()));
+            image.setWidth(width);
+            image.setHeight(width * picture.height() / picture.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -115,9 +145,11 @@ int main(int argc, char *argv[]) {
     QFont body(kFamily);
     body.setPointSizeF(10.5);
     doc.setDefaultFont(body);
+    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(args.at(1)).absolutePath() + u'/'));
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
     styleHeadings(doc);
     styleTables(doc);
+    fitImages(doc, writer.width(), writer.resolution());
 
     const double footerHeight = writer.resolution() * 0.35;  // about 9 mm
     const QSizeF page(writer.width(), writer.height() - footerHeight);
