@@ -52,7 +52,7 @@ QString emailAddress(const QString &value) {
     const qsizetype open = v.lastIndexOf(u'<');
     const qsizetype close = v.lastIndexOf(u'>');
     if (open >= 0 && close > open) v = v.mid(open + 1, close - open - 1).trimmed();
-    if (v.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) v = v.mid(7);
+    while (v.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) v = v.mid(7);
     return v;
 }
 

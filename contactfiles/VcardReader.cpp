@@ -67,7 +67,7 @@ QByteArray VcardReader::decodeQuotedPrintable(const QByteArray &value) {
 
 QString VcardReader::telNumber(const QString &value) {
     QString number = value;
-    if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
+    while (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
     const qsizetype semicolon = number.indexOf(u';');
     if (semicolon < 0) return number;
     QString extension;
