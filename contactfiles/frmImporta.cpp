@@ -145,8 +145,10 @@ bool frmImporta::loadPreview() {
                           .arg(m_import.alreadyPresent())
                           .arg(m_import.toCheck());
     if (m_import.discarded() > 0)
-        summary += QStringLiteral(" %1 righe scartate (non diventano contatti).")
-                       .arg(m_import.discarded());
+        summary += m_import.discarded() == 1
+                       ? QStringLiteral(" 1 riga scartata (non diventa un contatto).")
+                       : QStringLiteral(" %1 righe scartate (non diventano contatti).")
+                             .arg(m_import.discarded());
     lblRiepilogo->setText(summary);
     return true;
 }
