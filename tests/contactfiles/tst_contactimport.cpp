@@ -127,6 +127,16 @@ private slots:
                    "EMAIL:\"\xC5\x81ukasz W.\" <lw@example.pl>\r\nEND:VCARD\r\n")
             << QStringList{QStringLiteral(
                    "da controllare: Lukasz Woloszynski|||||+39-051-123 int. 45|||lw@example.pl")};
+        QTest::newRow("Italian desktop mail program, older titles, a courtesy title")
+            << cp1252(
+                   "\"Titolo personale\",\"Nome\",\"Cognome\",\"Società\",\"Posizione\","
+                   "\"Indirizzo posta elettronica\",\"Via (uff.)\",\"Città (uff.)\","
+                   "\"Provincia (uff.)\",\"CAP (uff.)\",\"Telefono (uff.)\"\r\n"
+                   "\"Dott.\",\"Mario\",\"Rossi\",\"Rossi & C.\",\"Notaio\",\"m@r.it\","
+                   "\"Via Emilia 1\",\"Forlì\",\"FC\",\"47121\",\"0543 1\"\r\n")
+            << QStringList{
+                   QStringLiteral("nuovo: Dott. Mario Rossi|Notaio, Rossi & C.|Via Emilia 1|"
+                                  "47121 Forlì (FC)||0543 1|||m@r.it")};
         QTest::newRow("CSV: control characters never reach the archive")
             << QByteArray(
                    "Display Name,Notes\r\nA\x01"
