@@ -8,9 +8,10 @@
 
 // Which column of a CSV file goes where, read from its header row. Known headers are the
 // archive's own (the spreadsheet export's titles, the field names, the search criteria)
-// and those of the address-book exports of the common mail programs, in English and in
-// Italian (ColumnTitles); headers are compared without regard to case or surrounding
-// blanks. Other columns are ignored.
+// and those of the address-book exports of the common mail programs and of the webmail,
+// in English and in Italian, as the programs write them; headers are compared without
+// regard to case or surrounding blanks. Other columns are ignored. The header also tells
+// whose export the file is (layout()).
 class ColumnMapping {
 public:
     enum class Role {

@@ -161,7 +161,6 @@ bool VcardReader::property(const Property &p) {
             if (card && ++m_depth == 1) {
                 m_card = ContactDraft();
                 m_cardStart = m_logicalStart;
-                m_version4 = false;
             }
             return true;
         }
@@ -181,7 +180,6 @@ bool VcardReader::property(const Property &p) {
 
     if (n == Name::Version) {
         const QString version = QString::fromLatin1(p.value.trimmed());
-        m_version4 = version == QLatin1String("4.0");
         if (!version.isEmpty() && version.size() <= 8 && !m_versions.contains(version))
             m_versions << version;
     } else if (n == Name::Fn) {
@@ -216,7 +214,7 @@ bool VcardReader::property(const Property &p) {
             kind = ContactDraft::PhoneKind::Cel;
         else if ((p.types & (kPager | kOther)) || (p.types & (kText | kVoice)) == kText)
             kind = ContactDraft::PhoneKind::Other;
-        // A "tel:" address: VALUE=uri says so, and 4.0 cards often write it without.
+        // A "tel:" address, with VALUE=uri or (as many 4.0 cards write it) without.
         QString number = unescape(text(p));
         if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             number = telNumber(number);
@@ -294,8 +292,6 @@ bool VcardReader::line(const QByteArray &logical) {
             }
         } else if (isKey(key, "ENCODING")) {
             p.encoding = value.toByteArray().toUpper();
-        } else if (isKey(key, "VALUE")) {
-            p.uri = isKey(value, "uri");
         } else if (isKey(key, "CHARSET")) {
             p.charset = value.toByteArray().toLower();
         }

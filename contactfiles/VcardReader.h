@@ -72,7 +72,6 @@ private:
         unsigned types = 0;   // the TypeFlag of each type read
         QByteArray encoding;  // upper case
         QByteArray charset;   // lower case
-        bool uri = false;     // VALUE=uri
         QByteArray value;
     };
 
@@ -88,7 +87,6 @@ private:
     int m_lineNumber = 0;    // of the physical line being read
     int m_logicalStart = 0;  // of the logical line being read
     int m_cardStart = 0;
-    bool m_version4 = false;  // the card says VERSION:4.0
     ContactDraft m_card;
     QStringList m_versions;
 };
