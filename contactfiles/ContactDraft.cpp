@@ -21,6 +21,15 @@ QString clean(const QString &s) {
     return ContactRecord::trimBlanks(out);
 }
 
+// Printable Latin-1 only: text the archive holds as it is (the common case, told at once).
+bool latin1Text(const QString &s) {
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u > 0xFF) return false;
+    }
+    return true;
+}
+
 // The lines of a multi-line value joined by ", " ("Via Roma 1\nscala B").
 QString oneLine(const QString &s) {
     if (!s.contains(u'\n') && !s.contains(u'\r')) return clean(s);
@@ -154,7 +163,9 @@ ContactRecord ContactDraft::toRecord(QString *changed) const {
         r.setValue(ContactRecord::Tel, other);
     r.setValue(ContactRecord::Email, mail);
     r.setValue(ContactRecord::Web, clean(web));
-    r.setValue(ContactRecord::Informazioni, joined({orgNote, clean(notes)}, QStringLiteral(" - ")));
+    r.setValue(
+        ContactRecord::Informazioni,
+        orgNote.isEmpty() ? clean(notes) : joined({orgNote, clean(notes)}, QStringLiteral(" - ")));
     for (int i = 0; i < ContactRecord::FieldCount; ++i)
         if (!isBlank(direct[i])) r.setValue(ContactRecord::Field(i), clean(direct[i]));
 
@@ -162,6 +173,7 @@ ContactRecord ContactDraft::toRecord(QString *changed) const {
     for (int i = 0; i < ContactRecord::FieldCount; ++i) {
         const auto f = ContactRecord::Field(i);
         const QString v = r.value(f);
+        if (latin1Text(v)) continue;
         const QString folded = Cp1252Fold::fold(v);
         if (folded == v) continue;
         if (changed) {
