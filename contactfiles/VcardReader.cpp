@@ -216,8 +216,12 @@ bool VcardReader::property(const Property &p) {
             kind = ContactDraft::PhoneKind::Other;
         // A "tel:" address, with VALUE=uri or (as many 4.0 cards write it) without.
         QString number = unescape(text(p));
-        if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-            number = telNumber(number);
+        // Blanks and control characters before it are no part of the address.
+        qsizetype start = 0;
+        while (start < number.size() && number.at(start).unicode() <= 0x20) ++start;
+        if (QStringView(number).sliced(start).startsWith(QLatin1String("tel:"),
+                                                         Qt::CaseInsensitive))
+            number = telNumber(number.sliced(start));
         m_card.phones.append({kind, number});
     } else if (n == Name::Email) {
         if (m_card.email.isEmpty()) m_card.email = unescape(text(p));
