@@ -163,8 +163,12 @@ HelpTopic archiveTopic() {
                     "messaggio all'indirizzo e-mail del contatto, con una riga di saluto: lo si "
                     "completa e lo si spedisce da lì. Il pulsante Importa ed esporta contatti "
                     "porta in archivio i contatti di un file CSV o vCard, dopo averli mostrati "
-                    "in un elenco, e scrive l'archivio in un file CSV o vCard; la guida elenca i "
-                    "titoli di colonna riconosciuti e il campo in cui va ciascuno."),
+                    "in un elenco, e scrive l'archivio in un file CSV o vCard. Si riconoscono "
+                    "le vCard 2.1, 3.0 e 4.0 di telefoni, rubriche e server CardDAV e i file "
+                    "CSV esportati da Thunderbird e da Outlook, in italiano e in inglese, da "
+                    "Google Contatti e da Cartaflex, anche in UTF-16; l'elenco dice quale "
+                    "esportazione è stata riconosciuta e la guida il campo in cui va ogni "
+                    "colonna."),
                 QStringLiteral(
                     "Il pulsante Controlla accanto alla casella Partita IVA apre la finestra di "
                     "controllo "

@@ -358,10 +358,14 @@ void eachCharacter(const QString &text, Visit visit) {
     }
 }
 
-bool plainAscii(const QString &text) {
+// Text the archive holds as it is: no control character, every character in the code
+// page (the common case, checked without decomposing anything).
+bool heldAsIs(const QString &text) {
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
-        if (u < 0x20 || u >= 0x7F) return false;
+        if (u >= 0x20 && u < 0x7F) continue;
+        if (u >= 0xA0 && u <= 0xFF) continue;
+        if (u < 0x100 || !archiveHolds(u)) return false;
     }
     return true;
 }
@@ -369,7 +373,7 @@ bool plainAscii(const QString &text) {
 }  // namespace
 
 QString Cp1252Fold::fold(const QString &text) {
-    if (plainAscii(text)) return text;
+    if (heldAsIs(text)) return text;
     QString out;
     out.reserve(text.size());
     eachCharacter(text, [&out](const QString &, const QString &folded) { out += folded; });
@@ -377,7 +381,7 @@ QString Cp1252Fold::fold(const QString &text) {
 }
 
 QString Cp1252Fold::changed(const QString &text) {
-    if (plainAscii(text)) return QString();
+    if (heldAsIs(text)) return QString();
     QString out;
     QStringList seen;
     eachCharacter(text, [&](const QString &original, const QString &folded) {

@@ -35,11 +35,12 @@ int importContacts(const QStringList &args) {
     auto row = [&](const ImportRow &r) {
         lines += ImportRow::statusText(r.status);
         lines += u'\t';
-        lines += r.record.titolo();
+        lines += r.status == ImportRow::Status::Discarded ? r.note : r.record.titolo();
         lines += u'\n';
     };
     if (dryRun) {
         if (!import.preview(row)) return CliIo::fail(import.message());
+        lines.prepend(import.recognised() + u'\n');
         const int wouldImport = all ? import.rows() : import.rows() - import.alreadyPresent();
         lines += QStringLiteral("Da importare %1 contatti, %2 già presenti.")
                      .arg(wouldImport)

@@ -3,23 +3,240 @@
 #include <QHash>
 #include <QMap>
 #include <QRegularExpression>
+#include <array>
 
 namespace {
 
 using Role = ColumnMapping::Role;
 using Column = ColumnMapping::Column;
 
+// The exports whose headers are known, in the order a tie is decided.
+enum Layout : unsigned {
+    kOwn = 1,
+    kThunderbird = 2,
+    kThunderbirdIt = 4,
+    kOutlook = 8,
+    kOutlookIt = 16,
+    kGoogle = 32,
+    kGoogleNew = 64
+};
+
+constexpr std::array<std::pair<unsigned, const char *>, 7> kLayoutNames = {{
+    {kOwn, "Cartaflex"},
+    {kThunderbird, "Thunderbird (in inglese)"},
+    {kThunderbirdIt, "Thunderbird (in italiano)"},
+    {kOutlook, "Outlook (in inglese)"},
+    {kOutlookIt, "Outlook (in italiano)"},
+    {kGoogle, "Google Contatti (formato Google CSV)"},
+    {kGoogleNew, "Google Contatti"},
+}};
+
+struct Known {
+    Column column;
+    unsigned layouts = 0;
+};
+
+struct Title {
+    const char *text;
+    Role role;
+    bool work;
+};
+
+// The column titles of each export, as the programs write them (English titles from their
+// sources, Italian ones from their translations). Columns not listed are not read.
+constexpr Title kThunderbirdTitles[] = {
+    {"First Name", Role::GivenName, false},
+    {"Last Name", Role::FamilyName, false},
+    {"Display Name", Role::FullName, false},
+    {"Primary Email", Role::Email, false},
+    {"Secondary Email", Role::Email, false},
+    {"Work Phone", Role::Tel, false},
+    {"Home Phone", Role::Tel, false},
+    {"Fax Number", Role::Fax, false},
+    {"Pager Number", Role::OtherPhone, false},
+    {"Mobile Number", Role::Cel, false},
+    {"Home Address", Role::Street, false},
+    {"Home Address 2", Role::Extended, false},
+    {"Home City", Role::Town, false},
+    {"Home State", Role::Province, false},
+    {"Home ZipCode", Role::PostalCode, false},
+    {"Work Address", Role::Street, true},
+    {"Work Address 2", Role::Extended, true},
+    {"Work City", Role::Town, true},
+    {"Work State", Role::Province, true},
+    {"Work ZipCode", Role::PostalCode, true},
+    {"Job Title", Role::JobTitle, false},
+    {"Organization", Role::Organization, false},
+    {"Web Page 1", Role::Web, false},
+    {"Web Page 2", Role::Web, false},
+    {"Notes", Role::Notes, false},
+};
+constexpr Title kThunderbirdItTitles[] = {
+    {"Nome", Role::GivenName, false},
+    {"Cognome", Role::FamilyName, false},
+    {"Nome visualizzato", Role::FullName, false},
+    {"Email primaria", Role::Email, false},
+    {"Email secondaria", Role::Email, false},
+    {"Telefono lavoro", Role::Tel, false},
+    {"Telefono casa", Role::Tel, false},
+    {"Numero fax", Role::Fax, false},
+    {"Numero cercapersone", Role::OtherPhone, false},
+    {"Numero cellulare", Role::Cel, false},
+    {"Indirizzo di casa", Role::Street, false},
+    {"Indirizzo di casa 2", Role::Extended, false},
+    {"Città di residenza", Role::Town, false},
+    {"Provincia di residenza", Role::Province, false},
+    {"CAP di residenza", Role::PostalCode, false},
+    {"Indirizzo di lavoro", Role::Street, true},
+    {"Indirizzo di lavoro 2", Role::Extended, true},
+    {"Città di lavoro", Role::Town, true},
+    {"Provincia di lavoro", Role::Province, true},
+    {"CAP di lavoro", Role::PostalCode, true},
+    {"Qualifica", Role::JobTitle, false},
+    {"Organizzazione", Role::Organization, false},
+    {"Pagina web 1", Role::Web, false},
+    {"Pagina web 2", Role::Web, false},
+    {"Note", Role::Notes, false},
+};
+constexpr Title kOutlookTitles[] = {
+    {"Title", Role::Prefix, false},
+    {"First Name", Role::GivenName, false},
+    {"Middle Name", Role::MiddleName, false},
+    {"Last Name", Role::FamilyName, false},
+    {"Suffix", Role::Suffix, false},
+    {"Company", Role::Organization, false},
+    {"Job Title", Role::JobTitle, false},
+    {"Business Street", Role::Street, true},
+    {"Business Street 2", Role::Extended, true},
+    {"Business Street 3", Role::Extended, true},
+    {"Business City", Role::Town, true},
+    {"Business State", Role::Province, true},
+    {"Business Postal Code", Role::PostalCode, true},
+    {"Home Street", Role::Street, false},
+    {"Home Street 2", Role::Extended, false},
+    {"Home Street 3", Role::Extended, false},
+    {"Home City", Role::Town, false},
+    {"Home State", Role::Province, false},
+    {"Home Postal Code", Role::PostalCode, false},
+    {"Assistant's Phone", Role::OtherPhone, false},
+    {"Business Fax", Role::Fax, false},
+    {"Business Phone", Role::Tel, false},
+    {"Business Phone 2", Role::Tel, false},
+    {"Callback", Role::OtherPhone, false},
+    {"Car Phone", Role::OtherPhone, false},
+    {"Company Main Phone", Role::Tel, false},
+    {"Home Fax", Role::Fax, false},
+    {"Home Phone", Role::Tel, false},
+    {"Home Phone 2", Role::Tel, false},
+    {"ISDN", Role::OtherPhone, false},
+    {"Mobile Phone", Role::Cel, false},
+    {"Other Fax", Role::Fax, false},
+    {"Other Phone", Role::OtherPhone, false},
+    {"Pager", Role::OtherPhone, false},
+    {"Primary Phone", Role::Tel, false},
+    {"Radio Phone", Role::OtherPhone, false},
+    {"TTY/TDD Phone", Role::OtherPhone, false},
+    {"Telex", Role::OtherPhone, false},
+    {"E-mail Address", Role::Email, false},
+    {"E-mail 2 Address", Role::Email, false},
+    {"E-mail 3 Address", Role::Email, false},
+    {"Web Page", Role::Web, false},
+    {"Notes", Role::Notes, false},
+};
+constexpr Title kOutlookItTitles[] = {
+    {"Titolo", Role::Prefix, false},
+    {"Nome", Role::GivenName, false},
+    {"Secondo nome", Role::MiddleName, false},
+    {"Cognome", Role::FamilyName, false},
+    {"Suffisso", Role::Suffix, false},
+    {"Società", Role::Organization, false},
+    {"Qualifica", Role::JobTitle, false},
+    {"Indirizzo di lavoro", Role::Street, true},
+    {"Città di lavoro", Role::Town, true},
+    {"Telefono di lavoro", Role::Tel, false},
+    {"Telefono mobile", Role::Cel, false},
+    {"Indirizzo e-mail", Role::Email, false},
+    // The contact fields as the Italian Windows and older Outlook versions name them.
+    {"Titolo personale", Role::Prefix, false},
+    {"Nome completo", Role::FullName, false},
+    {"Posizione", Role::JobTitle, false},
+    {"Via (uff.)", Role::Street, true},
+    {"Città (uff.)", Role::Town, true},
+    {"Provincia (uff.)", Role::Province, true},
+    {"CAP (uff.)", Role::PostalCode, true},
+    {"Via (ab.)", Role::Street, false},
+    {"Città (ab.)", Role::Town, false},
+    {"Provincia (ab.)", Role::Province, false},
+    {"CAP (ab.)", Role::PostalCode, false},
+    {"Telefono (uff.)", Role::Tel, false},
+    {"Telefono principale società", Role::Tel, false},
+    {"Telefono (ab.)", Role::Tel, false},
+    {"Fax (uff.)", Role::Fax, false},
+    {"Fax abitazione", Role::Fax, false},
+    {"Numero di cellulare", Role::Cel, false},
+    {"Cercapersone", Role::OtherPhone, false},
+    {"Telefono automobile", Role::OtherPhone, false},
+    {"Indirizzo di posta elettronica", Role::Email, false},
+    {"Indirizzo posta elettronica", Role::Email, false},
+    {"Posta el. 2", Role::Email, false},
+    {"Pagina Web", Role::Web, false},
+};
+constexpr Title kGoogleTitles[] = {
+    {"Name", Role::FullName, false},
+    {"Given Name", Role::GivenName, false},
+    {"Additional Name", Role::MiddleName, false},
+    {"Family Name", Role::FamilyName, false},
+    {"Name Prefix", Role::Prefix, false},
+    {"Name Suffix", Role::Suffix, false},
+    {"Organization 1 - Name", Role::Organization, false},
+    {"Organization 1 - Title", Role::JobTitle, false},
+    {"Address 1 - Formatted", Role::FormattedAddress, false},
+    {"Address 1 - Street", Role::Street, false},
+    {"Address 1 - Extended Address", Role::Extended, false},
+    {"Address 1 - City", Role::Town, false},
+    {"Address 1 - Postal Code", Role::PostalCode, false},
+    {"Address 1 - Region", Role::Province, false},
+    {"Website 1 - Value", Role::Web, false},
+    {"Notes", Role::Notes, false},
+};
+constexpr Title kGoogleNewTitles[] = {
+    {"First Name", Role::GivenName, false},
+    {"Middle Name", Role::MiddleName, false},
+    {"Last Name", Role::FamilyName, false},
+    {"Name Prefix", Role::Prefix, false},
+    {"Name Suffix", Role::Suffix, false},
+    {"Organization Name", Role::Organization, false},
+    {"Organization Title", Role::JobTitle, false},
+    {"Address 1 - Formatted", Role::FormattedAddress, false},
+    {"Address 1 - Street", Role::Street, false},
+    {"Address 1 - Extended Address", Role::Extended, false},
+    {"Address 1 - City", Role::Town, false},
+    {"Address 1 - Postal Code", Role::PostalCode, false},
+    {"Address 1 - Region", Role::Province, false},
+    {"Website 1 - Value", Role::Web, false},
+    {"Notes", Role::Notes, false},
+};
+
 Column direct(ContactRecord::Field f) {
-    return Column{Role::Direct, f, 0};
+    return Column{Role::Direct, f, 0, false};
 }
 
-Column role(Role r) {
-    return Column{r, ContactRecord::FieldCount, 0};
+void add(QHash<QString, Known> &t, const QString &title, const Column &c, unsigned layout) {
+    Known &k = t[title.toLower()];
+    if (k.layouts == 0) k.column = c;
+    k.layouts |= layout;
 }
 
-const QHash<QString, Column> &knownHeaders() {
-    static const QHash<QString, Column> table = [] {
-        QHash<QString, Column> t;
+template <size_t N>
+void addAll(QHash<QString, Known> &t, const Title (&titles)[N], unsigned layout) {
+    for (const Title &title : titles)
+        add(t, QString::fromUtf8(title.text),
+            Column{title.role, ContactRecord::FieldCount, 0, title.work}, layout);
+}
+
+const QHash<QString, Known> &knownHeaders() {
+    static const QHash<QString, Known> table = [] {
+        QHash<QString, Known> t;
         // The spreadsheet export's titles, the field names and the search criteria.
         const char *const own[][2] = {{"persona o azienda", "Titolo"},
                                       {"specialità", "Sottotitolo"},
@@ -33,53 +250,34 @@ const QHash<QString, Column> &knownHeaders() {
                                       {"informazioni aggiuntive", "Informazioni"},
                                       {"sito web", "Web"}};
         for (const auto &o : own)
-            t.insert(QString::fromUtf8(o[0]),
-                     direct(ContactRecord::fieldFromName(QString::fromLatin1(o[1]))));
+            add(t, QString::fromUtf8(o[0]),
+                direct(ContactRecord::fieldFromName(QString::fromLatin1(o[1]))), kOwn);
         for (int i = 0; i <= ContactRecord::Web; ++i) {
             const auto f = ContactRecord::Field(i);
-            t.insert(ContactRecord::fieldName(f).toLower(), direct(f));
+            add(t, ContactRecord::fieldName(f), direct(f), kOwn);
         }
-        // The webmail address book.
-        t.insert(QStringLiteral("name"), role(Role::FullName));
-        t.insert(QStringLiteral("given name"), role(Role::GivenName));
-        t.insert(QStringLiteral("family name"), role(Role::FamilyName));
-        t.insert(QStringLiteral("organization 1 - name"), role(Role::Organization));
-        t.insert(QStringLiteral("organization name"), role(Role::Organization));
-        t.insert(QStringLiteral("organization 1 - title"), role(Role::JobTitle));
-        t.insert(QStringLiteral("organization title"), role(Role::JobTitle));
-        t.insert(QStringLiteral("e-mail 1 - value"), role(Role::Email));
-        t.insert(QStringLiteral("address 1 - formatted"), role(Role::FormattedAddress));
-        t.insert(QStringLiteral("address 1 - street"), role(Role::Street));
-        t.insert(QStringLiteral("address 1 - city"), role(Role::Town));
-        t.insert(QStringLiteral("address 1 - postal code"), role(Role::PostalCode));
-        t.insert(QStringLiteral("address 1 - region"), role(Role::Province));
-        t.insert(QStringLiteral("website 1 - value"), role(Role::Web));
-        t.insert(QStringLiteral("notes"), role(Role::Notes));
-        // The desktop mail program.
-        t.insert(QStringLiteral("first name"), role(Role::GivenName));
-        t.insert(QStringLiteral("last name"), role(Role::FamilyName));
-        t.insert(QStringLiteral("display name"), role(Role::FullName));
-        t.insert(QStringLiteral("company"), role(Role::Organization));
-        t.insert(QStringLiteral("job title"), role(Role::JobTitle));
-        t.insert(QStringLiteral("business street"), role(Role::Street));
-        t.insert(QStringLiteral("business city"), role(Role::Town));
-        t.insert(QStringLiteral("business postal code"), role(Role::PostalCode));
-        t.insert(QStringLiteral("business state"), role(Role::Province));
-        t.insert(QStringLiteral("business phone"), role(Role::Tel));
-        t.insert(QStringLiteral("home phone"), role(Role::Tel));
-        t.insert(QStringLiteral("business fax"), role(Role::Fax));
-        t.insert(QStringLiteral("mobile phone"), role(Role::Cel));
-        t.insert(QStringLiteral("e-mail address"), role(Role::Email));
-        t.insert(QStringLiteral("web page"), role(Role::Web));
+        // "Titolo" is the archive's name field unless first and last names are given too
+        // (fromHeader decides); then it is a courtesy title.
+        addAll(t, kThunderbirdTitles, kThunderbird);
+        addAll(t, kThunderbirdItTitles, kThunderbirdIt);
+        addAll(t, kOutlookTitles, kOutlook);
+        addAll(t, kOutlookItTitles, kOutlookIt);
+        addAll(t, kGoogleTitles, kGoogle);
+        addAll(t, kGoogleNewTitles, kGoogleNew);
         return t;
     }();
     return table;
 }
 
 bool givesName(const Column &c) {
-    return (c.role == Role::Direct && c.field == ContactRecord::Titolo) ||
+    return (c.role == Role::Direct &&
+            (c.field == ContactRecord::Titolo || c.field == ContactRecord::Email)) ||
            c.role == Role::FullName || c.role == Role::GivenName || c.role == Role::FamilyName ||
-           c.role == Role::Organization;
+           c.role == Role::Organization || c.role == Role::Email;
+}
+
+bool isPersonPart(const Column &c) {
+    return c.role == Role::GivenName || c.role == Role::FamilyName;
 }
 
 // The first of several values a cell may hold ("a ::: b").
@@ -96,21 +294,55 @@ void setOnce(QString &target, const QString &value) {
 }  // namespace
 
 ColumnMapping ColumnMapping::fromHeader(const QStringList &header) {
-    static const QRegularExpression phone(QStringLiteral("^phone (\\d+) - (type|value)$"));
+    // The numbered columns of the webmail exports: "Phone 2 - Type", "E-mail 1 - Value".
+    static const QRegularExpression numbered(
+        QStringLiteral("^(phone|e-mail) (\\d+) - (type|label|value)$"));
     ColumnMapping m;
+    std::array<int, kLayoutNames.size()> votes{};
     for (const QString &h : header) {
         const QString key = h.trimmed().toLower();
         Column c;
+        unsigned from = 0;
         const auto it = knownHeaders().constFind(key);
         if (it != knownHeaders().constEnd()) {
-            c = it.value();
-        } else if (const auto p = phone.match(key); p.hasMatch()) {
-            c.role = p.captured(2) == QLatin1String("type") ? Role::PhoneType : Role::PhoneValue;
-            c.index = p.captured(1).toInt();
+            c = it->column;
+            from = it->layouts;
+        } else if (const auto p = numbered.match(key); p.hasMatch()) {
+            const bool phone = p.captured(1) == QLatin1String("phone");
+            const bool value = p.captured(3) == QLatin1String("value");
+            c.role = phone ? (value ? Role::PhoneValue : Role::PhoneType)
+                           : (value ? Role::Email : Role::Ignored);
+            c.index = p.captured(2).toInt();
+            from = p.captured(3) == QLatin1String("label") ? kGoogleNew : kGoogle | kGoogleNew;
         }
-        if (givesName(c)) m.m_named = true;
+        for (size_t i = 0; i < kLayoutNames.size(); ++i)
+            if (from & kLayoutNames[i].first) ++votes[i];
         m.m_columns.append(c);
     }
+    // A title beside first and last names is a courtesy title, never the name.
+    bool person = false;
+    for (const Column &c : m.m_columns) person = person || isPersonPart(c);
+    for (qsizetype i = 0; i < m.m_columns.size(); ++i) {
+        Column &c = m.m_columns[i];
+        const QString key = header.at(i).trimmed().toLower();
+        if (key == QLatin1String("titolo") || key == QLatin1String("title")) {
+            if (person)
+                c = Column{Role::Prefix, ContactRecord::FieldCount, 0, false};
+            else if (key == QLatin1String("title"))
+                c = Column{};
+            else
+                c = direct(ContactRecord::Titolo);
+        }
+        if (givesName(c)) m.m_named = true;
+    }
+    int best = 0;
+    for (size_t i = 0; i < kLayoutNames.size(); ++i) {
+        if (votes[i] > best) {
+            best = votes[i];
+            m.m_layout = QString::fromUtf8(kLayoutNames[i].second);
+        }
+    }
+    if (best < 2) m.m_layout.clear();
     return m;
 }
 
@@ -129,6 +361,7 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
         const Column &c = m_columns.at(i);
         const QString v = firstValue(row.at(i));
         if (ContactDraft::isBlank(v)) continue;
+        ContactDraft::Address &a = c.work ? d.workAddress : d.address;
         switch (c.role) {
             case Role::Ignored:
                 break;
@@ -138,11 +371,20 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
             case Role::FullName:
                 setOnce(d.fullName, v);
                 break;
+            case Role::Prefix:
+                setOnce(d.prefix, v);
+                break;
             case Role::GivenName:
                 setOnce(d.givenName, v);
                 break;
+            case Role::MiddleName:
+                setOnce(d.middleName, v);
+                break;
             case Role::FamilyName:
                 setOnce(d.familyName, v);
+                break;
+            case Role::Suffix:
+                setOnce(d.suffix, v);
                 break;
             case Role::Organization:
                 setOnce(d.organization, v);
@@ -151,16 +393,19 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
                 setOnce(d.jobTitle, v);
                 break;
             case Role::Street:
-                setOnce(d.street, v);
+                setOnce(a.street, v);
+                break;
+            case Role::Extended:
+                setOnce(a.extended, v);
                 break;
             case Role::PostalCode:
-                setOnce(d.postalCode, v);
+                setOnce(a.postalCode, v);
                 break;
             case Role::Town:
-                setOnce(d.town, v);
+                setOnce(a.town, v);
                 break;
             case Role::Province:
-                setOnce(d.province, v);
+                setOnce(a.province, v);
                 break;
             case Role::FormattedAddress:
                 setOnce(d.formattedAddress, v);
@@ -179,6 +424,9 @@ ContactDraft ColumnMapping::draft(const QStringList &row) const {
                 break;
             case Role::Cel:
                 d.phones.append({ContactDraft::PhoneKind::Cel, v});
+                break;
+            case Role::OtherPhone:
+                d.phones.append({ContactDraft::PhoneKind::Other, v});
                 break;
             case Role::Email:
                 setOnce(d.email, v);

@@ -6,13 +6,13 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "contactfiles/ContactFileReader.h"
 #include "contactfiles/DuplicateIndex.h"
 #include "contactfiles/ImportRow.h"
 
 class ArchiveStore;
+class QFile;
 
 // The import of a contacts file into the archive. open() checks the file and tells its
 // format from its content (a file starting with BEGIN:VCARD is vCard, any other CSV) and
@@ -36,7 +36,11 @@ public:
 
     bool open(const QString &path);
     Format format() const { return m_format; }
-    TextEncoding::Kind encoding() const { return m_encoding; }
+    // The encoding of the file as it is on disk (UTF-16 is read as UTF-8).
+    TextEncoding::Kind encoding() const { return m_sourceEncoding; }
+    // After preview() or run(): which export the file was recognised as
+    // ("Riconosciuto: esportazione di Thunderbird (in italiano)").
+    QString recognised() const { return m_recognised; }
 
     // Every contact of the file, in file order, classified against the archive and the
     // contacts before it in the file.
@@ -49,6 +53,8 @@ public:
     int alreadyPresent() const { return m_present; }
     int toCheck() const { return m_toCheck; }
     int rows() const { return m_rows; }
+    // Rows that cannot become a contact (listed as "scartato", never written).
+    int discarded() const { return m_discarded; }
 
     // The reason of the last failure, or after run() the closing count
     // ("Importati 37 contatti, 3 già presenti.").
@@ -62,14 +68,21 @@ private:
     // Reads the file and classifies each contact; `take` gets the rows to write.
     bool readRows(const RowVisitor &visit, const Progress &progress,
                   const std::function<bool(const ImportRow &)> &take);
-    // The row of a contact; none for a contact without a name, an address or a number.
-    std::optional<ImportRow> classify(const ContactDraft &draft);
+    // The row of a contact; "scartato" with its reason for one that has nothing to be
+    // called by (no name, organisation, e-mail or telephone).
+    ImportRow classify(const ContactDraft &draft);
+    // Whether the file is valid UTF-8 once its folded lines are joined (servers that fold
+    // vCards at 75 bytes split a letter between two lines).
+    bool utf8WhenUnfolded(QFile &f);
 
     ArchiveStore &m_store;
     QString m_path;
     qint64 m_size = 0;
     Format m_format = Format::Csv;
-    TextEncoding::Kind m_encoding = TextEncoding::Utf8;
+    TextEncoding::Kind m_encoding = TextEncoding::Utf8;  // as the readers see it
+    TextEncoding::Kind m_sourceEncoding = TextEncoding::Utf8;
+    QByteArray m_utf8;  // a UTF-16 file, as UTF-8
+    QString m_recognised;
     DuplicateIndex m_index;
     QString m_message;
     bool m_busy = false;
@@ -77,4 +90,5 @@ private:
     int m_present = 0;
     int m_toCheck = 0;
     int m_rows = 0;
+    int m_discarded = 0;
 };

@@ -30,6 +30,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const {
         if (row.status == ImportRow::Status::AlreadyPresent)
             return QBrush(QColor(0x80, 0x80, 0x80));
         if (row.status == ImportRow::Status::ToCheck) return QBrush(QColor(0x9c, 0x3d, 0x00));
+        if (row.status == ImportRow::Status::Discarded) return QBrush(QColor(0xb0, 0x00, 0x20));
         return QBrush(QColor(0x1b, 0x6e, 0x20));
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};

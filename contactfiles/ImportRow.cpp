@@ -13,6 +13,8 @@ QString ImportRow::statusText(Status status) {
             return QStringLiteral("già presente");
         case Status::ToCheck:
             return QStringLiteral("da controllare");
+        case Status::Discarded:
+            return QStringLiteral("scartato");
     }
     return QString();
 }

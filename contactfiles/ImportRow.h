@@ -6,13 +6,13 @@
 
 // One contact of a file being imported, as the preview lists it.
 struct ImportRow {
-    enum class Status { New, AlreadyPresent, ToCheck };
+    enum class Status { New, AlreadyPresent, ToCheck, Discarded };
 
     Status status = Status::New;
     ContactRecord record;  // as it will be written (cut to the widths)
-    QString note;          // why it is to be checked, or what it duplicates
+    QString note;          // why it is to be checked or discarded
 
-    // "nuovo", "già presente", "da controllare".
+    // "nuovo", "già presente", "da controllare", "scartato".
     static QString statusText(Status status);
 
     // Why a record would not be written as given: a value longer than its field, or a

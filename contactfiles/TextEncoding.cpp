@@ -1,5 +1,6 @@
 #include "contactfiles/TextEncoding.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 #include "archive/Cp1252Codec.h"
@@ -59,7 +60,61 @@ void TextEncoding::finish() {
 }
 
 QString TextEncoding::decode(const char *data, qsizetype size, Kind kind) {
-    return kind == Utf8 ? QString::fromUtf8(data, size) : Cp1252Codec::decode(data, size);
+    switch (kind) {
+        case Utf8:
+            return QString::fromUtf8(data, size);
+        case Windows1252:
+            return Cp1252Codec::decode(data, size);
+        case Utf16Le:
+        case Utf16Be:
+            return QString::fromUtf8(toUtf8(QByteArray(data, size), kind));
+    }
+    return QString();
+}
+
+TextEncoding::Kind TextEncoding::kindOf(const QByteArray &bytes) {
+    TextEncoding scan;
+    scan.scan(bytes.constData(), bytes.size());
+    scan.finish();
+    return scan.kind();
+}
+
+TextEncoding::Kind TextEncoding::utf16Of(const QByteArray &head) {
+    if (head.startsWith("\xFF\xFE") && !head.startsWith(QByteArray("\xFF\xFE\0\0", 4)))
+        return Utf16Le;
+    if (head.startsWith("\xFE\xFF")) return Utf16Be;
+    const qsizetype pairs = std::min<qsizetype>(head.size(), 4096) / 2;
+    if (pairs < 4) return Utf8;
+    qsizetype evenZero = 0, oddZero = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenZero += head.at(2 * i) == 0;
+        oddZero += head.at(2 * i + 1) == 0;
+    }
+    if (oddZero * 10 >= pairs * 4 && evenZero * 10 < pairs) return Utf16Le;
+    if (evenZero * 10 >= pairs * 4 && oddZero * 10 < pairs) return Utf16Be;
+    return Utf8;
+}
+
+QByteArray TextEncoding::toUtf8(const QByteArray &utf16, Kind kind) {
+    QStringDecoder decoder(kind == Utf16Be ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
+                           QStringConverter::Flag::Default);
+    QString text = decoder.decode(utf16);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text.toUtf8();
+}
+
+QString TextEncoding::name(Kind kind) {
+    switch (kind) {
+        case Utf8:
+            return QStringLiteral("UTF-8");
+        case Windows1252:
+            return QStringLiteral("Windows-1252");
+        case Utf16Le:
+            return QStringLiteral("UTF-16 LE");
+        case Utf16Be:
+            return QStringLiteral("UTF-16 BE");
+    }
+    return QString();
 }
 
 bool TextEncoding::startsWithBom(const QByteArray &bytes) {

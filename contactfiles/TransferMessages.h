@@ -29,6 +29,15 @@ inline constexpr const char *kVcardTruncatedText =
 inline constexpr const char *kVcardStrayText =
     "la riga %1 è fuori da una scheda vCard (BEGIN:VCARD … END:VCARD).";
 
+// The preview's line on what the file was recognised as.
+inline constexpr const char *kRecognisedExportText = "Riconosciuto: esportazione di %1";
+inline constexpr const char *kRecognisedCsvText = "Riconosciuto: file CSV di contatti";
+inline constexpr const char *kRecognisedVcardText = "Riconosciuto: schede vCard%1";
+// Why a row is "scartato", and why one is "da controllare" ("%1": the letters replaced).
+inline constexpr const char *kDiscardedText =
+    "nessun nome, organizzazione, e-mail o telefono: non diventa un contatto";
+inline constexpr const char *kReplacedText = "lettere sostituite dalle più vicine: %1";
+
 inline constexpr const char *kImportedText = "Importati %1 contatti, %2 già presenti.";
 inline constexpr const char *kCannotWriteText =
     "Impossibile aggiungere i contatti all'archivio: %1\r\n\r\nL'archivio non è stato modificato.";

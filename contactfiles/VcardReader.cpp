@@ -65,6 +65,21 @@ QByteArray VcardReader::decodeQuotedPrintable(const QByteArray &value) {
     return out;
 }
 
+QString VcardReader::telNumber(const QString &value) {
+    QString number = value;
+    while (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
+    const qsizetype semicolon = number.indexOf(u';');
+    if (semicolon < 0) return number;
+    QString extension;
+    for (const QString &param : number.mid(semicolon + 1).split(u';')) {
+        if (param.startsWith(QLatin1String("ext="), Qt::CaseInsensitive))
+            extension = param.mid(4).trimmed();
+    }
+    number.truncate(semicolon);
+    if (!extension.isEmpty()) number += QStringLiteral(" int. ") + extension;
+    return number;
+}
+
 QString VcardReader::unescape(const QString &value) {
     if (!value.contains(u'\\')) return value;
     QString out(value.size(), Qt::Uninitialized);
@@ -111,13 +126,22 @@ unsigned VcardReader::typeFlag(QByteArrayView type) {
     if (isKey(t, "work")) return kWork;
     if (isKey(t, "fax")) return kFax;
     if (isKey(t, "cell")) return kCell;
+    if (isKey(t, "pager")) return kPager;
+    if (isKey(t, "text") || isKey(t, "msg")) return kText;
+    if (isKey(t, "voice")) return kVoice;
+    if (isKey(t, "other")) return kOther;
     return 0;
 }
 
 QString VcardReader::text(const Property &p) const {
     const QByteArray bytes =
         p.encoding == "QUOTED-PRINTABLE" ? decodeQuotedPrintable(p.value) : p.value;
-    if (p.charset.isEmpty()) return TextEncoding::decode(bytes, m_encoding);
+    if (p.charset.isEmpty()) {
+        // Quoted-printable bytes say nothing of the file's encoding: UTF-8 when they are.
+        if (p.encoding == "QUOTED-PRINTABLE")
+            return TextEncoding::decode(bytes, TextEncoding::kindOf(bytes));
+        return TextEncoding::decode(bytes, m_encoding);
+    }
     if (p.charset == "utf-8" || p.charset == "utf8") return QString::fromUtf8(bytes);
     if (p.charset == "windows-1252" || p.charset == "cp1252") return Cp1252Codec::decode(bytes);
     if (p.charset == "iso-8859-1" || p.charset == "latin1") return QString::fromLatin1(bytes);
@@ -137,7 +161,6 @@ bool VcardReader::property(const Property &p) {
             if (card && ++m_depth == 1) {
                 m_card = ContactDraft();
                 m_cardStart = m_logicalStart;
-                m_haveAddress = m_workAddress = m_version4 = false;
             }
             return true;
         }
@@ -156,27 +179,32 @@ bool VcardReader::property(const Property &p) {
         return true;
 
     if (n == Name::Version) {
-        m_version4 = p.value.trimmed() == "4.0";
+        const QString version = QString::fromLatin1(p.value.trimmed());
+        if (!version.isEmpty() && version.size() <= 8 && !m_versions.contains(version))
+            m_versions << version;
     } else if (n == Name::Fn) {
         if (m_card.fullName.isEmpty()) m_card.fullName = unescape(text(p));
     } else if (n == Name::N) {
         const QStringList c = components(text(p));
         m_card.familyName = c.value(0);
         m_card.givenName = c.value(1);
+        m_card.middleName = c.value(2);
+        m_card.prefix = c.value(3);
+        m_card.suffix = c.value(4);
     } else if (n == Name::Org) {
         if (m_card.organization.isEmpty()) m_card.organization = components(text(p)).value(0);
     } else if (n == Name::Title) {
         if (m_card.jobTitle.isEmpty()) m_card.jobTitle = unescape(text(p));
     } else if (n == Name::Adr) {
-        const bool work = (p.types & kWork) != 0;
-        if (!m_haveAddress || (work && !m_workAddress)) {
+        // The first work address, else the first address of any kind.
+        ContactDraft::Address &a = (p.types & kWork) ? m_card.workAddress : m_card.address;
+        if (a.isEmpty()) {
             const QStringList c = components(text(p));
-            m_card.street = c.value(2).isEmpty() ? c.value(0) : c.value(2);
-            m_card.town = c.value(3);
-            m_card.province = c.value(4);
-            m_card.postalCode = c.value(5);
-            m_haveAddress = true;
-            m_workAddress = work;
+            a.street = c.value(2).isEmpty() ? c.value(0) : c.value(2);
+            a.extended = c.value(1);
+            a.town = c.value(3);
+            a.province = c.value(4);
+            a.postalCode = c.value(5);
         }
     } else if (n == Name::Tel) {
         ContactDraft::PhoneKind kind = ContactDraft::PhoneKind::Tel;
@@ -184,10 +212,16 @@ bool VcardReader::property(const Property &p) {
             kind = ContactDraft::PhoneKind::Fax;
         else if (p.types & kCell)
             kind = ContactDraft::PhoneKind::Cel;
-        // A "tel:" address: VALUE=uri says so, and 4.0 cards often write it without.
+        else if ((p.types & (kPager | kOther)) || (p.types & (kText | kVoice)) == kText)
+            kind = ContactDraft::PhoneKind::Other;
+        // A "tel:" address, with VALUE=uri or (as many 4.0 cards write it) without.
         QString number = unescape(text(p));
-        if ((p.uri || m_version4) && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-            number = number.mid(4);
+        // Blanks and control characters before it are no part of the address.
+        qsizetype start = 0;
+        while (start < number.size() && number.at(start).unicode() <= 0x20) ++start;
+        if (QStringView(number).sliced(start).startsWith(QLatin1String("tel:"),
+                                                         Qt::CaseInsensitive))
+            number = telNumber(number.sliced(start));
         m_card.phones.append({kind, number});
     } else if (n == Name::Email) {
         if (m_card.email.isEmpty()) m_card.email = unescape(text(p));
@@ -262,8 +296,6 @@ bool VcardReader::line(const QByteArray &logical) {
             }
         } else if (isKey(key, "ENCODING")) {
             p.encoding = value.toByteArray().toUpper();
-        } else if (isKey(key, "VALUE")) {
-            p.uri = isKey(value, "uri");
         } else if (isKey(key, "CHARSET")) {
             p.charset = value.toByteArray().toLower();
         }

@@ -7,7 +7,8 @@
 #include "contactfiles/ContactFileReader.h"
 
 // A file of vCards 2.1, 3.0 or 4.0, one or many: folded lines, quoted-printable values
-// with soft line breaks and CHARSET= (as phones write 2.1), escaped "\," "\;" "\n", bare
+// with soft line breaks, with or without CHARSET= (as phones write 2.1; without it the
+// bytes are UTF-8 when they are valid UTF-8, else Windows-1252), escaped "\," "\;" "\n", bare
 // and TYPE= types. FN, N, ORG, TITLE, ADR, TEL, EMAIL, URL, NOTE and X-PARTITA-IVA are
 // read; pictures, sounds and keys are skipped; a card inside a card (AGENT) is ignored.
 // A card without END:VCARD or text outside the cards makes the file unsound.
@@ -18,6 +19,9 @@ public:
     bool read(QIODevice &in, TextEncoding::Kind encoding, const Visitor &visit,
               const Progress &progress = {}) override;
 
+    // The versions of the cards read ("2.1", "3.0"), each once, in order of appearance.
+    QStringList versions() const { return m_versions; }
+
     // A text value with "\n", "\," "\;" and "\\" undone.
     static QString unescape(const QString &value);
     // The components of a structured value (N, ADR, ORG), split at unescaped ";" and
@@ -25,10 +29,21 @@ public:
     static QStringList components(const QString &value);
     // Quoted-printable bytes decoded.
     static QByteArray decodeQuotedPrintable(const QByteArray &value);
+    // The number of a "tel:" address: its extension as " int. 123", other parameters
+    // dropped ("tel:+39-051-123;ext=45" gives "+39-051-123 int. 45").
+    static QString telNumber(const QString &value);
 
 private:
     // The types that decide where a value goes; other types are not kept.
-    enum TypeFlag : unsigned { kWork = 1, kFax = 2, kCell = 4 };
+    enum TypeFlag : unsigned {
+        kWork = 1,
+        kFax = 2,
+        kCell = 4,
+        kPager = 8,
+        kText = 16,
+        kVoice = 32,
+        kOther = 64
+    };
     static unsigned typeFlag(QByteArrayView type);
 
     // The properties read; Other for every one skipped.
@@ -57,7 +72,6 @@ private:
         unsigned types = 0;   // the TypeFlag of each type read
         QByteArray encoding;  // upper case
         QByteArray charset;   // lower case
-        bool uri = false;     // VALUE=uri
         QByteArray value;
     };
 
@@ -73,8 +87,6 @@ private:
     int m_lineNumber = 0;    // of the physical line being read
     int m_logicalStart = 0;  // of the logical line being read
     int m_cardStart = 0;
-    bool m_workAddress = false;  // the address taken is the work one
-    bool m_haveAddress = false;
-    bool m_version4 = false;  // the card says VERSION:4.0
     ContactDraft m_card;
+    QStringList m_versions;
 };

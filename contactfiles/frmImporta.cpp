@@ -136,17 +136,20 @@ bool frmImporta::loadPreview() {
     const QString format = m_import.format() == ContactImport::Format::Vcard
                                ? QStringLiteral("vCard")
                                : QStringLiteral("CSV");
-    const QString encoding = m_import.encoding() == TextEncoding::Utf8
-                                 ? QStringLiteral("UTF-8")
-                                 : QStringLiteral("Windows-1252");
-    lblFile->setText(
-        QStringLiteral("File: %1 (%2, %3)").arg(QFileInfo(m_path).fileName(), format, encoding));
-    lblRiepilogo->setText(
-        QStringLiteral("%1 contatti: %2 nuovi, %3 già presenti, %4 da controllare.")
-            .arg(m_import.rows())
-            .arg(m_import.rows() - m_import.alreadyPresent() - m_import.toCheck())
-            .arg(m_import.alreadyPresent())
-            .arg(m_import.toCheck()));
+    lblFile->setText(QStringLiteral("File: %1 (%2, %3)\n%4")
+                         .arg(QFileInfo(m_path).fileName(), format,
+                              TextEncoding::name(m_import.encoding()), m_import.recognised()));
+    QString summary = QStringLiteral("%1 contatti: %2 nuovi, %3 già presenti, %4 da controllare.")
+                          .arg(m_import.rows())
+                          .arg(m_import.rows() - m_import.alreadyPresent() - m_import.toCheck())
+                          .arg(m_import.alreadyPresent())
+                          .arg(m_import.toCheck());
+    if (m_import.discarded() > 0)
+        summary += m_import.discarded() == 1
+                       ? QStringLiteral(" 1 riga scartata (non diventa un contatto).")
+                       : QStringLiteral(" %1 righe scartate (non diventano contatti).")
+                             .arg(m_import.discarded());
+    lblRiepilogo->setText(summary);
     return true;
 }
 

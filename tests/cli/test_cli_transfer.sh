@@ -18,8 +18,8 @@ printf 'Titolo;Citta;Tel\r\nRossi;Roma;06 1\r\nBianchi;Roma;06 2\r\n' >"$WORK/c.
 cp "$WORK/prog/Contatti.edb" "$WORK/before.edb"
 
 out=$(cli import "$WORK/c.csv" --dry-run); check "import --dry-run exits 0" test $? -eq 0
-check "dry run: one line per contact, then the count" \
-    test "$out" = "$(printf 'già presente\tRossi\nnuovo\tBianchi\nDa importare 1 contatti, 1 già presenti.')"
+check "dry run: what the file is, one line per contact, then the count" \
+    test "$out" = "$(printf 'Riconosciuto: esportazione di Cartaflex\ngià presente\tRossi\nnuovo\tBianchi\nDa importare 1 contatti, 1 già presenti.')"
 check "dry run writes nothing" cmp -s "$WORK/prog/Contatti.edb" "$WORK/before.edb"
 
 out=$(cli import "$WORK/c.csv"); check "import exits 0" test $? -eq 0

@@ -154,6 +154,28 @@ private slots:
                    "AGENT:BEGIN:VCARD\r\nFN:Segretaria\r\nEND:VCARD\r\n"
                    "item1.EMAIL;TYPE=work:g@n.it\r\nEND:VCARD\r\n")
             << QStringList{QStringLiteral("nuovo: Giulia Neri|||||||+39-333-7|g@n.it")};
+        QTest::newRow("vCard 4.0: a tel: address with its extension, letters outside the code page")
+            << QByteArray(
+                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:\xC5\x81ukasz Wo\xC5\x82oszy\xC5\x84ski\r\n"
+                   "TEL;TYPE=pager:051 9\r\nTEL;VALUE=uri;TYPE=work:tel:+39-051-123;ext=45\r\n"
+                   "EMAIL:\"\xC5\x81ukasz W.\" <lw@example.pl>\r\nEND:VCARD\r\n")
+            << QStringList{QStringLiteral(
+                   "da controllare: Lukasz Woloszynski|||||+39-051-123 int. 45|||lw@example.pl")};
+        QTest::newRow("Italian desktop mail program, older titles, a courtesy title")
+            << cp1252(
+                   "\"Titolo personale\",\"Nome\",\"Cognome\",\"Società\",\"Posizione\","
+                   "\"Indirizzo posta elettronica\",\"Via (uff.)\",\"Città (uff.)\","
+                   "\"Provincia (uff.)\",\"CAP (uff.)\",\"Telefono (uff.)\"\r\n"
+                   "\"Dott.\",\"Mario\",\"Rossi\",\"Rossi & C.\",\"Notaio\",\"m@r.it\","
+                   "\"Via Emilia 1\",\"Forlì\",\"FC\",\"47121\",\"0543 1\"\r\n")
+            << QStringList{
+                   QStringLiteral("nuovo: Dott. Mario Rossi|Notaio, Rossi & C.|Via Emilia 1|"
+                                  "47121 Forlì (FC)||0543 1|||m@r.it")};
+        QTest::newRow("CSV: control characters never reach the archive")
+            << QByteArray(
+                   "Display Name,Notes\r\nA\x01"
+                   "B,\"x\x7fy\xC2\x85z\"\r\n")
+            << QStringList{QStringLiteral("nuovo: A B|||||||||x y z")};
     }
     void files() {
         QFETCH(QByteArray, bytes);
@@ -242,6 +264,8 @@ private slots:
         QTest::newRow("a stray quote is kept, an unclosed one is not")
             << QByteArray("Titolo;Info\nPizza 12\" grande;\"x\n") << "non è chiuso";
         QTest::newRow("NUL bytes") << QByteArray("Titolo\nRos\0si\n", 14) << "caratteri nulli";
+        QTest::newRow("a NUL character in UTF-16")
+            << QByteArray("\xFF\xFET\0i\0t\0o\0l\0o\0\n\0R\0\0\0s\0\n\0", 22) << "caratteri nulli";
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF \r\n") << "è vuoto";
         QTest::newRow("header only") << QByteArray("Titolo;Tel\n") << "nessun contatto";
     }

@@ -54,7 +54,8 @@ private slots:
                  QStringList({"già presente", "nuovo", "da controllare"}));
         QCOMPARE(window.model()->index(2, 5).data().toString(),
                  QStringLiteral("Persona o azienda: tagliato a 30 caratteri"));
-        QCOMPARE(window.lblFile->text(), QStringLiteral("File: rubrica.vcf (vCard, UTF-8)"));
+        QCOMPARE(window.lblFile->text(),
+                 QStringLiteral("File: rubrica.vcf (vCard, UTF-8)\nRiconosciuto: schede vCard"));
         QVERIFY(window.optNuovi->isChecked());
         if (all) window.optTutti->setChecked(true);
         QTest::mouseClick(window.cmdImporta, Qt::LeftButton);
