@@ -87,6 +87,10 @@ public:
     // was and no temporary file stays behind. n above the count removes nothing (false);
     // so does a record n that no longer holds `shown`, when given (see writeRecord).
     bool deleteRecord(int n, const ContactRecord *shown = nullptr);
+    // Replaces every record by `records` in the same single step, when the archive still
+    // holds `expected` (read under the lock); otherwise nothing is written and
+    // `changedElsewhere()` is true. A partial tail is dropped.
+    bool replaceAll(const QList<ContactRecord> &expected, const QList<ContactRecord> &records);
     // Puts a copy of `sourceFile` (a backup) in place of the archive, in the same single
     // step; on any failure (unreadable source, full disk) the archive is as it was.
     bool replaceWith(const QString &sourceFile);
