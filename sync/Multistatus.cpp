@@ -173,9 +173,12 @@ bool Multistatus::parse(const QByteArray &bytes) {
         error = QStringLiteral("la risposta del server contiene un valore troppo lungo");
         return false;
     }
+    if (!root && bytes.trimmed().isEmpty()) {
+        error = QStringLiteral("la risposta del server è vuota");
+        return false;
+    }
     if (xml.hasError()) {
-        error =
-            QStringLiteral("la risposta del server non è XML valido (%1)").arg(xml.errorString());
+        error = QStringLiteral("la risposta del server non è XML valido (%1)").arg(xml.errorString());
         return false;
     }
     if (!root) {
