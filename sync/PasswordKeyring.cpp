@@ -7,6 +7,15 @@
 
 namespace {
 
+QString &runKey() {
+    static QString key;
+    return key;
+}
+QString &runPassword() {
+    static QString password;
+    return password;
+}
+
 // Runs a keyring job to its end; true when it succeeded.
 bool finish(QKeychain::Job &job, QString *why) {
     job.setAutoDelete(false);
@@ -49,4 +58,13 @@ bool PasswordKeyring::remove(const QString &key) {
     QKeychain::DeletePasswordJob job(QString::fromLatin1(kService));
     job.setKey(key);
     return finish(job, nullptr);
+}
+
+void PasswordKeyring::keepForRun(const QString &key, const QString &password) {
+    runKey() = key;
+    runPassword() = password;
+}
+
+QString PasswordKeyring::keptForRun(const QString &key) {
+    return key == runKey() ? runPassword() : QString();
 }

@@ -18,4 +18,8 @@ public:
     static bool store(const QString &key, const QString &password, QString *why = nullptr);
     static bool read(const QString &key, QString &password, QString *why = nullptr);
     static bool remove(const QString &key);
+
+    // Where no keyring answers: a password given for this run only, kept in memory.
+    static void keepForRun(const QString &key, const QString &password);
+    static QString keptForRun(const QString &key);
 };
