@@ -6,11 +6,11 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslError>
 
 DavClient::DavClient() {
     m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    m_network.setCookieJar(nullptr);
 }
 
 void DavClient::setCredentials(const QString &user, const QString &password) {
