@@ -116,9 +116,9 @@ out=$(sync); check "changes both ways: exit 0" test $? -eq 0
 check "Rossi sent" grep -q "$(printf '^server\tmodificato\tRossi$')" <<<"$out"
 check "Verdi received" test "$(field "$(number_of Verdi)" Cel)" = 333
 rossi=$(card_of Rossi)
-check "the server card has the new number" grep -q "^TEL;TYPE=WORK,VOICE:06 2" "$rossi"
+check "the server card has the new number" grep -q "^TEL.*WORK.*:06 2" "$rossi"
 check "and the new e-mail" grep -q "^EMAIL.*:r@x.it" "$rossi"
-for kept in "UID:rossi" "BDAY:1970-01-01" "X-ALTRO:tenere" "TEL;TYPE=HOME:06 999"; do
+for kept in "UID:rossi" "BDAY:1970-01-01" "X-ALTRO:tenere" "TEL.*HOME.*:06 999"; do
     check "unknown property kept: $kept" grep -q "^$kept" "$rossi"
 done
 
