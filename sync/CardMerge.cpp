@@ -3,9 +3,9 @@
 #include <QList>
 
 #include "sync/CardRecord.h"
-#include "transfer/CityLine.h"
-#include "transfer/VcardReader.h"
-#include "transfer/VcardWriter.h"
+#include "contactfiles/CityLine.h"
+#include "contactfiles/VcardReader.h"
+#include "contactfiles/VcardWriter.h"
 
 namespace {
 

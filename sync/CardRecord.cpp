@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 
-#include "transfer/VcardReader.h"
-#include "transfer/VcardWriter.h"
+#include "contactfiles/VcardReader.h"
+#include "contactfiles/VcardWriter.h"
 
 ContactRecord CardRecord::synced(const ContactRecord &record) {
     ContactRecord out = record.normalized();

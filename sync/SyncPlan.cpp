@@ -3,7 +3,7 @@
 #include <QHash>
 
 #include "sync/CardRecord.h"
-#include "transfer/DuplicateIndex.h"
+#include "contactfiles/DuplicateIndex.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "sync/CardMerge.h"
 #include "sync/CardRecord.h"
 #include "sync/DavClient.h"
-#include "transfer/DuplicateIndex.h"
+#include "contactfiles/DuplicateIndex.h"
 
 SyncSession::SyncSession(ArchiveStore &store, DavClient &client, const QUrl &book)
     : m_store(store), m_client(client), m_server(client), m_book(book) {

@@ -4,7 +4,7 @@
 #include "sync/CardRecord.h"
 #include "sync/Multistatus.h"
 #include "sync/SyncPlan.h"
-#include "transfer/DuplicateIndex.h"
+#include "contactfiles/DuplicateIndex.h"
 
 namespace {
 
