@@ -120,10 +120,10 @@ int main(int argc, char **argv) {
         return 1;
     }
     const int port = freePort();
-    QProcess::execute(QStringLiteral("htpasswd"),
-                      {QStringLiteral("-B"), QStringLiteral("-b"), QStringLiteral("-c"),
-                       root + QStringLiteral("/users"), QStringLiteral("anna"),
-                       QStringLiteral("segreta")});
+    QProcess::execute(
+        QStringLiteral("htpasswd"),
+        {QStringLiteral("-B"), QStringLiteral("-b"), QStringLiteral("-c"),
+         root + QStringLiteral("/users"), QStringLiteral("anna"), QStringLiteral("segreta")});
     QFile config(root + QStringLiteral("/config"));
     config.open(QIODevice::WriteOnly);
     config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n[auth]\ntype = htpasswd\n"

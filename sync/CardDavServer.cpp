@@ -239,14 +239,14 @@ bool CardDavServer::fetch(const QUrl &book, const QStringList &hrefs, QList<DavR
 DavReply CardDavServer::put(const QUrl &card, const QByteArray &vcard, const QByteArray &etag) {
     DavClient::Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
     if (etag.isEmpty())
-        headers.append({"If-None-Match", "*"});
+        headers.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
     else
-        headers.append({"If-Match", etag});
+        headers.append(qMakePair(QByteArray("If-Match"), etag));
     return m_client.send("PUT", card, vcard, headers);
 }
 
 DavReply CardDavServer::remove(const QUrl &card, const QByteArray &etag) {
     DavClient::Headers headers;
-    if (!etag.isEmpty()) headers.append({"If-Match", etag});
+    if (!etag.isEmpty()) headers.append(qMakePair(QByteArray("If-Match"), etag));
     return m_client.send("DELETE", card, {}, headers);
 }

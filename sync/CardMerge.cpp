@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "sync/CardRecord.h"
 #include "contactfiles/CityLine.h"
 #include "contactfiles/VcardReader.h"
 #include "contactfiles/VcardWriter.h"
+#include "sync/CardRecord.h"
 
 namespace {
 

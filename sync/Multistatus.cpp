@@ -178,7 +178,8 @@ bool Multistatus::parse(const QByteArray &bytes) {
         return false;
     }
     if (xml.hasError()) {
-        error = QStringLiteral("la risposta del server non è XML valido (%1)").arg(xml.errorString());
+        error =
+            QStringLiteral("la risposta del server non è XML valido (%1)").arg(xml.errorString());
         return false;
     }
     if (!root) {

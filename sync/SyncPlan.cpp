@@ -2,8 +2,8 @@
 
 #include <QHash>
 
-#include "sync/CardRecord.h"
 #include "contactfiles/DuplicateIndex.h"
+#include "sync/CardRecord.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "archive/ArchiveLock.h"
 #include "archive/ArchiveStore.h"
+#include "contactfiles/DuplicateIndex.h"
 #include "sync/CardMerge.h"
 #include "sync/CardRecord.h"
 #include "sync/DavClient.h"
-#include "contactfiles/DuplicateIndex.h"
 
 SyncSession::SyncSession(ArchiveStore &store, DavClient &client, const QUrl &book)
     : m_store(store), m_client(client), m_server(client), m_book(book) {

@@ -8,8 +8,7 @@
 #include "archive/ExportTitles.h"
 #include "platform/Platform.h"
 
-frmConflitto::frmConflitto(const ContactRecord &local, const ContactRecord &server,
-                           QWidget *parent)
+frmConflitto::frmConflitto(const ContactRecord &local, const ContactRecord &server, QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmConflitto"));
     setWindowTitle(QStringLiteral(" Contatto cambiato da entrambe le parti"));

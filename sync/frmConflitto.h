@@ -13,7 +13,8 @@
 class frmConflitto : public QDialog {
     Q_OBJECT
 public:
-    frmConflitto(const ContactRecord &local, const ContactRecord &server, QWidget *parent = nullptr);
+    frmConflitto(const ContactRecord &local, const ContactRecord &server,
+                 QWidget *parent = nullptr);
 
     // Shows the window and returns the choice (Leave when closed).
     static SyncPlan::Choice ask(const ContactRecord &local, const ContactRecord &server,

@@ -45,7 +45,8 @@ frmRubricaCondivisa::frmRubricaCondivisa(ArchiveStore &store, QWidget *parent)
         return edit;
     };
     txtServer = box("txtServer", settings.server);
-    txtServer->setPlaceholderText(QStringLiteral("cloud.studio.it, oppure l'indirizzo della rubrica"));
+    txtServer->setPlaceholderText(
+        QStringLiteral("cloud.studio.it, oppure l'indirizzo della rubrica"));
     txtUtente = box("txtUtente", settings.user);
     txtPassword = box("txtPassword", QString());
     txtPassword->setEchoMode(QLineEdit::Password);
@@ -135,7 +136,8 @@ void frmRubricaCondivisa::cmdVerifica_Click() {
     }
     m_books = books;
     cboRubrica->clear();
-    for (const AddressBook &b : books) cboRubrica->addItem(b.name + QStringLiteral("  —  ") + b.url.toString());
+    for (const AddressBook &b : books)
+        cboRubrica->addItem(b.name + QStringLiteral("  —  ") + b.url.toString());
     lblStato->setText(QStringLiteral("Trovate %1 rubriche.").arg(books.size()));
     cmdSalva->setEnabled(true);
 }

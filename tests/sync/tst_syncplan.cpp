@@ -1,10 +1,10 @@
 #include <QTest>
 
+#include "contactfiles/DuplicateIndex.h"
 #include "sync/CardMerge.h"
 #include "sync/CardRecord.h"
 #include "sync/Multistatus.h"
 #include "sync/SyncPlan.h"
-#include "contactfiles/DuplicateIndex.h"
 
 namespace {
 
@@ -47,17 +47,39 @@ private slots:
         QTest::addColumn<QString>("local");   // same, changed, deleted
         QTest::addColumn<QString>("remote");  // same, changed, gone, same-content
         QTest::addColumn<QString>("action");
-        QTest::newRow("nothing") << "same" << "same" << "";
-        QTest::newRow("changed here") << "changed" << "same" << "PushUpdate:Rossi";
-        QTest::newRow("deleted here") << "deleted" << "same" << "PushDelete:";
-        QTest::newRow("changed there") << "same" << "changed" << "PullUpdate:Rossi";
-        QTest::newRow("both, differently") << "changed" << "changed" << "Conflict:Rossi";
-        QTest::newRow("both, alike") << "changed" << "changed-alike" << "Link:Rossi";
-        QTest::newRow("deleted here, changed there") << "deleted" << "changed" << "PullNew:Rossi";
-        QTest::newRow("gone there") << "same" << "gone" << "PullDelete:Rossi";
-        QTest::newRow("changed here, gone there") << "changed" << "gone" << "PushNew:Rossi";
-        QTest::newRow("gone on both") << "deleted" << "gone" << "Forget:";
-        QTest::newRow("new ETag, same content") << "same" << "same-content" << "Link:Rossi";
+        QTest::newRow("nothing") << "same"
+                                 << "same"
+                                 << "";
+        QTest::newRow("changed here") << "changed"
+                                      << "same"
+                                      << "PushUpdate:Rossi";
+        QTest::newRow("deleted here") << "deleted"
+                                      << "same"
+                                      << "PushDelete:";
+        QTest::newRow("changed there") << "same"
+                                       << "changed"
+                                       << "PullUpdate:Rossi";
+        QTest::newRow("both, differently") << "changed"
+                                           << "changed"
+                                           << "Conflict:Rossi";
+        QTest::newRow("both, alike") << "changed"
+                                     << "changed-alike"
+                                     << "Link:Rossi";
+        QTest::newRow("deleted here, changed there") << "deleted"
+                                                     << "changed"
+                                                     << "PullNew:Rossi";
+        QTest::newRow("gone there") << "same"
+                                    << "gone"
+                                    << "PullDelete:Rossi";
+        QTest::newRow("changed here, gone there") << "changed"
+                                                  << "gone"
+                                                  << "PushNew:Rossi";
+        QTest::newRow("gone on both") << "deleted"
+                                      << "gone"
+                                      << "Forget:";
+        QTest::newRow("new ETag, same content") << "same"
+                                                << "same-content"
+                                                << "Link:Rossi";
     }
     void perContact() {
         QFETCH(QString, local);
@@ -98,9 +120,8 @@ private slots:
         QTest::newRow("same name, other town")
             << QStringList{"Rossi|Roma|1"} << QStringList{"Rossi|Bari|1"}
             << QStringList{"PushNew:Rossi", "PullNew:Rossi"};
-        QTest::newRow("one side each")
-            << QStringList{"Bianchi|Roma|"} << QStringList{"Verdi|Roma|"}
-            << QStringList{"PushNew:Bianchi", "PullNew:Verdi"};
+        QTest::newRow("one side each") << QStringList{"Bianchi|Roma|"} << QStringList{"Verdi|Roma|"}
+                                       << QStringList{"PushNew:Bianchi", "PullNew:Verdi"};
     }
     void matchByContent() {
         QFETCH(QStringList, archive);
@@ -111,10 +132,9 @@ private slots:
             in.archive << contact(a.section(u'|', 0, 0), a.section(u'|', 1, 1),
                                   a.section(u'|', 2, 2));
         for (const QString &s : server)
-            in.cards << SyncInput::Card{QStringLiteral("/x.vcf"), "\"1\"",
-                                        contact(s.section(u'|', 0, 0), s.section(u'|', 1, 1),
-                                                s.section(u'|', 2, 2)),
-                                        -1};
+            in.cards << SyncInput::Card{
+                QStringLiteral("/x.vcf"), "\"1\"",
+                contact(s.section(u'|', 0, 0), s.section(u'|', 1, 1), s.section(u'|', 2, 2)), -1};
         in.fullListing = true;
         in.serverCount = int(in.cards.size());
         const SyncPlan plan = SyncPlan::build(in, SyncPlan::pair(in.entries, in.archive));
@@ -150,7 +170,8 @@ private slots:
         const SyncPlan plan = SyncPlan::build(in, SyncPlan::pair(in.entries, in.archive));
         QCOMPARE(plan.count(SyncAction::PullDelete), goneThere);
         QCOMPARE(plan.needsConfirmation, asks);
-        if (goneThere == contacts) QVERIFY(plan.confirmation.contains(QStringLiteral("non elenca")));
+        if (goneThere == contacts)
+            QVERIFY(plan.confirmation.contains(QStringLiteral("non elenca")));
     }
 
     // A change written into the server's card touches the changed fields' lines only.
@@ -183,24 +204,27 @@ private slots:
     void multistatus_data() {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("read");  // href etag status book name; ... | token, or !error
-        QTest::newRow("sync report") << QByteArray(
-            "<?xml version='1.0'?><multistatus xmlns=\"DAV:\"><sync-token>t2</sync-token>"
-            "<response><href>/a/b%20c.vcf</href><propstat><prop><getetag>\"e1\"</getetag>"
-            "</prop><status>HTTP/1.1 200 OK</status></propstat></response><response>"
-            "<href>/a/x.vcf</href><status>HTTP/1.1 404 Not Found</status></response>"
-            "</multistatus>") << "/a/b c.vcf \"e1\" 200 0 ; /a/x.vcf  404 0  | t2";
-        QTest::newRow("prefixed, 404 propstat ignored") << QByteArray(
-            "<d:multistatus xmlns:d=\"DAV:\" xmlns:card=\"urn:ietf:params:xml:ns:carddav\">"
-            "<d:response><d:href>/ab/</d:href><d:propstat><d:prop><d:resourcetype>"
-            "<d:collection/><card:addressbook/></d:resourcetype><d:displayname>Uff"
-            "</d:displayname></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>"
-            "<d:propstat><d:prop><d:getetag>\"no\"</d:getetag></d:prop><d:status>"
-            "HTTP/1.1 404 Not Found</d:status></d:propstat></d:response></d:multistatus>")
-                                                        << "/ab/  200 1 Uff | ";
-        QTest::newRow("not a multistatus") << QByteArray("<error xmlns=\"DAV:\"/>")
-                                           << "!non è un elenco WebDAV";
-        QTest::newRow("broken XML") << QByteArray("<multistatus xmlns=\"DAV:\"><response>")
-                                    << "!non è XML valido";
+        QTest::newRow("sync report")
+            << QByteArray(
+                   "<?xml version='1.0'?><multistatus xmlns=\"DAV:\"><sync-token>t2</sync-token>"
+                   "<response><href>/a/b%20c.vcf</href><propstat><prop><getetag>\"e1\"</getetag>"
+                   "</prop><status>HTTP/1.1 200 OK</status></propstat></response><response>"
+                   "<href>/a/x.vcf</href><status>HTTP/1.1 404 Not Found</status></response>"
+                   "</multistatus>")
+            << "/a/b c.vcf \"e1\" 200 0 ; /a/x.vcf  404 0  | t2";
+        QTest::newRow("prefixed, 404 propstat ignored")
+            << QByteArray(
+                   "<d:multistatus xmlns:d=\"DAV:\" xmlns:card=\"urn:ietf:params:xml:ns:carddav\">"
+                   "<d:response><d:href>/ab/</d:href><d:propstat><d:prop><d:resourcetype>"
+                   "<d:collection/><card:addressbook/></d:resourcetype><d:displayname>Uff"
+                   "</d:displayname></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>"
+                   "<d:propstat><d:prop><d:getetag>\"no\"</d:getetag></d:prop><d:status>"
+                   "HTTP/1.1 404 Not Found</d:status></d:propstat></d:response></d:multistatus>")
+            << "/ab/  200 1 Uff | ";
+        QTest::newRow("not a multistatus")
+            << QByteArray("<error xmlns=\"DAV:\"/>") << "!non è un elenco WebDAV";
+        QTest::newRow("broken XML")
+            << QByteArray("<multistatus xmlns=\"DAV:\"><response>") << "!non è XML valido";
         QTest::newRow("empty") << QByteArray() << "!vuota";
     }
     void multistatus() {
