@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder sync/: the shared address book: two-way sync of the archive with a CardDAV server
+// (HTTP client, multistatus reader, discovery, the sync state, plan and session, the
+// keyring), its set-up, progress and conflict windows.
+
 #include <QByteArray>
 #include <QList>
 #include <QString>

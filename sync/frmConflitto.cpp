@@ -9,10 +9,9 @@
 #include "platform/Platform.h"
 
 frmConflitto::frmConflitto(const ContactRecord &local, const ContactRecord &server, QWidget *parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmConflitto"));
-    setWindowTitle(QStringLiteral(" Contatto cambiato da entrambe le parti"));
-    setModal(true);
+    : SmallDialog(QStringLiteral("frmConflitto"),
+                  QStringLiteral(" Contatto cambiato da entrambe le parti"), QSize(),
+                  Background::None, parent) {
     auto *caption = new QLabel(
         QStringLiteral("«%1» è stato cambiato sia nell'archivio sia sul server dall'ultima "
                        "sincronizzazione. Scegliere la versione da tenere.")

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "archive/ContactRecord.h"
 #include "sync/SyncPlan.h"
+#include "ui/SmallDialog.h"
 
 // A contact changed both in the archive and on the server: both versions field by field
 // (the fields that differ in bold), and the choice of one of them, of both ("Mantieni
 // entrambi": two contacts on each side), or of neither for now ("Decidi dopo").
-class frmConflitto : public QDialog {
+class frmConflitto : public SmallDialog {
     Q_OBJECT
 public:
     frmConflitto(const ContactRecord &local, const ContactRecord &server,

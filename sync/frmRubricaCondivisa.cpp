@@ -32,10 +32,10 @@ QUrl addressOf(const QString &typed) {
 }  // namespace
 
 frmRubricaCondivisa::frmRubricaCondivisa(ArchiveStore &store, QWidget *parent)
-    : QDialog(parent), m_store(store) {
-    setObjectName(QStringLiteral("frmRubricaCondivisa"));
-    setWindowTitle(QStringLiteral(" ") + QString::fromUtf8(kTitle));
-    setModal(true);
+    : SmallDialog(QStringLiteral("frmRubricaCondivisa"),
+                  QStringLiteral(" ") + QString::fromUtf8(kTitle), QSize(), Background::None,
+                  parent),
+      m_store(store) {
     const SyncSettings settings = SyncSettings::read(SettingsFile());
     m_certificate = settings.certificate;
 

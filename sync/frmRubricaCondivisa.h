@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
 
 #include "sync/AddressBook.h"
+#include "ui/SmallDialog.h"
 
 class ArchiveStore;
 
@@ -15,7 +15,7 @@ class ArchiveStore;
 // own, or just the server's name), user name and password; "Verifica" connects and lists
 // the address books found; "Salva" keeps address, user and address book in Cartaflex.ini
 // and the password in the desktop's keyring; "Smetti di sincronizzare" forgets them all.
-class frmRubricaCondivisa : public QDialog {
+class frmRubricaCondivisa : public SmallDialog {
     Q_OBJECT
 public:
     explicit frmRubricaCondivisa(ArchiveStore &store, QWidget *parent = nullptr);

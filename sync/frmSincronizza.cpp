@@ -40,10 +40,9 @@ bool passwordFor(QWidget *parent, const SyncSettings &settings, QString &passwor
 
 }  // namespace
 
-frmSincronizza::frmSincronizza(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmSincronizza"));
-    setWindowTitle(QStringLiteral(" ") + kTitle);
-    setModal(true);
+frmSincronizza::frmSincronizza(QWidget *parent)
+    : SmallDialog(QStringLiteral("frmSincronizza"), QStringLiteral(" ") + kTitle, QSize(),
+                  Background::None, parent) {
     lblStato = new QLabel(QStringLiteral("Sincronizzazione con la rubrica condivisa…"), this);
     lblStato->setObjectName(QStringLiteral("lblStato"));
     prgAvanzamento = new QProgressBar(this);

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "sync/DavClient.h"
+#include "ui/SmallDialog.h"
 
 class ArchiveStore;
 
 // "Sincronizza": the sync with the shared address book, its progress with "Annulla", the
 // questions it needs (deletions, contacts changed on both sides) and its closing summary.
-class frmSincronizza : public QDialog {
+class frmSincronizza : public SmallDialog {
     Q_OBJECT
 public:
     // Runs a sync from the window `parent`; true when the archive may have changed.

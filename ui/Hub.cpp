@@ -31,6 +31,10 @@ QString Hub::actionName(Action action) {
             return QStringLiteral("import-contacts");
         case Action::ExportContacts:
             return QStringLiteral("export-contacts");
+        case Action::SharedAddressBook:
+            return QStringLiteral("shared-address-book");
+        case Action::Sync:
+            return QStringLiteral("sync");
     }
     return QString();
 }

@@ -29,7 +29,8 @@ public:
     // What the windows ask of one another: the contact search (argument: the origin
     // tag), the spreadsheet and word-processor exports, the backup wizard, a help topic
     // (argument: the topic), the information and the about windows, the contacts import
-    // and the contacts export (argument: "csv" or "vcard").
+    // and the contacts export (argument: "csv" or "vcard"), the shared address book's set-up
+    // and a sync with it.
     enum class Action {
         Search,
         ExportXlsx,
@@ -39,7 +40,9 @@ public:
         Info,
         About,
         ImportContacts,
-        ExportContacts
+        ExportContacts,
+        SharedAddressBook,  // the shared address book's set-up
+        Sync                // a sync with the shared address book
     };
     // The action's short name ("search", "export-xlsx"...), for logs and tests.
     static QString actionName(Action action);
