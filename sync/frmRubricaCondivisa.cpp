@@ -15,6 +15,7 @@
 #include "sync/SyncMessages.h"
 #include "sync/SyncSettings.h"
 #include "sync/SyncState.h"
+#include "ui/Hub.h"
 
 namespace {
 
@@ -69,6 +70,12 @@ frmRubricaCondivisa::frmRubricaCondivisa(ArchiveStore &store, QWidget *parent)
     cmdSmetti->setEnabled(settings.configured());
     cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), this);
     cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    cmdGuida = new QPushButton(QStringLiteral("&Guida"), this);
+    cmdGuida->setObjectName(QStringLiteral("cmdGuida"));
+    cmdGuida->setEnabled(Hub::instance().hasAction(Hub::Action::Help));
+    connect(cmdGuida, &QPushButton::clicked, this, [this] {
+        Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("rubrica"));
+    });
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("&Server:"), txtServer);
@@ -79,6 +86,7 @@ frmRubricaCondivisa::frmRubricaCondivisa(ArchiveStore &store, QWidget *parent)
     check->addWidget(cmdVerifica);
     form->addRow(QStringLiteral("&Rubrica:"), check);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdGuida);
     buttons->addWidget(cmdSmetti);
     buttons->addStretch();
     buttons->addWidget(cmdSalva);

@@ -29,6 +29,7 @@ public:
     QPushButton *cmdSalva;
     QPushButton *cmdSmetti;
     QPushButton *cmdAnnulla;
+    QPushButton *cmdGuida;
 
     static constexpr const char *kTitle = "Rubrica condivisa";
 

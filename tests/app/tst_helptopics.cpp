@@ -24,6 +24,8 @@ private slots:
         // Three paragraphs, the section heading, three more.
         QTest::newRow("iva") << "iva"
                              << "Controllo del numero di partita IVA" << 7;
+        QTest::newRow("rubrica") << "rubrica"
+                                 << "Rubrica condivisa" << 6;
     }
     void topic() {
         QFETCH(QString, key);
@@ -46,9 +48,9 @@ private slots:
         QVERIFY(!text.endsWith(u'\n'));
     }
 
-    void keysAreTheSixTopics() {
+    void keysAreTheSevenTopics() {
         const QStringList keys = HelpTopics::keys();
-        QCOMPARE(keys.size(), 6);
+        QCOMPARE(keys.size(), 7);
         for (const QString &k : keys) QVERIFY2(HelpTopics::find(k).has_value(), qPrintable(k));
         QVERIFY(!HelpTopics::find(QStringLiteral("Menu")).has_value());
         QVERIFY(!HelpTopics::find(QString()).has_value());
