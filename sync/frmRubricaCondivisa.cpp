@@ -84,7 +84,9 @@ frmRubricaCondivisa::frmRubricaCondivisa(ArchiveStore &store, QWidget *parent)
     auto *check = new QHBoxLayout;
     check->addWidget(cboRubrica, 1);
     check->addWidget(cmdVerifica);
-    form->addRow(QStringLiteral("&Rubrica:"), check);
+    auto *bookCaption = new QLabel(QStringLiteral("&Rubrica:"), this);
+    bookCaption->setBuddy(cboRubrica);
+    form->addRow(bookCaption, check);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdGuida);
     buttons->addWidget(cmdSmetti);
