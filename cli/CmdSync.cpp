@@ -164,6 +164,8 @@ int sync(const QStringList &args) {
     const SyncSession::Outcome outcome = session.run(options, callbacks);
     if (outcome != SyncSession::Outcome::Done) return CliIo::fail(session.error());
     for (const QString &name : session.conflicts()) CliIo::err(SyncMessages::conflictLine(name));
+    if (options.dryRun && !session.question().isEmpty())
+        CliIo::err(session.question() + QStringLiteral(" La sincronizzazione chiederà conferma."));
     if (options.dryRun)
         CliIo::out(SyncMessages::dryRunDone());
     else

@@ -157,8 +157,8 @@ SyncPlan SyncPlan::build(const SyncInput &in, const Pairing &pairing) {
         plan.needsConfirmation = true;
         plan.confirmation = QStringLiteral(
                                 "Il server non elenca più nessun contatto, ma all'ultima "
-                                "sincronizzazione ne aveva %1. Eliminare %2 contatti "
-                                "dall'archivio?")
+                                "sincronizzazione ne aveva %1: la sincronizzazione "
+                                "eliminerebbe %2 contatti dall'archivio.")
                                 .arg(in.entries.size())
                                 .arg(localDeletions);
     } else if (tooMany(localDeletions, in.archive.size()) ||
@@ -166,7 +166,7 @@ SyncPlan SyncPlan::build(const SyncInput &in, const Pairing &pairing) {
         plan.needsConfirmation = true;
         plan.confirmation = QStringLiteral(
                                 "La sincronizzazione eliminerebbe %1 contatti dall'archivio e %2 "
-                                "dal server. Procedere?")
+                                "dal server.")
                                 .arg(localDeletions)
                                 .arg(serverDeletions);
     }

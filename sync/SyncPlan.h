@@ -46,7 +46,7 @@ public:
 
     QList<SyncAction> actions;
     bool needsConfirmation = false;
-    QString confirmation;  // the question, in the user's words
+    QString confirmation;  // what needs a yes, in the user's words (without the question)
 
     int count(SyncAction::Kind kind) const;
 };

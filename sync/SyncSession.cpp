@@ -150,6 +150,7 @@ SyncSession::Outcome SyncSession::run(const Options &options, const Callbacks &c
     m_summary = SyncSummary{};
     m_conflicts.clear();
     m_error.clear();
+    m_question.clear();
     m_rawCards.clear();
     m_done = 0;
     m_total = 3;
@@ -180,9 +181,12 @@ SyncSession::Outcome SyncSession::run(const Options &options, const Callbacks &c
             choice = callbacks.choose(plan.actions[i].local, plan.actions[i].server);
         plan.resolve(int(i), choice);
     }
-    if (plan.needsConfirmation && !(callbacks.confirm && callbacks.confirm(plan.confirmation))) {
-        m_error = plan.confirmation.section(u'?', 0, 0) +
-                  QStringLiteral("? Nessuna conferma: non è stato modificato nulla.");
+    if (plan.needsConfirmation) m_question = plan.confirmation;
+    if (plan.needsConfirmation && !options.dryRun &&
+        !(callbacks.confirm &&
+          callbacks.confirm(plan.confirmation + QStringLiteral(" Procedere?")))) {
+        m_error =
+            plan.confirmation + QStringLiteral(" Nessuna conferma: non è stato modificato nulla.");
         return Outcome::Declined;
     }
     if (options.dryRun) {

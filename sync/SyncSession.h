@@ -54,6 +54,8 @@ public:
     // The names of the contacts left in conflict.
     QStringList conflicts() const { return m_conflicts; }
     QString error() const { return m_error; }
+    // The deletion guard's question, when the plan needed one (a dry run does not ask).
+    QString question() const { return m_question; }
     QString statePath() const;
 
 private:
@@ -82,6 +84,7 @@ private:
     SyncSummary m_summary;
     QStringList m_conflicts;
     QString m_error;
+    QString m_question;
     int m_done = 0;
     int m_total = 0;
 };
