@@ -113,6 +113,7 @@ void vdirsyncer(const QString &folder, int port) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // each figure as soon as it is measured
     QTemporaryDir dir;
     const QString root = dir.path();
     if (QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty()) {

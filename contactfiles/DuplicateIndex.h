@@ -31,7 +31,6 @@ public:
     static quint64 nameFingerprint(const ContactRecord &record);
 
 private:
-
     FingerprintSet m_vat;
     FingerprintSet m_names;
 };

@@ -27,10 +27,10 @@ private slots:
         Hub::instance().reset();
         env = std::make_unique<TestEnvironment>();
         calls.clear();
-        for (Hub::Action action : {Hub::Action::Search, Hub::Action::ExportXlsx,
-                                   Hub::Action::ExportDoc, Hub::Action::Backup, Hub::Action::Help,
-                                   Hub::Action::ImportContacts, Hub::Action::ExportContacts,
-                                   Hub::Action::Sync})
+        for (Hub::Action action :
+             {Hub::Action::Search, Hub::Action::ExportXlsx, Hub::Action::ExportDoc,
+              Hub::Action::Backup, Hub::Action::Help, Hub::Action::ImportContacts,
+              Hub::Action::ExportContacts, Hub::Action::Sync})
             Hub::instance().registerAction(action, [this, action](QWidget *, const QString &arg) {
                 calls << Hub::actionName(action) + u':' + arg;
             });
