@@ -348,12 +348,54 @@ HelpTopic vatTopic() {
         }};
 }
 
+HelpTopic sharedBookTopic() {
+    return {QStringLiteral("Rubrica condivisa"),
+            {
+                QStringLiteral(
+                    "La rubrica condivisa tiene l'archivio allineato con la rubrica di un server "
+                    "CardDAV dell'ufficio (Nextcloud, un NAS, Radicale, Baïkal, SOGo, un "
+                    "fornitore di posta), la stessa dei telefoni e dei programmi di posta. "
+                    "L'archivio funziona anche senza server: la sincronizzazione si attiva solo "
+                    "se la si imposta."),
+                QStringLiteral(
+                    "Per impostarla scegliere Rubrica condivisa… dal pulsante Importa ed esporta "
+                    "contatti, scrivere l'indirizzo della rubrica oppure soltanto il nome del "
+                    "server, l'utente e la password, e fare clic su Verifica: compaiono le "
+                    "rubriche trovate. Scelta la rubrica, Salva conserva indirizzo, utente e "
+                    "rubrica nella sezione [Rubrica condivisa] di Cartaflex.ini e la password "
+                    "nel portachiavi del desktop, mai in un file; senza portachiavi la password "
+                    "si chiede alla prima sincronizzazione e vale fino alla chiusura."),
+                QStringLiteral(
+                    "Il collegamento è cifrato e il certificato del server è verificato; un "
+                    "certificato autofirmato si accetta solo dopo averne confermato l'impronta. "
+                    "Un indirizzo http:// non cifrato si usa solo dopo un avviso."),
+                QStringLiteral(
+                    "Il pulsante Sincronizza (F5) porta le due parti agli stessi contatti: "
+                    "aggiunte, modifiche ed eliminazioni fatte da una parte passano all'altra, "
+                    "e un messaggio finale riassume quanti contatti sono stati ricevuti, "
+                    "inviati ed eliminati. La prima volta i contatti presenti da entrambe le "
+                    "parti (stessa partita IVA, o stesso nome e stessa città) vengono "
+                    "collegati, non raddoppiati."),
+                QStringLiteral(
+                    "Un contatto cambiato da entrambe le parti apre una finestra con le due "
+                    "versioni campo per campo: si tiene quella dell'archivio, quella del server "
+                    "o entrambe, oppure si decide dopo. Un contatto eliminato da una parte e "
+                    "cambiato dall'altra torna; più di 10 eliminazioni, o più di un quinto dei "
+                    "contatti, si confermano prima."),
+                QStringLiteral(
+                    "Per smettere di sincronizzare aprire Rubrica condivisa… e fare clic su "
+                    "Smetti di sincronizzare: impostazioni, password e stato della "
+                    "sincronizzazione (Contatti.sync) vengono cancellati, i contatti restano "
+                    "come sono da entrambe le parti."),
+            }};
+}
+
 }  // namespace
 
 QStringList HelpTopics::keys() {
-    return {QStringLiteral("menu"),  QStringLiteral("archivio"), QStringLiteral("biglietti"),
-            QStringLiteral("buste"), QStringLiteral("backup"),   QStringLiteral("iva"),
-            QStringLiteral("elenco")};
+    return {QStringLiteral("menu"),   QStringLiteral("archivio"), QStringLiteral("biglietti"),
+            QStringLiteral("buste"),  QStringLiteral("backup"),   QStringLiteral("iva"),
+            QStringLiteral("elenco"), QStringLiteral("rubrica")};
 }
 
 std::optional<HelpTopic> HelpTopics::find(const QString &key) {
@@ -364,6 +406,7 @@ std::optional<HelpTopic> HelpTopics::find(const QString &key) {
     if (key == QLatin1String("buste")) return envelopesTopic();
     if (key == QLatin1String("backup")) return backupTopic();
     if (key == QLatin1String("iva")) return vatTopic();
+    if (key == QLatin1String("rubrica")) return sharedBookTopic();
     return std::nullopt;
 }
 

@@ -11,7 +11,7 @@ struct HelpTopic {
 };
 
 // The help topics of the program's windows, by key: "menu", "archivio", "biglietti",
-// "buste", "backup", "iva", "elenco".
+// "buste", "backup", "iva", "elenco", "rubrica" (the shared address book).
 class HelpTopics {
 public:
     static QStringList keys();

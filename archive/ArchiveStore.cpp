@@ -402,6 +402,38 @@ bool ArchiveStore::deleteRecords(const QList<RecordIdentity> &records) {
         wholeEnd - qint64(numbers.size()) * kLen);
 }
 
+bool ArchiveStore::replaceAll(const QList<ContactRecord> &expected,
+                              const QList<ContactRecord> &records) {
+    ArchiveLock lock(archivePath());
+    if (!beginChange(lock)) return false;
+    const int count = recordCount();
+    if (count < 0) return false;
+    bool same = count == expected.size();
+    if (same) {
+        forEachRawRecord([&](int n, const char *data) {
+            same = ContactRecord::decode(data) == expected[n - 1];
+            return same;
+        });
+    }
+    if (!same) {
+        m_changedElsewhere = true;
+        return fail(QStringLiteral("archivio cambiato da un'altra copia del programma"));
+    }
+    return rewrite(
+        [&](QFile &tmp, QString &why) {
+            QByteArray buffer;
+            buffer.reserve(qint64(kBlockRecords) * kLen);
+            for (const ContactRecord &r : records) {
+                buffer += r.encode();
+                if (buffer.size() < qint64(kBlockRecords) * kLen) continue;
+                if (!writeAll(tmp, buffer, why)) return false;
+                buffer.clear();
+            }
+            return writeAll(tmp, buffer, why);
+        },
+        qint64(records.size()) * kLen);
+}
+
 bool ArchiveStore::replaceWith(const QString &sourceFile) {
     ArchiveLock lock(archivePath());
     if (!beginChange(lock)) return false;

@@ -99,6 +99,10 @@ public:
     // True when the archive holds every record as identified (one pass, in blocks).
     bool holdsAll(const QList<RecordIdentity> &records);
 
+    // Replaces every record by `records` in the same single step, when the archive still
+    // holds `expected` (read under the lock); otherwise nothing is written and
+    // `changedElsewhere()` is true. A partial tail is dropped.
+    bool replaceAll(const QList<ContactRecord> &expected, const QList<ContactRecord> &records);
     // Puts a copy of `sourceFile` (a backup) in place of the archive, in the same single
     // step; on any failure (unreadable source, full disk) the archive is as it was.
     bool replaceWith(const QString &sourceFile);

@@ -316,7 +316,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(barBrowse, &BrowseBar::browse, this, &frmArchivio::browseTo);
 
     int x = 236;
-    x += 60;
+    x += 46;
     cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Nuova scheda "));
     cmdSalva = pictureButton(panel, "cmdSalva", "salva.svg", QRect(x += 46, barTop, 42, 42),
@@ -324,7 +324,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     picVuoto = pictureButton(panel, "picVuoto", "cancella.svg", QRect(x += 46, barTop, 42, 42),
                              QStringLiteral(" Elimina scheda "));
 
-    x += 56;
+    x += 48;
     cmdTrova = pictureButton(panel, "cmdTrova", "trova.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Trova "));
     cmdElenco = pictureButton(panel, "cmdElenco", "elenco_piccolo.svg",
@@ -337,9 +337,12 @@ void frmArchivio::buildButtons(QWidget *panel) {
                               QStringLiteral(" Backup e ripristino "));
     cmdRubrica = pictureButton(panel, "cmdRubrica", "rubrica.svg", QRect(x += 44, barTop, 42, 42),
                                QStringLiteral(" Importa ed esporta contatti "));
-    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 52, barTop, 42, 42),
+    cmdSincronizza =
+        pictureButton(panel, "cmdSincronizza", "sincronizza.svg", QRect(x += 44, barTop, 42, 42),
+                      QStringLiteral(" Sincronizza con la rubrica condivisa (F5) "));
+    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 48, barTop, 42, 42),
                              QStringLiteral(" Guida "));
-    cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 46, barTop, 42, 42),
+    cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 44, barTop, 42, 42),
                             QStringLiteral(" Esci "));
 
     connect(cmdNuovo, &QPushButton::clicked, this, &frmArchivio::cmdNuovo_Click);
@@ -356,6 +359,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     connect(cmdWord, &QPushButton::clicked, this, &frmArchivio::cmdWord_Click);
     connect(cmdBackup, &QPushButton::clicked, this, &frmArchivio::cmdBackup_Click);
     connect(cmdRubrica, &QPushButton::clicked, this, &frmArchivio::cmdRubrica_Click);
+    connect(cmdSincronizza, &QPushButton::clicked, this, &frmArchivio::cmdSincronizza_Click);
     connect(cmdGuida, &QPushButton::clicked, this, &frmArchivio::cmdGuida_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmArchivio::cmdEsci_Click);
     setUpKeyboard();
@@ -374,6 +378,7 @@ void frmArchivio::setUpKeyboard() {
                              QStringLiteral("Ctrl+L"));
     WindowKeys::addForButton(cmdInvia, QKeySequence(Qt::CTRL | Qt::Key_E),
                              QStringLiteral("Ctrl+E"));
+    WindowKeys::addForButton(cmdSincronizza, QKeySequence(Qt::Key_F5), QStringLiteral("F5"));
     WindowKeys::addForButton(cmdGuida, QKeySequence(Qt::Key_F1), QStringLiteral("F1"));
     WindowKeys::addForButton(cmdEsci, QKeySequence(Qt::Key_Escape), QStringLiteral("Esc"));
     WindowKeys::enterClicks(this);
@@ -385,7 +390,7 @@ void frmArchivio::setUpKeyboard() {
     order << cmdTitolo << cmdSottotitolo << cmdCheckIvaVend << cmdInvia << imgVail << cmdPiccolo
           << cmdMedio << cmdGrande << cmdPrimo << cmdIndietro << cmdAvanti << cmdUltimo << cmdNuovo
           << cmdSalva << picVuoto << cmdTrova << cmdElenco << cmdSlide << cmdWord << cmdBackup
-          << cmdRubrica << cmdGuida << cmdEsci;
+          << cmdRubrica << cmdSincronizza << cmdGuida << cmdEsci;
     WindowKeys::tabChain(order);
 }
 
@@ -402,6 +407,7 @@ void frmArchivio::Form_Load() {
     cmdWord->setEnabled(hub.hasAction(Hub::Action::ExportDoc));
     cmdBackup->setEnabled(hub.hasAction(Hub::Action::Backup));
     cmdRubrica->setEnabled(hub.hasAction(Hub::Action::ImportContacts));
+    cmdSincronizza->setEnabled(hub.hasAction(Hub::Action::Sync));
     cmdGuida->setEnabled(hub.hasAction(Hub::Action::Help));
 
     // The window opens blank: no record is read.
@@ -765,7 +771,17 @@ void frmArchivio::cmdRubrica_Click() {
                                       QString::fromLatin1(format));
         });
     }
+    menu.addSeparator();
+    QAction *shared = menu.addAction(QStringLiteral("Rubrica condivisa…"));
+    shared->setEnabled(hub.hasAction(Hub::Action::SharedAddressBook));
+    connect(shared, &QAction::triggered, this,
+            [this] { Hub::instance().runAction(Hub::Action::SharedAddressBook, this); });
     menu.exec(cmdRubrica->mapToGlobal(QPoint(0, cmdRubrica->height())));
+}
+void frmArchivio::cmdSincronizza_Click() {
+    // What is typed is settled first: the sync reads the archive as it is on disk.
+    if (!settleUnsavedChanges()) return;
+    Hub::instance().runAction(Hub::Action::Sync, this);
 }
 void frmArchivio::cmdGuida_Click() {
     Hub::instance().runAction(Hub::Action::Help, this, QStringLiteral("archivio"));

@@ -72,7 +72,8 @@ public:
     QPushButton *cmdSlide;
     QPushButton *cmdWord;
     QPushButton *cmdBackup;
-    QPushButton *cmdRubrica;  // contacts import and export
+    QPushButton *cmdRubrica;      // contacts import and export, the shared address book
+    QPushButton *cmdSincronizza;  // sync with the shared address book
     QPushButton *cmdGuida;
     QPushButton *cmdEsci;
     // The blank picture (one white pixel) that empties a logo box.
@@ -129,6 +130,7 @@ private slots:
     void cmdWord_Click();
     void cmdBackup_Click();
     void cmdRubrica_Click();
+    void cmdSincronizza_Click();
     void cmdGuida_Click();
     void cmdEsci_Click();
 

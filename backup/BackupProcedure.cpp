@@ -9,6 +9,7 @@
 #include "backup/BackupMessages.h"
 #include "platform/HourglassCursor.h"
 #include "platform/ProgramFolder.h"
+#include "sync/SyncState.h"
 
 namespace {
 
@@ -136,6 +137,11 @@ BackupProcedure::Outcome BackupProcedure::run(Kind kind, const QString &source,
                              source, target,
                              m_store.archivePath(QString::fromLatin1(ArchiveStore::kTempName)));
                 if (!staged.isEmpty()) settlePreviousArchive(staged, copied);
+                // The shared address book's state describes the archive that was replaced:
+                // the next sync matches the restored contacts by content instead, so that
+                // nothing added since the backup is deleted from the server.
+                if (copied)
+                    QFile::remove(m_store.archivePath(QString::fromLatin1(SyncState::kFileName)));
             } else if (lock.busy()) {
                 m_copier->setFailure(
                     BackupCopy::Failure::Other,

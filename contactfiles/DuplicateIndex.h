@@ -26,11 +26,11 @@ public:
     static quint64 fingerprint(QStringView key, quint64 seed = kSeed);
     static constexpr quint64 kSeed = 1469598103934665603ULL;
 
-private:
-    // Zero for a contact without a Partita IVA.
+    // The two keys of the rule: zero for a contact without a Partita IVA; name and town.
     static quint64 vatFingerprint(const ContactRecord &record);
     static quint64 nameFingerprint(const ContactRecord &record);
 
+private:
     FingerprintSet m_vat;
     FingerprintSet m_names;
 };

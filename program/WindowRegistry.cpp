@@ -14,6 +14,8 @@
 #include "office/frmToExcel.h"
 #include "program/ArchiveWindowExports.h"
 #include "search/frmTrovaContatto.h"
+#include "sync/frmRubricaCondivisa.h"
+#include "sync/frmSincronizza.h"
 #include "ui/Hub.h"
 #include "ui/ShowMessage.h"
 
@@ -43,6 +45,17 @@ void registerWindows() {
         showMessage(ContactExportRequest::run(store, format == QLatin1String("vcard")
                                                          ? ContactExport::Format::Vcard
                                                          : ContactExport::Format::Csv));
+    });
+    hub.registerAction(Hub::Action::SharedAddressBook, [](QWidget *caller, const QString &) {
+        ArchiveStore store;
+        frmRubricaCondivisa window(store, caller);
+        window.exec();
+    });
+    hub.registerAction(Hub::Action::Sync, [](QWidget *caller, const QString &) {
+        ArchiveStore store;
+        // The records may have moved: the window shows none until browsed again.
+        if (frmSincronizza::run(caller, store))
+            if (auto *archive = qobject_cast<frmArchivio *>(caller)) archive->resetToNoRecord();
     });
     hub.registerAction(Hub::Action::Backup, [](QWidget *caller, const QString &) {
         ArchiveWindowExports::runBackupWizard(qobject_cast<frmArchivio *>(caller));

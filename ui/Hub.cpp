@@ -33,6 +33,10 @@ QString Hub::actionName(Action action) {
             return QStringLiteral("export-contacts");
         case Action::ContactList:
             return QStringLiteral("contact-list");
+        case Action::SharedAddressBook:
+            return QStringLiteral("shared-address-book");
+        case Action::Sync:
+            return QStringLiteral("sync");
     }
     return QString();
 }

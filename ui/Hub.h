@@ -30,7 +30,7 @@ public:
     // tag), the spreadsheet and word-processor exports, the backup wizard, a help topic
     // (argument: the topic), the information and the about windows, the contacts import
     // and the contacts export (argument: "csv" or "vcard"), the contact list (argument:
-    // the origin tag, as for the search).
+    // the origin tag, as for the search), the shared address book's set-up and a sync with it.
     enum class Action {
         Search,
         ExportXlsx,
@@ -41,7 +41,9 @@ public:
         About,
         ImportContacts,
         ExportContacts,
-        ContactList
+        ContactList,
+        SharedAddressBook,  // the shared address book's set-up
+        Sync                // a sync with the shared address book
     };
     // The action's short name ("search", "export-xlsx"...), for logs and tests.
     static QString actionName(Action action);

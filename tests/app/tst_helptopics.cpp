@@ -27,6 +27,8 @@ private slots:
         // Three paragraphs, the section heading, three more.
         QTest::newRow("iva") << "iva"
                              << "Controllo del numero di partita IVA" << 7;
+        QTest::newRow("rubrica") << "rubrica"
+                                 << "Rubrica condivisa" << 6;
     }
     void topic() {
         QFETCH(QString, key);
@@ -94,9 +96,9 @@ private slots:
         if (!never.isEmpty()) QVERIFY2(!text.contains(never), qPrintable(never));
     }
 
-    void keysAreTheSevenTopics() {
+    void keysAreTheEightTopics() {
         const QStringList keys = HelpTopics::keys();
-        QCOMPARE(keys.size(), 7);
+        QCOMPARE(keys.size(), 8);
         for (const QString &k : keys) QVERIFY2(HelpTopics::find(k).has_value(), qPrintable(k));
         QVERIFY(!HelpTopics::find(QStringLiteral("Menu")).has_value());
         QVERIFY(!HelpTopics::find(QString()).has_value());

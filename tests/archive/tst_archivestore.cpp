@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <memory>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/ArchiveStore.h"
@@ -152,6 +153,35 @@ private slots:
             QVERIFY(!store.deleteRecord(1));
         }
         QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), before);
+        QVERIFY(!QFile::exists(env.file("Archivio.tmp")));
+    }
+
+    // The sync's one-step rewrite: done only over the archive it read, all or nothing.
+    void replaceAllOnlyOverTheArchiveRead_data() {
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("renameFails");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("as read") << QStringList{"A", "B"} << false << QStringList{"C", "A"};
+        QTest::newRow("changed meanwhile")
+            << QStringList{"A", "X"} << false << QStringList{"A", "B"};
+        QTest::newRow("one record more meanwhile")
+            << QStringList{"A"} << false << QStringList{"A", "B"};
+        QTest::newRow("rename fails") << QStringList{"A", "B"} << true << QStringList{"A", "B"};
+    }
+    void replaceAllOnlyOverTheArchiveRead() {
+        QFETCH(QStringList, expected);
+        QFETCH(bool, renameFails);
+        QFETCH(QStringList, after);
+        TestEnvironment env;
+        QVERIFY(TestEnvironment::writeBytes(env.file("Contatti.edb"), archiveOf({"A", "B"})));
+        QList<ContactRecord> read;
+        for (const QString &n : expected) read << contact(n);
+        const QList<ContactRecord> wanted{contact("C"), contact("A")};
+        std::unique_ptr<ArchiveStore> store(renameFails ? new RenameFailingStore(env.folder())
+                                                        : new ArchiveStore(env.folder()));
+        QCOMPARE(store->replaceAll(read, wanted), after.first() == QLatin1String("C"));
+        QCOMPARE(store->changedElsewhere(), expected != QStringList({"A", "B"}));
+        QCOMPARE(TestEnvironment::readBytes(env.file("Contatti.edb")), archiveOf(after));
         QVERIFY(!QFile::exists(env.file("Archivio.tmp")));
     }
 

@@ -199,13 +199,15 @@ private slots:
         QTest::newRow("import") << 0 << "import-contacts||frmArchivio";
         QTest::newRow("CSV") << 1 << "export-contacts|csv|frmArchivio";
         QTest::newRow("vCard") << 2 << "export-contacts|vcard|frmArchivio";
+        QTest::newRow("shared address book") << 4 << "shared-address-book||frmArchivio";
     }
     void contactsMenuRunsItsAction() {
         QFETCH(int, entry);
         QFETCH(QString, call);
         QStringList calls;
         Hub &hub = Hub::instance();
-        for (Hub::Action action : {Hub::Action::ImportContacts, Hub::Action::ExportContacts})
+        for (Hub::Action action : {Hub::Action::ImportContacts, Hub::Action::ExportContacts,
+                                   Hub::Action::SharedAddressBook})
             hub.registerAction(action, [&calls, action](QWidget *caller, const QString &arg) {
                 calls << Hub::actionName(action) + u'|' + arg + u'|' + caller->objectName();
             });
@@ -225,7 +227,7 @@ private slots:
         poll.start(10);
         w->cmdRubrica->click();
         QCOMPARE(entries, QStringList({"Importa contatti…", "Esporta contatti in CSV…",
-                                       "Esporta contatti in vCard…"}));
+                                       "Esporta contatti in vCard…", "", "Rubrica condivisa…"}));
         QCOMPARE(calls, QStringList{call});
     }
 

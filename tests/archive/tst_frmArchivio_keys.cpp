@@ -27,9 +27,10 @@ private slots:
         Hub::instance().reset();
         env = std::make_unique<TestEnvironment>();
         calls.clear();
-        for (Hub::Action action : {Hub::Action::Search, Hub::Action::ExportXlsx,
-                                   Hub::Action::ExportDoc, Hub::Action::Backup, Hub::Action::Help,
-                                   Hub::Action::ImportContacts, Hub::Action::ExportContacts})
+        for (Hub::Action action :
+             {Hub::Action::Search, Hub::Action::ExportXlsx, Hub::Action::ExportDoc,
+              Hub::Action::Backup, Hub::Action::Help, Hub::Action::ImportContacts,
+              Hub::Action::ExportContacts, Hub::Action::Sync})
             Hub::instance().registerAction(action, [this, action](QWidget *, const QString &arg) {
                 calls << Hub::actionName(action) + u':' + arg;
             });
@@ -82,6 +83,8 @@ private slots:
                                         << "" << 2 << "search:archivio" << true << false;
         QTest::newRow("Ctrl+E: e-mail") << K(Qt::CTRL | Qt::Key_E) << "cmdPrimo"
                                         << " 1" << 2 << "" << true << true;
+        QTest::newRow("F5: sync") << K(Qt::Key_F5) << ""
+                                  << "" << 2 << "sync:" << true << false;
         QTest::newRow("F1: help") << K(Qt::Key_F1) << ""
                                   << "" << 2 << "help:archivio" << true << false;
         QTest::newRow("Escape: close") << K(Qt::Key_Escape) << ""

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Short, bounded fuzzing of the parsers: the record decoder, the settings reader, the margin
-# text, the VAT check, the search key, the logo loader and the CSV and vCard readers.
+# text, the VAT check, the search key, the logo loader and the CSV and vCard readers and
+# the WebDAV multistatus reader.
 # Every input that once failed is replayed first; then each target runs for a few seconds
 # over its seed corpus (copied, so the repository is not changed). Exit 77 where clang with libFuzzer cannot be had.
 set -u
@@ -43,7 +44,7 @@ trap 'rm -rf "$WORK"' EXIT
 total=0
 failed=0
 passed=0
-for target in fuzz_record fuzz_settings fuzz_margin fuzz_vat fuzz_search fuzz_picture fuzz_csv fuzz_vcard; do
+for target in fuzz_record fuzz_settings fuzz_margin fuzz_vat fuzz_search fuzz_picture fuzz_csv fuzz_vcard fuzz_multistatus; do
   bin="$OUT/$target"
   if [ ! -x "$bin" ]; then
     echo "FAIL: $target was not built"

@@ -104,6 +104,19 @@ const std::map<QString, const char *> &descriptions() {
         {"export-vcard",
          "Esporta l'archivio, o con --search i contatti trovati dalla ricerca, nel FILE come "
          "vCard 3.0, una per contatto."},
+        {"sync-setup",
+         "Imposta la rubrica condivisa: URL è l'indirizzo di una rubrica CardDAV oppure quello "
+         "del server (le rubriche dell'UTENTE si trovano da sole; --addressbook ne sceglie una). "
+         "La password è la prima riga dell'input standard e va nel portachiavi del desktop, "
+         "mai in un file; indirizzo, utente e rubrica vanno nella sezione [Rubrica condivisa] "
+         "di Cartaflex.ini. Scrive la rubrica usata."},
+        {"sync",
+         "Sincronizza l'archivio con la rubrica condivisa nei due sensi. Scrive una riga per "
+         "contatto cambiato (parte, azione, nome) e poi il riepilogo. Un contatto cambiato da "
+         "entrambe le parti è nominato e lasciato com'è, e il comando esce con 1, a meno di "
+         "--prefer server o --prefer local; --dry-run elenca senza cambiare nulla; "
+         "--password-stdin legge la password dall'input standard. Un'eliminazione che chiede "
+         "conferma senza ricevere \"s\" non cambia nulla ed esce con 1."},
     };
     return all;
 }
