@@ -1,6 +1,6 @@
 #include "app/HelpTopicPrint.h"
 
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "platform/PageFont.h"
+#include "printing/PageFont.h"
 
 class PrinterPage;
 

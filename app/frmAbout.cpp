@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "exchange/frmEmail.h"
+#include "archive/frmEmail.h"
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
@@ -16,13 +16,10 @@ const QColor kLinkColour(0x00, 0x00, 0x80);
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Cartaflex 2.0 - Diritti e assistenza"));
-    setModal(true);
-    setFixedSize(520, 420);
-    setStyleSheet(QStringLiteral("QDialog#frmAbout { background: #f3f6fa; }"));
-
+frmAbout::frmAbout(QWidget *parent)
+    : SmallDialog(QStringLiteral("frmAbout"),
+                  QStringLiteral("Cartaflex 2.0 - Diritti e assistenza"), QSize(520, 420),
+                  Background::Plain, parent) {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(16, 12, 488, 220);

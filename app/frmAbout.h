@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/SmallDialog.h"
+
 // The about window: product and version, the maker's support e-mail and web site.
-class frmAbout : public QDialog {
+class frmAbout : public SmallDialog {
     Q_OBJECT
 public:
     static constexpr const char *kSupportAddress = "assistenza@cartaflex.it";

@@ -10,7 +10,7 @@
 #include "app/UserGuide.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/LinkButton.h"
 #include "ui/PanelLabel.h"
@@ -27,13 +27,9 @@ QString withCrLf(QString text) {
 
 }  // namespace
 
-frmHelpForm::frmHelpForm(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmHelpForm"));
-    setWindowTitle(QStringLiteral(" Guida in linea"));
-    setModal(true);
-    setFixedSize(600, 480);
-    setStyleSheet(QStringLiteral("QDialog#frmHelpForm { background: #f3f6fa; }"));
-
+frmHelpForm::frmHelpForm(QWidget *parent)
+    : SmallDialog(QStringLiteral("frmHelpForm"), QStringLiteral(" Guida in linea"), QSize(600, 480),
+                  Background::Plain, parent) {
     auto *header = new QFrame(this);
     header->setObjectName(QStringLiteral("picIntestazione"));
     header->setGeometry(0, 0, 600, 64);

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/PrintWrappedText.h"
+#include "ui/SmallDialog.h"
 
 // The help window: one topic (a title and a few paragraphs) that the calling window puts
 // into it, printable, with the link to the user guide Guida.pdf.
-class frmHelpForm : public QDialog {
+class frmHelpForm : public SmallDialog {
     Q_OBJECT
 public:
     explicit frmHelpForm(QWidget *parent = nullptr);

@@ -20,13 +20,9 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, QRe
 
 }  // namespace
 
-frmInfo::frmInfo(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("Informazioni su Cartaflex 2.0"));
-    setModal(true);
-    setFixedSize(480, 380);
-    setStyleSheet(QStringLiteral("QDialog#frmInfo { background: #f3f6fa; }"));
-
+frmInfo::frmInfo(QWidget *parent)
+    : SmallDialog(QStringLiteral("frmInfo"), QStringLiteral("Informazioni su Cartaflex 2.0"),
+                  QSize(480, 380), Background::Plain, parent) {
     cmdLogo = ArtButton::make(this, QStringLiteral("cmdLogo"),
                               QStringLiteral(":/art/info_logo.svg"), QSize(72, 72));
     cmdLogo->move(20, 18);

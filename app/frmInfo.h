@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/SmallDialog.h"
+
 // The information window: which product and version is running, where it keeps its data.
-class frmInfo : public QDialog {
+class frmInfo : public SmallDialog {
     Q_OBJECT
 public:
     explicit frmInfo(QWidget *parent = nullptr);

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "platform/Artwork.h"
-#include "platform/Twips.h"
+#include "printing/Twips.h"
 #include "ui/Hub.h"
 #include "ui/WindowKeys.h"
 
@@ -53,12 +53,9 @@ QFrame *highlightShape(QWidget *parent, const QString &name, QRect r) {
 }  // namespace
 
 frmMenu::frmMenu(QWidget *parent)
-    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
-    setObjectName(QStringLiteral("frmMenu"));
-    setWindowTitle(QStringLiteral(" Cartaflex 2.0"));
+    : MainWindowBase(QStringLiteral("frmMenu"), QStringLiteral(" Cartaflex 2.0"), kPanel, parent) {
     QWidget *panel = picContainer();
-
-    picBody = addPanelBody();
+    picBody = panelBody();
     picBody->setMouseTracking(true);
 
     auto *title = new QLabel(QStringLiteral("Cartaflex 2.0"), panel);

@@ -1,5 +1,8 @@
 #pragma once
 
+// Folder app/: the main menu, help topics and the user guide, help printing, the
+// information and about windows.
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder archive/: the contact record and its file Contatti.edb, the archive store and
+// its writers' lock, the contact search rule, the settings file Cartaflex.ini, the
+// mailto rule with the e-mail window, and the archive window.
+
 #include <QList>
 #include <QString>
 #include <functional>

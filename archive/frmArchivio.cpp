@@ -85,12 +85,9 @@ void setFore(QLineEdit *box, const QColor &c) {
 }  // namespace
 
 frmArchivio::frmArchivio(QWidget *parent)
-    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
-    setObjectName(QStringLiteral("frmArchivio"));
-    setWindowTitle(QStringLiteral(" Archivio dati personali"));
+    : MainWindowBase(QStringLiteral("frmArchivio"), QStringLiteral(" Archivio dati personali"),
+                     kPanel, parent) {
     QWidget *panel = picContainer();
-
-    addPanelBody();
 
     auto *emblem = new QLabel(panel);
     emblem->setPixmap(

@@ -9,10 +9,10 @@
 
 #include "cards/CardContent.h"
 #include "cards/CardPrintJob.h"
-#include "platform/PageOpPainter.h"
-#include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PageOpPainter.h"
 #include "printing/PrintPreview.h"
+#include "printing/PrinterPage.h"
+#include "printing/QPrinterPageDevice.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "archive/ContactEditor.h"
 #include "archive/MailtoBuilder.h"
 #include "archive/PositionLabel.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 #include "vat/VatCheck.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "archive/ArchiveStore.h"
-#include "exchange/XlsxExport.h"
+#include "office/XlsxExport.h"
 
 namespace {
 

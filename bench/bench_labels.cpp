@@ -15,8 +15,8 @@
 #include "labels/LabelJob.h"
 #include "labels/LabelLayout.h"
 #include "labels/SelectionScan.h"
-#include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/QPrinterPageDevice.h"
 
 namespace {
 

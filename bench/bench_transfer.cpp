@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "archive/ArchiveStore.h"
-#include "transfer/ContactExport.h"
-#include "transfer/ContactImport.h"
+#include "contactfiles/ContactExport.h"
+#include "contactfiles/ContactImport.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "app/HelpTopics.h"
 #include "app/PrintWrappedText.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 
 namespace {
 

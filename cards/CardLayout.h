@@ -1,5 +1,8 @@
 #pragma once
 
+// Folder cards/: the card composer, the four sheet layouts, the form printer, the card
+// print job and the test page.
+
 #include <QList>
 #include <QMetaType>
 #include <QPoint>

@@ -5,10 +5,10 @@
 
 #include "cards/CardLayout.h"
 #include "platform/Artwork.h"
-#include "platform/LogoFit.h"
 #include "platform/PictureLoader.h"
-#include "platform/PrinterPage.h"
-#include "platform/Twips.h"
+#include "printing/LogoFit.h"
+#include "printing/PrinterPage.h"
+#include "printing/Twips.h"
 
 // The core library's pictures live in a static library: make sure they are registered.
 static void initCoreResources() {

@@ -5,7 +5,7 @@
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
 #include "cards/LayoutForm.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 // Which cards of the sheets are printed: from card `first` of the first sheet
 // (counted from 1, left to right, top to bottom), `count` cards in all; a count of 0

@@ -1,12 +1,11 @@
 #include "cards/CardTestPage.h"
 
 #include "cards/CardLayout.h"
-#include "platform/PrinterPage.h"
-#include "platform/TextFit.h"
-#include "platform/Twips.h"
+#include "printing/PrinterPage.h"
+#include "printing/TextFit.h"
+#include "printing/Twips.h"
 
 namespace {
-
 
 PageFont smallFont(double size) {
     PageFont f;

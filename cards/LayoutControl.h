@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/PageFont.h"
+#include "printing/PageFont.h"
 
 // One control of a layout form, as the form printer reads it: its type, its name and
 // element index, its place and size in twips, and what the type carries.

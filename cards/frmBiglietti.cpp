@@ -18,9 +18,9 @@
 #include "platform/HourglassCursor.h"
 #include "platform/LogoFileFilters.h"
 #include "platform/Platform.h"
-#include "platform/TextFit.h"
-#include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "printing/TextFit.h"
+#include "printing/Twips.h"
 #include "ui/BrowseBar.h"
 #include "ui/EnterClicks.h"
 #include "ui/FocusTint.h"
@@ -114,12 +114,9 @@ QPushButton *titleKey(QWidget *parent, const QString &name, const QString &text,
 }  // namespace
 
 frmBiglietti::frmBiglietti(QWidget *parent)
-    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
-    setObjectName(QStringLiteral("frmBiglietti"));
-    setWindowTitle(QStringLiteral(" Compilazione e stampa biglietti da visita"));
+    : MainWindowBase(QStringLiteral("frmBiglietti"),
+                     QStringLiteral(" Compilazione e stampa biglietti da visita"), kPanel, parent) {
     QWidget *panel = picContainer();
-
-    addPanelBody();
 
     picNuovo = new QLabel(panel);
     picNuovo->setObjectName(QStringLiteral("picNuovo"));
@@ -248,7 +245,7 @@ void frmBiglietti::buildPreview(CardFormat format, QPoint placeTwips) {
         auto *logo =
             PictureKey::make(white, QStringLiteral("picLogo"), QPixmap(),
                              Twips::screenRect(layout.logo()->x(), layout.logo()->y(),
-                                         layout.logo()->width(), layout.logo()->height()),
+                                               layout.logo()->width(), layout.logo()->height()),
                              QStringLiteral("Logo del formato ") + formatName(i),
                              QStringLiteral("Doppio clic, Spazio o Invio: scegliere il logo"));
         logo->setCursor(Qt::ArrowCursor);

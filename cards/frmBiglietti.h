@@ -14,8 +14,8 @@
 #include "cards/CardContent.h"
 #include "cards/CardFormat.h"
 #include "platform/Platform.h"
-#include "ui/ContactReceiver.h"
 #include "ui/BrowseBar.h"
+#include "ui/ContactReceiver.h"
 #include "ui/MainWindowBase.h"
 
 // The card composer: the four card formats side by side as editable previews (small

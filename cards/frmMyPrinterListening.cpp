@@ -9,7 +9,7 @@
 #include "cards/frmBiglietti.h"
 #include "platform/Artwork.h"
 #include "platform/Platform.h"
-#include "platform/PrinterList.h"
+#include "printing/PrinterList.h"
 #include "vat/DigitKeys.h"
 #include "vat/VatMessages.h"
 

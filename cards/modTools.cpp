@@ -1,8 +1,8 @@
 #include "cards/modTools.h"
 
-#include "platform/LogoFit.h"
-#include "platform/TextFit.h"
 #include "platform/VbColor.h"
+#include "printing/LogoFit.h"
+#include "printing/TextFit.h"
 
 namespace modTools {
 

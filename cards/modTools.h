@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/LayoutForm.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 // The form printer: draws every control of a layout form on the printer page at the
 // control's own position and size, with its own font and colour, and ends the document.

@@ -1,5 +1,7 @@
 #pragma once
 
+// Folder cli/: cartaflex-cli, the terminal front end over the same logic.
+
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -1,9 +1,9 @@
 // backup, restore: the backup and restore wizard from the terminal.
 #include "archive/ArchiveStore.h"
+#include "backup/BackupMessages.h"
+#include "backup/BackupProcedure.h"
 #include "cli/CliIo.h"
 #include "cli/CliRegistry.h"
-#include "exchange/BackupMessages.h"
-#include "exchange/BackupProcedure.h"
 #include "platform/Platform.h"
 
 namespace {

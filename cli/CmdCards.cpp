@@ -12,9 +12,9 @@
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
 #include "printing/PrintTarget.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "envelopes/EnvelopeSize.h"
 #include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
 #include "printing/PrintTarget.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/SenderLogo.h"
 #include "labels/EnvelopeSeries.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 bool CmdEnvelopeSeries::wanted(const QStringList &args) {
     return SeriesOptions::wanted(args);

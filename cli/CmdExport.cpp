@@ -7,9 +7,9 @@
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
 #include "cli/FieldAssignments.h"
-#include "exchange/DataSheetExport.h"
-#include "exchange/ExportMessages.h"
-#include "exchange/XlsxExport.h"
+#include "office/DataSheetExport.h"
+#include "office/ExportMessages.h"
+#include "office/XlsxExport.h"
 
 namespace {
 

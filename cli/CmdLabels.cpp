@@ -5,7 +5,7 @@
 #include "cli/SeriesOptions.h"
 #include "labels/LabelJob.h"
 #include "labels/LabelLayout.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

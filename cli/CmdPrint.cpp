@@ -6,10 +6,10 @@
 #include "cards/CardTestPage.h"
 #include "cli/CliIo.h"
 #include "cli/CliRegistry.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
 #include "printing/CalibrationSettings.h"
 #include "printing/PrintTarget.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
-#include "exchange/SearchListPrint.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
 #include "printing/PrintTarget.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
+#include "search/SearchListPrint.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "cli/CliIo.h"
 #include "cli/CliRecord.h"
 #include "cli/CliRegistry.h"
-#include "transfer/ContactExport.h"
-#include "transfer/ContactImport.h"
+#include "contactfiles/ContactExport.h"
+#include "contactfiles/ContactImport.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "cli/CliRecord.h"
 #include "labels/LabelMessages.h"
 #include "labels/SelectionScan.h"
-#include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/QPrinterPageDevice.h"
 
 bool SeriesOptions::wanted(const QStringList &args) {
     for (const QString &a : args)

@@ -5,8 +5,8 @@
 #include "cli/CliRegistry.h"
 #include "cli/ConsolePlatform.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtPrintSystem.h"
 #include "platform/Translations.h"
+#include "printing/QtPrintSystem.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "platform/Paper.h"
+#include "printing/Paper.h"
 
 class ContactRecord;
 

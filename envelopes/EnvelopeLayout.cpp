@@ -17,16 +17,16 @@ const std::array<EnvelopeLayout::Line, EnvelopeLayout::kLineCount> &EnvelopeLayo
     using C = Colour;
     // clang-format off: one printed line a row.
     static const std::array<Line, kLineCount> table{{
-        {.block = B::Sender,    .dy = Centimetres(0.00), .size = 10, .bold = true,  .colour = C::Title},
-        {.block = B::Sender,    .dy = Centimetres(0.43), .size = 8,                 .colour = C::Subtitle},
-        {.block = B::Sender,    .dy = Centimetres(0.81), .size = 8,  .bold = false, .colour = C::Black},
-        {.block = B::Sender,    .dy = Centimetres(1.16), .size = 8},
-        {.block = B::Sender,    .dy = Centimetres(1.57), .size = 6},
-        {.block = B::Sender,    .dy = Centimetres(1.87), .size = 6},
-        {.block = B::Sender,    .dy = Centimetres(2.15), .size = 6},
+        {.block = B::Sender, .dy = Centimetres(0.00), .size = 10, .bold = true, .colour = C::Title},
+        {.block = B::Sender, .dy = Centimetres(0.43), .size = 8, .colour = C::Subtitle},
+        {.block = B::Sender, .dy = Centimetres(0.81), .size = 8, .bold = false, .colour = C::Black},
+        {.block = B::Sender, .dy = Centimetres(1.16), .size = 8},
+        {.block = B::Sender, .dy = Centimetres(1.57), .size = 6},
+        {.block = B::Sender, .dy = Centimetres(1.87), .size = 6},
+        {.block = B::Sender, .dy = Centimetres(2.15), .size = 6},
         {.block = B::Recipient, .dy = Centimetres(0.00), .size = 12, .bold = true},
         {.block = B::Recipient, .dy = Centimetres(0.52), .size = 10},
-        {.block = B::Recipient, .dy = Centimetres(1.10), .size = 8,  .bold = false},
+        {.block = B::Recipient, .dy = Centimetres(1.10), .size = 8, .bold = false},
         {.block = B::Recipient, .dy = Centimetres(1.60), .size = 8},
     }};
     // clang-format on

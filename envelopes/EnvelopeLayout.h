@@ -1,11 +1,14 @@
 #pragma once
 
+// Folder envelopes/: the envelope composer, its margins, sizes and orientation, envelope
+// printing.
+
 #include <QString>
 #include <array>
 #include <optional>
 
 #include "envelopes/EnvelopeContent.h"
-#include "platform/Centimetres.h"
+#include "printing/Centimetres.h"
 
 // The fixed layout of a printed envelope, in centimetres from the top-left corner of the
 // printable area: the block origins and the eleven text lines.

@@ -4,10 +4,10 @@
 #include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "platform/HourglassCursor.h"
-#include "platform/LogoFit.h"
-#include "platform/PrinterPage.h"
-#include "platform/TextFit.h"
-#include "platform/Twips.h"
+#include "printing/LogoFit.h"
+#include "printing/PrinterPage.h"
+#include "printing/TextFit.h"
+#include "printing/Twips.h"
 
 namespace {
 
@@ -49,8 +49,9 @@ bool EnvelopePrinter::print(const EnvelopeContent &content, PrinterPage &page) {
     if (!page.ok()) return false;
     // The logo no larger than the composer's box shows it.
     const QSizeF logo =
-        LogoFit::sizeInBox(content.logo, QSizeF(Twips::fromScreenPixels(SenderLogo::kWidth).value(),
-                                                Twips::fromScreenPixels(SenderLogo::kHeight).value())) /
+        LogoFit::sizeInBox(content.logo,
+                           QSizeF(Twips::fromScreenPixels(SenderLogo::kWidth).value(),
+                                  Twips::fromScreenPixels(SenderLogo::kHeight).value())) /
         page.unitTwips();
     if (!logo.isEmpty()) page.paintPicture(content.logo, o.sx, o.sy, logo.width(), logo.height());
     page.setFont(blockFont(10));

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "platform/Paper.h"
+#include "printing/Paper.h"
 
 class SettingsFile;
 

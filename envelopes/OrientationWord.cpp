@@ -1,7 +1,7 @@
 #include "envelopes/OrientationWord.h"
 
 #include "archive/ContactRecord.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 std::optional<QString> OrientationWord::fromSetting(const QString &value) {
     if (ContactRecord::trimBlanks(value.left(11)) == landscape()) return landscape();

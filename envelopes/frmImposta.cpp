@@ -69,11 +69,10 @@ QGroupBox *framed(const QString &title, QWidget *a, QWidget *b = nullptr) {
 }  // namespace
 
 frmImposta::frmImposta(frmLettera *composer, QWidget *parent)
-    : QDialog(parent), m_composer(composer) {
+    : SmallDialog(QStringLiteral("frmImposta"), QStringLiteral(" Imposta margini di stampa"),
+                  QSize(), Background::None, parent),
+      m_composer(composer) {
     if (!m_composer) m_composer = Hub::instance().currentAs<frmLettera>();
-    setObjectName(QStringLiteral("frmImposta"));
-    setWindowTitle(QStringLiteral(" Imposta margini di stampa"));
-    setModal(true);
 
     auto *root = new QVBoxLayout(this);
     root->addWidget(note(

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <QScrollBar>
 
 #include "envelopes/MarginSettings.h"
+#include "ui/SmallDialog.h"
 
 class frmLettera;
 
@@ -16,7 +16,7 @@ class frmLettera;
 // and a top margin, each a sign, centimetres and millimetres with spin bars, and the
 // paper orientation. "Applica e chiudi" stores them in Cartaflex.ini and shows them at
 // once in the envelope composer; "Annulla" closes without storing anything.
-class frmImposta : public QDialog {
+class frmImposta : public SmallDialog {
     Q_OBJECT
 public:
     // `composer` is the envelope composer whose labels applying updates (the open one

@@ -18,9 +18,9 @@
 #include "platform/Artwork.h"
 #include "platform/HourglassCursor.h"
 #include "platform/LogoFileFilters.h"
-#include "platform/LogoFit.h"
 #include "platform/Platform.h"
-#include "platform/PrinterPage.h"
+#include "printing/LogoFit.h"
+#include "printing/PrinterPage.h"
 #include "printing/widgets/PrintDialog.h"
 #include "ui/BrowseBar.h"
 #include "ui/EnterClicks.h"
@@ -59,12 +59,9 @@ const QString kCaptionStyle = QStringLiteral("font-weight: bold; color: #1d3c5e;
 }  // namespace
 
 frmLettera::frmLettera(QWidget *parent)
-    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), kPanel, parent) {
-    setObjectName(QStringLiteral("frmLettera"));
-    setWindowTitle(QStringLiteral(" Compilazione e stampa indirizzi per buste"));
+    : MainWindowBase(QStringLiteral("frmLettera"),
+                     QStringLiteral(" Compilazione e stampa indirizzi per buste"), kPanel, parent) {
     QWidget *panel = picContainer();
-
-    addPanelBody();
 
     caption(
         panel,

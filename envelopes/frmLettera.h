@@ -8,8 +8,8 @@
 #include "archive/ArchiveStore.h"
 #include "archive/ContactRecord.h"
 #include "envelopes/EnvelopeContent.h"
-#include "ui/ContactReceiver.h"
 #include "ui/BrowseBar.h"
+#include "ui/ContactReceiver.h"
 #include "ui/MainWindowBase.h"
 
 // The envelope composer: the sender block (logo and eight lines, element 0 of each

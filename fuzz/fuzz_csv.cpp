@@ -2,8 +2,8 @@
 // an archive record of the right length; reading stops when told to.
 #include <QBuffer>
 
+#include "contactfiles/CsvContactReader.h"
 #include "fuzz/FuzzCheck.h"
-#include "transfer/CsvContactReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QByteArray bytes = fuzzBytes(data, size);

@@ -2,9 +2,9 @@
 // first contact it gives, written as a vCard 3.0 and read again, is the same record.
 #include <QBuffer>
 
+#include "contactfiles/VcardReader.h"
+#include "contactfiles/VcardWriter.h"
 #include "fuzz/FuzzCheck.h"
-#include "transfer/VcardReader.h"
-#include "transfer/VcardWriter.h"
 
 namespace {
 

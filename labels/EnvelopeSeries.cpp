@@ -2,8 +2,8 @@
 
 #include "envelopes/EnvelopePrinter.h"
 #include "labels/RecipientLines.h"
-#include "platform/JoinedPageDevice.h"
-#include "platform/PrinterPage.h"
+#include "printing/JoinedPageDevice.h"
+#include "printing/PrinterPage.h"
 
 void EnvelopeSeries::setRecipient(EnvelopeContent &content, const ContactRecord &record) {
     using C = EnvelopeContent;

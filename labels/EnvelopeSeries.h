@@ -4,7 +4,7 @@
 #include "envelopes/EnvelopeContent.h"
 #include "labels/ContactSelection.h"
 #include "labels/SeriesResult.h"
-#include "platform/PrintProgress.h"
+#include "printing/PrintProgress.h"
 
 class PrinterPage;
 

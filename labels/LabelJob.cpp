@@ -2,7 +2,7 @@
 
 #include "labels/LabelSheetPrinter.h"
 #include "labels/RecipientLines.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 SeriesResult LabelJob::run(PrinterPage &page, ArchiveStore &store,
                            const ContactSelection &selection, const LabelLayout &layout,

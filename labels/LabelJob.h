@@ -1,10 +1,14 @@
 #pragma once
 
+// Folder labels/: address labels and envelopes for many contacts: the label sheet
+// layouts, the contact selection, the label printer, the envelope series and their
+// dialog.
+
 #include "archive/ArchiveStore.h"
 #include "labels/ContactSelection.h"
 #include "labels/LabelLayout.h"
 #include "labels/SeriesResult.h"
-#include "platform/PrintProgress.h"
+#include "printing/PrintProgress.h"
 
 class PrinterPage;
 

@@ -2,9 +2,9 @@
 
 #include "envelopes/EnvelopePrinter.h"
 #include "labels/RecipientLines.h"
-#include "platform/PrinterPage.h"
-#include "platform/TextFit.h"
-#include "platform/Twips.h"
+#include "printing/PrinterPage.h"
+#include "printing/TextFit.h"
+#include "printing/Twips.h"
 
 namespace {
 

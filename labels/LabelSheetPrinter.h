@@ -5,7 +5,7 @@
 
 #include "archive/ContactRecord.h"
 #include "labels/LabelLayout.h"
-#include "platform/PrintProgress.h"
+#include "printing/PrintProgress.h"
 
 class PrinterPage;
 

@@ -9,7 +9,7 @@
 #include "labels/LabelJob.h"
 #include "labels/LabelMessages.h"
 #include "labels/LabelSheetPrinter.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

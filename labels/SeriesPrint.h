@@ -7,7 +7,7 @@
 #include "labels/SelectionScan.h"
 #include "labels/SeriesResult.h"
 #include "platform/Message.h"
-#include "platform/Printout.h"
+#include "printing/Printout.h"
 
 class PrinterPage;
 

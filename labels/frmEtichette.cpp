@@ -4,8 +4,8 @@
 #include "labels/LabelSheetPrinter.h"
 #include "platform/Platform.h"
 #include "printing/widgets/PrintDialog.h"
-#include "ui/ShowMessage.h"
 #include "ui/EnterClicks.h"
+#include "ui/ShowMessage.h"
 
 namespace {
 
@@ -27,13 +27,13 @@ W *control(QWidget *parent, const char *name, QRect r) {
 }  // namespace
 
 frmEtichette::frmEtichette(SeriesPrint::Kind kind, const QList<Choice> &choices, QWidget *parent)
-    : QDialog(parent), m_kind(kind), m_choices(choices) {
+    : SmallDialog(QStringLiteral("frmEtichette"),
+                  kind == SeriesPrint::Kind::Labels ? QStringLiteral(" Stampa etichette indirizzi")
+                                                    : QStringLiteral(" Stampa buste in serie"),
+                  QSize(480, 330), Background::None, parent),
+      m_kind(kind),
+      m_choices(choices) {
     const bool labels = kind == SeriesPrint::Kind::Labels;
-    setObjectName(QStringLiteral("frmEtichette"));
-    setWindowTitle(labels ? QStringLiteral(" Stampa etichette indirizzi")
-                          : QStringLiteral(" Stampa buste in serie"));
-    setModal(true);
-    setFixedSize(480, 330);
 
     lblSelezione =
         label(this, "lblSelezione", QStringLiteral("&Contatti:"), QRect(16, 18, 150, 24));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -11,12 +10,13 @@
 #include "labels/SelectionScan.h"
 #include "labels/SeriesPrint.h"
 #include "platform/Message.h"
+#include "ui/SmallDialog.h"
 
 // The dialog of the search window's "Stampa etichette" and "Stampa buste": which
 // contacts, the label sheet and the label to start from (labels only); it says who is
 // left out for want of an address, and "Stampa…" hands the printout to the print dialog
 // (printer or PDF file, preview of every page, calibration, progress with "Annulla").
-class frmEtichette : public QDialog {
+class frmEtichette : public SmallDialog {
     Q_OBJECT
 public:
     struct Choice {

@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder platform/: what talks to the system: message boxes and file dialogs, the shell
+// and the clipboard, the program folder, translations, the cursor, picture files, the
+// program's messages, and the seam to the print system (PrintSystem).
+
 #include <QColor>
 #include <QList>
 #include <QObject>

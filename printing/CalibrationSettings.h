@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/PrinterCalibration.h"
+#include "printing/PrinterCalibration.h"
 
 class SettingsFile;
 

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "platform/PrintSystem.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
-#include "platform/Twips.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
+#include "printing/Twips.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QSizeF>
 
-#include "platform/PageOp.h"
+#include "printing/PageOp.h"
 #include "printing/PrintTarget.h"
 
 // The pages a printout would give on a target, recorded by running the same job on a

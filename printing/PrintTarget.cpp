@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "archive/SettingsFile.h"
-#include "platform/CalibratedPageDevice.h"
 #include "platform/PrintSystem.h"
-#include "platform/PrinterPage.h"
+#include "printing/CalibratedPageDevice.h"
 #include "printing/CalibrationSettings.h"
+#include "printing/PrinterPage.h"
 
 QString PrintToTarget::failureText() {
     return QStringLiteral(

@@ -3,8 +3,8 @@
 #include <QPointer>
 
 #include "archive/frmArchivio.h"
-#include "exchange/DataSheetExport.h"
-#include "exchange/widgets/BackupWizard.h"
+#include "backup/widgets/BackupWizard.h"
+#include "office/DataSheetExport.h"
 #include "ui/ShowMessage.h"
 
 DataSheetContent ArchiveWindowExports::contentOf(const frmArchivio &window) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/DataSheetContent.h"
+#include "office/DataSheetContent.h"
 
 class frmArchivio;
 

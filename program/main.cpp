@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "platform/ProgramFolder.h"
-#include "platform/QtPrintSystem.h"
 #include "platform/Translations.h"
 #include "platform/widgets/DesktopPlatform.h"
+#include "printing/QtPrintSystem.h"
 #include "program/WindowRegistry.h"
 #include "ui/FocusFrame.h"
 #include "ui/Hub.h"

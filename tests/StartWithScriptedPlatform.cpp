@@ -2,8 +2,8 @@
 // system's printing installed, as a program installs its own at start (tests that script
 // answers install a fresh platform through TestEnvironment).
 #include "platform/Platform.h"
-#include "platform/QtPrintSystem.h"
-#include "platform/ScriptedPlatform.h"
+#include "printing/QtPrintSystem.h"
+#include "support/ScriptedPlatform.h"
 
 namespace {
 

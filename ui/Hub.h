@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder ui/: the window kit every window shares: the hub, the frames of the main
+// windows and of the small dialogs, picture keys, the browse bar, window keys, the focus
+// frame and tint.
+
 #include <QHash>
 #include <QPointer>
 #include <QString>

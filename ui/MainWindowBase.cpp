@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "platform/Artwork.h"
 #include "ui/FocusFrame.h"
 #include "ui/Hub.h"
 
@@ -14,6 +15,14 @@ MainWindowBase::MainWindowBase(const QImage &tile, QSize panelSize, QWidget *par
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(panelSize + QSize(40, 40));
     FocusFrame::install();
+}
+
+MainWindowBase::MainWindowBase(const QString &name, const QString &caption, QSize panelSize,
+                               QWidget *parent)
+    : MainWindowBase(Artwork::render(QStringLiteral(":/art/tile.svg")), panelSize, parent) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    m_body = addPanelBody();
 }
 
 QLabel *MainWindowBase::addPanelBody() {

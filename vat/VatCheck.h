@@ -1,5 +1,7 @@
 #pragma once
 
+// Folder vat/: the partita IVA check and its window.
+
 #include <QString>
 
 #include "platform/Platform.h"

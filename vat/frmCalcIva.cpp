@@ -43,15 +43,9 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *pictur
 
 }  // namespace
 
-frmCalcIva::frmCalcIva(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmCalcIva"));
-    setWindowTitle(QStringLiteral(" Controllo partita IVA"));
-    setModal(true);
-    setFixedSize(520, 250);
-    setStyleSheet(
-        QStringLiteral("QDialog#frmCalcIva { background: qlineargradient(x1:0, y1:0, "
-                       "x2:0, y2:1, stop:0 #fbfcfe, stop:1 #dfe6ee); }"));
-
+frmCalcIva::frmCalcIva(QWidget *parent)
+    : SmallDialog(QStringLiteral("frmCalcIva"), QStringLiteral(" Controllo partita IVA"),
+                  QSize(520, 250), Background::Gradient, parent) {
     // The logo checks the number too, as its button does.
     imgLogo =
         PictureKey::make(this, QStringLiteral("imgLogo"), art("iva.svg", QSize(64, 64)),

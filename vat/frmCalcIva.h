@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/SmallDialog.h"
+
 // The VAT number check window: the user types or receives a partita IVA, checks it,
 // copies it to the clipboard or clears it. Shown modally over the archive window.
-class frmCalcIva : public QDialog {
+class frmCalcIva : public SmallDialog {
     Q_OBJECT
 public:
     explicit frmCalcIva(QWidget *parent = nullptr);

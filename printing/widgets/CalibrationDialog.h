@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <functional>
 
-#include "platform/PrinterCalibration.h"
+#include "printing/PrinterCalibration.h"
 
 class PrinterPage;
 

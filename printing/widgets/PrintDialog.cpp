@@ -7,9 +7,9 @@
 
 #include "platform/HourglassCursor.h"
 #include "platform/Platform.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
 #include "printing/PrintPreview.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
 #include "printing/widgets/CalibrationDialog.h"
 #include "printing/widgets/PrintPreviewWindow.h"
 #include "printing/widgets/PrintProgressWindow.h"

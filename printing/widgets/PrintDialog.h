@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "platform/Message.h"
-#include "platform/Printout.h"
 #include "printing/PrintTarget.h"
+#include "printing/Printout.h"
 
 class PrintProgressWindow;
 

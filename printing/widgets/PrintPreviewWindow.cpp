@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "platform/PageOpPainter.h"
-#include "platform/Twips.h"
+#include "printing/PageOpPainter.h"
+#include "printing/Twips.h"
 #include "ui/WindowKeys.h"
 
 PrintPreviewWindow::PrintPreviewWindow(const QList<PrintPreview::Page> &pages, QWidget *parent)

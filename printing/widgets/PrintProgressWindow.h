@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "platform/PrintProgress.h"
+#include "printing/PrintProgress.h"
 
 // The progress of a long printout: "Pagina 3 di 417" and "Annulla", which stops the
 // printout before its next page (the pages already drawn are still sent).

@@ -3,7 +3,7 @@
 
 #include "app/frmAbout.h"
 #include "archive/MailtoBuilder.h"
-#include "exchange/frmEmail.h"
+#include "archive/frmEmail.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "app/HelpTopicPrint.h"
 #include "app/HelpTopics.h"
-#include "platform/PrinterPage.h"
-#include "platform/QPrinterPageDevice.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/QPrinterPageDevice.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/PdfReadBack.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/PrintWrappedText.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 
 namespace {
 

@@ -702,10 +702,10 @@ private slots:
         QCOMPARE(d.selectedFilter, 0);
         QStringList pairs;
         for (const FileFilter &f : d.filters) pairs << f.description + u'|' + f.patterns;
-        QCOMPARE(pairs, QStringList({"Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp",
-                                     "Jpeg (*.jpeg)|*.jpeg", "CompuServe Gif (*.gif)|*.gif",
-                                     "Windows Meta File (*.wmf)|*.wmf", "Immagini PNG (*.png)|*.png",
-                                     "Tutti i file (*.*)|*"}));
+        QCOMPARE(pairs,
+                 QStringList({"Jpg (*.jpg)|*.jpg", "Bitmap (*.bmp)|*.bmp", "Jpeg (*.jpeg)|*.jpeg",
+                              "CompuServe Gif (*.gif)|*.gif", "Windows Meta File (*.wmf)|*.wmf",
+                              "Immagini PNG (*.png)|*.png", "Tutti i file (*.*)|*"}));
 
         // A file that is not a picture: blank picture, path box as it was, no message.
         const QString bad = env->file("fake.gif");

@@ -8,10 +8,10 @@
 #include "cards/CardPicture.h"
 #include "cards/CardPrintJob.h"
 #include "cards/CardTexts.h"
-#include "platform/LogoFit.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
 #include "platform/VbColor.h"
+#include "printing/LogoFit.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
 
 using F = ContactRecord::Field;

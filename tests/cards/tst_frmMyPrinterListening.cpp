@@ -8,9 +8,9 @@
 
 #include "cards/frmBiglietti.h"
 #include "cards/frmMyPrinterListening.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "printing/widgets/PrintDialog.h"
 #include "support/PdfReadBack.h"
 #include "support/TestEnvironment.h"

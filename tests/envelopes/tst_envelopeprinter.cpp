@@ -3,8 +3,8 @@
 
 #include "envelopes/EnvelopeContent.h"
 #include "envelopes/EnvelopePrinter.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
 
 namespace {

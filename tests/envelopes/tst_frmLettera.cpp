@@ -7,9 +7,9 @@
 #include "archive/SettingsFile.h"
 #include "envelopes/SenderLogo.h"
 #include "envelopes/frmLettera.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
 #include "ui/Hub.h"
 

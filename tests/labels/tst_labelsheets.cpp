@@ -9,8 +9,8 @@
 #include "labels/LabelLayout.h"
 #include "labels/LabelSheetPrinter.h"
 #include "labels/SelectionScan.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -354,5 +354,5 @@ void TestLabelSheets::missingPrinterFails() {
 }
 
 QTEST_MAIN(TestLabelSheets)
+#include "printing/Twips.h"
 #include "tst_labelsheets.moc"
-#include "platform/Twips.h"

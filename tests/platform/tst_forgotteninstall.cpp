@@ -6,7 +6,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PrintSystem.h"
-#include "platform/PrinterPage.h"
+#include "printing/PrinterPage.h"
 
 namespace {
 

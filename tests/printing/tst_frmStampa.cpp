@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "cards/CardPrintJob.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
 #include "printing/PrintPreview.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "printing/widgets/PrintDialog.h"
 #include "printing/widgets/PrintPreviewWindow.h"
 #include "support/TestEnvironment.h"

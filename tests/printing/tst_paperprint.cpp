@@ -12,12 +12,12 @@
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSize.h"
 #include "envelopes/OrientationWord.h"
-#include "platform/PrinterList.h"
-#include "platform/PrinterPage.h"
-#include "platform/RecordingPageDevice.h"
 #include "printing/CalibrationSettings.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrintTarget.h"
+#include "printing/PrinterList.h"
+#include "printing/PrinterPage.h"
+#include "printing/RecordingPageDevice.h"
 #include "support/TestEnvironment.h"
 
 using F = ContactRecord::Field;

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Message.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
 // A fresh program folder in a temporary directory and a scripted platform installed for
 // the lifetime of the object. Every test case that touches files or dialogs makes one.

@@ -5,15 +5,15 @@
 #include <memory>
 
 #include "archive/ArchiveStore.h"
-#include "exchange/frmBakClienti.h"
-#include "exchange/frmBakClienti01.h"
-#include "exchange/frmEmail.h"
-#include "exchange/frmRipClienti01.h"
-#include "exchange/frmToExcel.h"
+#include "archive/frmEmail.h"
+#include "backup/frmBakClienti.h"
+#include "backup/frmBakClienti01.h"
+#include "backup/frmRipClienti01.h"
+#include "contactfiles/frmImporta.h"
+#include "office/frmToExcel.h"
 #include "printing/widgets/PrintProgressWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/widgets/FocusChain.h"
-#include "transfer/frmImporta.h"
 #include "ui/Hub.h"
 #include "vat/frmCalcIva.h"
 
