@@ -69,7 +69,12 @@ def problems(path):
 
 
 def main():
-    found = list(problems(sys.argv[1]))
+    found = []
+    try:
+        for p in problems(sys.argv[1]):
+            found.append(p)
+    except (OSError, ValueError, struct.error, zipfile.BadZipFile, zlib.error) as e:
+        found.append(f"the file does not read: {e}")
     for p in found:
         print(p, file=sys.stderr)
     return 1 if found else 0
