@@ -156,8 +156,9 @@ private slots:
         QFETCH(QString, key);
         QFETCH(bool, found);
         // "Łódź" and "★" as the archive keeps them.
-        const QByteArray field("Lodz ?\xF3"
-                               "d? ?");
+        const QByteArray field(
+            "Lodz ?\xF3"
+            "d? ?");
         QCOMPARE(KeyMatcher(key).matches(field.constData(), int(field.size())), found);
         QCOMPARE(SearchKey::wordsExist(Cp1252Codec::decode(field), key, false), found);
     }

@@ -100,8 +100,9 @@ private slots:
             << QByteArray("Titolo;\"Note, varie, altro\"\nRossi, Mario;x\n")
             << QStringList{QStringLiteral("nuovo: Rossi, Mario")};
         QTest::newRow("two columns for one field: the first filled one wins")
-            << QByteArray("Titolo;Persona o azienda;Email;E-mail\nRossi;Bianchi;a@x.it;b@x.it\n"
-                          ";Verdi;;c@x.it\n")
+            << QByteArray(
+                   "Titolo;Persona o azienda;Email;E-mail\nRossi;Bianchi;a@x.it;b@x.it\n"
+                   ";Verdi;;c@x.it\n")
             << QStringList{QStringLiteral("nuovo: Rossi||||||||a@x.it"),
                            QStringLiteral("nuovo: Verdi||||||||c@x.it")};
         QTest::newRow("vCard 2.1 of a phone: quoted-printable, CHARSET, bare types")

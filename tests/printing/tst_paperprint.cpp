@@ -196,8 +196,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QPointF>("offsetMm");
         QTest::addColumn<QPointF>("scale");
-        QTest::newRow("queue, offset") << false << QStringLiteral("2.0 -1.0 100 100")
-                                       << QPointF(2, -1) << QPointF(1, 1);
+        QTest::newRow("queue, offset")
+            << false << QStringLiteral("2.0 -1.0 100 100") << QPointF(2, -1) << QPointF(1, 1);
         QTest::newRow("queue, narrower and taller")
             << false << QStringLiteral("0 0 98 102") << QPointF(0, 0) << QPointF(0.98, 1.02);
         QTest::newRow("queue, offset and wider, shorter")
@@ -245,10 +245,10 @@ private slots:
         QSet<int> kinds;
         for (int i = 0; i < got.size(); ++i) {
             const PageOp &before = plain.at(i);
-            const QRectF want = before.kind == PageOp::Text
-                                    ? QRectF(moved(before.twips.topLeft()), before.twips.size())
-                                    : QRectF(moved(before.twips.topLeft()),
-                                             moved(before.twips.bottomRight()));
+            const QRectF want =
+                before.kind == PageOp::Text
+                    ? QRectF(moved(before.twips.topLeft()), before.twips.size())
+                    : QRectF(moved(before.twips.topLeft()), moved(before.twips.bottomRight()));
             const QRectF &is = got.at(i).twips;
             QVERIFY2(QLineF(is.topLeft(), want.topLeft()).length() < 0.01 &&
                          QLineF(is.bottomRight(), want.bottomRight()).length() < 0.01,
@@ -262,10 +262,14 @@ private slots:
     void calibrationKeptOnlyWhenItChangesThePage_data() {
         QTest::addColumn<QString>("entered");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("offset") << "0.5 0 100 100" << "0.5 0.0 100.0 100.0";
-        QTest::newRow("scale down") << "0 0 100 99.5" << "0.0 0.0 100.0 99.5";
-        QTest::newRow("none") << "0 0 100 100" << "";
-        QTest::newRow("rounds to none") << "0.04 -0.04 100.02 99.97" << "";
+        QTest::newRow("offset") << "0.5 0 100 100"
+                                << "0.5 0.0 100.0 100.0";
+        QTest::newRow("scale down") << "0 0 100 99.5"
+                                    << "0.0 0.0 100.0 99.5";
+        QTest::newRow("none") << "0 0 100 100"
+                              << "";
+        QTest::newRow("rounds to none") << "0.04 -0.04 100.02 99.97"
+                                        << "";
     }
     void calibrationKeptOnlyWhenItChangesThePage() {
         QFETCH(QString, entered);

@@ -12,7 +12,8 @@ namespace ZipReader {
 // Found in the usual places, so that tests which narrow PATH can still read their files.
 inline QString program(const QString &name = QStringLiteral("unzip")) {
     const QString found = QStandardPaths::findExecutable(
-        name, {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/local/bin")});
+        name,
+        {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/local/bin")});
     return found.isEmpty() ? name : found;
 }
 
