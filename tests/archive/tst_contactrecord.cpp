@@ -84,6 +84,20 @@ private slots:
         QCOMPARE(Cp1252Codec::encode(Cp1252Codec::decode(all)), all);
     }
 
+    // Bytes 0x80-0x9F read as the published Windows-1252 table has them (the five bytes
+    // it leaves undefined as the C1 control of the same value), and write back the same.
+    void highBytesFollowThePublishedTable() {
+        const char16_t published[32] = {
+            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+        QByteArray high;
+        for (int b = 0x80; b <= 0x9F; ++b) high.append(char(b));
+        const QString text = QString::fromUtf16(published, 32);
+        QCOMPARE(Cp1252Codec::decode(high), text);
+        QCOMPARE(Cp1252Codec::encode(text), high);
+    }
+
     void fieldNames() {
         QCOMPARE(ContactRecord::fieldFromName(QStringLiteral("Informazioni")),
                  ContactRecord::Informazioni);

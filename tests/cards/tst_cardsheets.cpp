@@ -74,7 +74,9 @@ private slots:
         for (const PageOp &op : titles)
             if (qFuzzyCompare(op.x, 8955.0) && qFuzzyCompare(op.y, 13365.0)) found = true;
         QVERIFY2(found, "no title at (8955, 13365)");
-        // Card 20 is column 2, row 6.
+        // The cards fill the sheet along its rows: card 1 is column 1, row 0; card 20 is
+        // column 2, row 6.
+        QCOMPARE(CardLayout::of(CardFormat::SmallLogo).cellOrigin(1), QPoint(4005, 315));
         QCOMPARE(CardLayout::of(CardFormat::SmallLogo).cellOrigin(20), QPoint(7605, 13275));
     }
 

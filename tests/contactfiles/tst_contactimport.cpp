@@ -126,6 +126,19 @@ private slots:
         QTest::newRow("field names, a blank line, an unknown column")
             << QByteArray("Titolo;Colore;Cel\r\nVerdi;rosso;333\r\n;;\r\nNeri;;\r\n")
             << QStringList{QStringLiteral("nuovo: Verdi|||||||333"), QStringLiteral("nuovo: Neri")};
+        QTest::newRow("one column: commas are part of the name")
+            << QByteArray("Titolo\r\nRossi, Mario\r\nBar, Caff\xE8, Gelati\r\n")
+            << QStringList{QStringLiteral("nuovo: Rossi, Mario"),
+                           QString::fromUtf8("nuovo: Bar, Caffè, Gelati")};
+        QTest::newRow("semicolons, commas only inside a quoted title")
+            << QByteArray("Titolo;\"Note, varie, altro\"\nRossi, Mario;x\n")
+            << QStringList{QStringLiteral("nuovo: Rossi, Mario")};
+        QTest::newRow("two columns for one field: the first filled one wins")
+            << QByteArray(
+                   "Titolo;Persona o azienda;Email;E-mail\nRossi;Bianchi;a@x.it;b@x.it\n"
+                   ";Verdi;;c@x.it\n")
+            << QStringList{QStringLiteral("nuovo: Rossi||||||||a@x.it"),
+                           QStringLiteral("nuovo: Verdi||||||||c@x.it")};
         QTest::newRow("vCard 2.1 of a phone: quoted-printable, CHARSET, bare types")
             << QByteArray(
                    "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:"

@@ -80,6 +80,8 @@ private slots:
     void labelPositions_data();
     void labelPositions();
     void blockIsCompactAndContactsWithoutAddressAreLeftOut();
+    void leftOutSummaryListsUpToItsLimit_data();
+    void leftOutSummaryListsUpToItsLimit();
     void longLinesShrinkThenCut();
     void selectionRules_data();
     void selectionRules();
@@ -202,6 +204,33 @@ void TestLabelSheets::blockIsCompactAndContactsWithoutAddressAreLeftOut() {
     QCOMPARE(ops.at(2).text, QStringLiteral("Tivoli"));
     QCOMPARE(ops.at(2).font, font(9, false));
     QVERIFY(qAbs(ops.at(2).twips.left() - (70 + 4) * kMm) < 0.5);
+}
+
+// The summary before printing names at most `listed` of those left out, then how many more.
+void TestLabelSheets::leftOutSummaryListsUpToItsLimit_data() {
+    QTest::addColumn<int>("leftOut");
+    QTest::addColumn<int>("listed");  // 0: the window's own limit
+    QTest::addColumn<int>("named");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("one") << 1 << 3 << 1 << "- n. 1 Nome 1";
+    QTest::newRow("below the limit") << 2 << 3 << 2 << "- n. 2 Nome 2";
+    QTest::newRow("at the limit") << 3 << 3 << 3 << "- n. 3 Nome 3";
+    QTest::newRow("one over the limit") << 4 << 3 << 3 << QString::fromUtf8("… e altri 1.");
+    QTest::newRow("window: 15 of 15") << 15 << 0 << 15 << "- n. 15 Nome 15";
+    QTest::newRow("window: 15 of 40") << 40 << 0 << 15 << QString::fromUtf8("… e altri 25.");
+}
+
+void TestLabelSheets::leftOutSummaryListsUpToItsLimit() {
+    QFETCH(int, leftOut);
+    QFETCH(int, listed);
+    QFETCH(int, named);
+    QFETCH(QString, last);
+    SelectionScan scan;
+    for (int n = 1; n <= leftOut; ++n) scan.leftOut.append({n, QStringLiteral("Nome %1").arg(n)});
+    const QStringList lines =
+        (listed ? scan.leftOutSummary(listed) : scan.leftOutSummary()).split(u'\n');
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^- n\\. "))).size(), named);
+    QCOMPARE(lines.last(), last);
 }
 
 void TestLabelSheets::longLinesShrinkThenCut() {

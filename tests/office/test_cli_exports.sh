@@ -19,7 +19,9 @@ cli add Titolo="Bianchi" Tel="=1+2" >/dev/null
 
 # export-xlsx: a real workbook with the header and both rows.
 cli export-xlsx "$WORK/a.xlsx"; check "export-xlsx exits 0" test $? -eq 0
+STRICT="$(dirname "$0")/../support/strict_unzip.py"
 check "workbook is a sound zip" unzip -tqq "$WORK/a.xlsx"
+check "workbook passes a strict reader" python3 "$STRICT" "$WORK/a.xlsx"
 sheet=$(unzip -p "$WORK/a.xlsx" xl/worksheets/sheet1.xml)
 check "header text" grep -q '<t>Persona o azienda</t>' <<<"$sheet"
 check "VAT number kept as text" grep -q '<c r="E2" s="[0-9]*" t="inlineStr"><is><t>00012345678</t>' <<<"$sheet"
@@ -33,6 +35,7 @@ cli export-xlsx 2>/dev/null; check "export-xlsx without FILE is a usage error" t
 
 # export-doc
 cli export-doc 1 "$WORK/s.odt"; check "export-doc exits 0" test $? -eq 0
+check "document passes a strict reader" python3 "$STRICT" "$WORK/s.odt"
 content=$(unzip -p "$WORK/s.odt" content.xml)
 check "sheet heading" grep -q 'SCHEDA DATI PERSONALI' <<<"$content"
 check "name heads the sheet" grep -q 'Rossi &amp; Figli' <<<"$content"

@@ -298,6 +298,7 @@ void TestDataSheetOdt::closingLine() {
     QCOMPARE(DataSheetDocument::closingLine(when), expected);
     TestEnvironment env;
     const Body b = readBody(writeSheet(env, sample(), QString(), when));
+    QVERIFY(b.valid);
     QCOMPARE(b.paragraphs.last(), expected);
     // It stands on a line of its own after the table.
     QCOMPARE(b.items.at(b.items.size() - 3), QStringLiteral("table"));

@@ -1,6 +1,8 @@
 // Paper-true printing on the recording device: fitted logos and texts, partial sheets,
 // envelope paper, calibration of a queue (never of a PDF) and the preview's pages.
 #include <QLineF>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <memory>
 
@@ -9,6 +11,7 @@
 #include "cards/CardPrintJob.h"
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSize.h"
+#include "envelopes/OrientationWord.h"
 #include "printing/CalibrationSettings.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrintTarget.h"
@@ -157,13 +160,19 @@ private slots:
                                            box->left + box->width + 0.5);
     }
 
-    // The envelope's paper is its size; without a size, A4 as always.
+    // Every envelope size prints on the paper its caption names; without a size, A4.
     void envelopePaper_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<QSizeF>("mm");
-        QTest::newRow("DL") << int(EnvelopeSize::Size::DL) << QSizeF(110, 220);
-        QTest::newRow("C5") << int(EnvelopeSize::Size::C5) << QSizeF(162, 229);
-        QTest::newRow("A4") << int(EnvelopeSize::Size::A4) << QSizeF(210, 297);
+        static const QRegularExpression mm(QStringLiteral("\\((\\d+) × (\\d+) mm\\)$"));
+        for (int i = 0; i < EnvelopeSize::kCount; ++i) {
+            const auto size = EnvelopeSize::Size(i);
+            const QRegularExpressionMatch m = mm.match(EnvelopeSize::caption(size));
+            if (size == EnvelopeSize::Size::Printer) continue;
+            QVERIFY2(m.hasMatch(), qPrintable(EnvelopeSize::caption(size)));
+            QTest::newRow(qPrintable(EnvelopeSize::caption(size)))
+                << i << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        }
     }
     void envelopePaper() {
         QFETCH(int, size);
@@ -182,48 +191,123 @@ private slots:
         QVERIFY(logo.twips.width() <= 79 * 15 + 0.5 && logo.twips.height() <= 90 * 15 + 0.5);
     }
 
-    // A calibrated queue moves and scales the page; a PDF target is never calibrated.
+    // A calibrated queue gets every line, picture and text of the page moved, and
+    // stretched from the printable area's corner across and down each by its own scale (a
+    // text keeps its font's size); a PDF file or a queue whose key is no calibration gets
+    // the page as it is.
     void calibrationOnQueuesOnly_data() {
         QTest::addColumn<bool>("pdf");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QPointF>("cornerMoved");
-        QTest::newRow("queue, offset") << false << QStringLiteral("2.0 -1.0 100 100")
-                                       << QPointF(2 * 1440 / 25.4, -1440 / 25.4);
-        QTest::newRow("queue, garbage key") << false << QStringLiteral("due 1 2") << QPointF();
-        QTest::newRow("PDF file") << true << QStringLiteral("2.0 -1.0 100 100") << QPointF();
+        QTest::addColumn<QPointF>("offsetMm");
+        QTest::addColumn<QPointF>("scale");
+        QTest::newRow("queue, offset")
+            << false << QStringLiteral("2.0 -1.0 100 100") << QPointF(2, -1) << QPointF(1, 1);
+        QTest::newRow("queue, narrower and taller")
+            << false << QStringLiteral("0 0 98 102") << QPointF(0, 0) << QPointF(0.98, 1.02);
+        QTest::newRow("queue, offset and wider, shorter")
+            << false << QStringLiteral("-1.5 3.0 101.5 99") << QPointF(-1.5, 3)
+            << QPointF(1.015, 0.99);
+        QTest::newRow("queue, garbage key")
+            << false << QStringLiteral("due 1 2") << QPointF(0, 0) << QPointF(1, 1);
+        QTest::newRow("PDF file") << true << QStringLiteral("2.0 -1.0 100 100") << QPointF(0, 0)
+                                  << QPointF(1, 1);
     }
     void calibrationOnQueuesOnly() {
         QFETCH(bool, pdf);
         QFETCH(QString, stored);
-        QFETCH(QPointF, cornerMoved);
+        QFETCH(QPointF, offsetMm);
+        QFETCH(QPointF, scale);
         TestEnvironment env;
         SettingsFile settings;
         QVERIFY(settings.write(QString::fromLatin1(CalibrationSettings::kSection),
                                QStringLiteral("Ufficio"), stored));
         PrinterList::setFixed({QStringLiteral("Ufficio")}, QStringLiteral("Ufficio"));
+        const auto job = [](PrinterPage &p) {
+            CardContent content = CardContent::designState(CardFormat::Medium);
+            content.logo = picture(300, 300, 96);
+            return CardPrintJob().run(p, CardFormat::Medium, content, 1);
+        };
+        QVERIFY(job(page()));
+        page().endDoc();
+        const QList<PageOp> plain = rec->operations();
         auto queue = std::make_shared<RecordingPageDevice>();
         page().setQueueDeviceFactory([queue](const QString &) { return queue; });
         const QString file = env.file(QStringLiteral("prova.pdf"));
         PrintToTarget print;
-        const auto job = [](PrinterPage &p) {
-            CardContent content = CardContent::designState(CardFormat::Medium);
-            return CardPrintJob().run(p, CardFormat::Medium, content, 1);
-        };
         QVERIFY(print.run(pdf ? PrintTarget::toPdf(file) : PrintTarget::toQueue("Ufficio"), job));
         if (pdf) {
             QVERIFY(queue->operations().isEmpty());
             QVERIFY(QFile::exists(file));
             return;
         }
-        const QPointF corner = queue->lines().first().twips.topLeft();
-        const QRect grid = CardLayout::of(CardFormat::Medium).grid();
-        QCOMPARE(corner - QPointF(grid.topLeft()), cornerMoved);
+        const auto moved = [&](QPointF p) {
+            return QPointF(p.x() * scale.x() + offsetMm.x() * 1440 / 25.4,
+                           p.y() * scale.y() + offsetMm.y() * 1440 / 25.4);
+        };
+        const QList<PageOp> got = queue->operations();
+        QCOMPARE(got.size(), plain.size());
+        QSet<int> kinds;
+        for (int i = 0; i < got.size(); ++i) {
+            const PageOp &before = plain.at(i);
+            const QRectF want =
+                before.kind == PageOp::Text
+                    ? QRectF(moved(before.twips.topLeft()), before.twips.size())
+                    : QRectF(moved(before.twips.topLeft()), moved(before.twips.bottomRight()));
+            const QRectF &is = got.at(i).twips;
+            QVERIFY2(QLineF(is.topLeft(), want.topLeft()).length() < 0.01 &&
+                         QLineF(is.bottomRight(), want.bottomRight()).length() < 0.01,
+                     qPrintable(QStringLiteral("operation %1 of kind %2").arg(i).arg(before.kind)));
+            kinds.insert(before.kind);
+        }
+        QCOMPARE(kinds, (QSet<int>{PageOp::Text, PageOp::Line, PageOp::Picture}));
     }
 
-    // The preview's pages are the printed pages: same count, same operations.
-    void previewShowsThePrintedPages() {
+    // The settings file keeps a queue's calibration only when it changes the page.
+    void calibrationKeptOnlyWhenItChangesThePage_data() {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("offset") << "0.5 0 100 100"
+                                << "0.5 0.0 100.0 100.0";
+        QTest::newRow("scale down") << "0 0 100 99.5"
+                                    << "0.0 0.0 100.0 99.5";
+        QTest::newRow("none") << "0 0 100 100"
+                              << "";
+        QTest::newRow("rounds to none") << "0.04 -0.04 100.02 99.97"
+                                        << "";
+    }
+    void calibrationKeptOnlyWhenItChangesThePage() {
+        QFETCH(QString, entered);
+        QFETCH(QString, kept);
         TestEnvironment env;
-        const auto job = [](PrinterPage &p) {
+        SettingsFile settings;
+        const QString section = QString::fromLatin1(CalibrationSettings::kSection);
+        QVERIFY(settings.write(section, QStringLiteral("Ufficio"), QStringLiteral("1 1 101 101")));
+        const auto c = PrinterCalibration::fromText(entered);
+        QVERIFY(c);
+        QVERIFY(CalibrationSettings::write(settings, QStringLiteral("Ufficio"), *c));
+        QCOMPARE(settings.read(section, QStringLiteral("Ufficio")), kept);
+        QVERIFY(CalibrationSettings::read(settings, QStringLiteral("Ufficio")) == *c);
+    }
+
+    // The preview's pages are the printed pages: same count, same operations, the same
+    // printable area, upright or across.
+    void previewShowsThePrintedPages_data() {
+        QTest::addColumn<bool>("envelope");
+        QTest::addColumn<QSize>("pageTwips");
+        QTest::newRow("cards on A4, upright") << false << QSize(11906, 16838);
+        QTest::newRow("DL envelope, across") << true << QSize(12472, 6236);
+    }
+    void previewShowsThePrintedPages() {
+        QFETCH(bool, envelope);
+        QFETCH(QSize, pageTwips);
+        TestEnvironment env;
+        const auto job = [envelope](PrinterPage &p) {
+            if (envelope) {
+                EnvelopeContent c = EnvelopeContent::design();
+                c.paper = EnvelopeSize::paper(EnvelopeSize::Size::DL);
+                c.orientation = OrientationWord::landscape();
+                return EnvelopePrinter::print(c, p);
+            }
             CardContent content = CardContent::designState(CardFormat::Large);
             return CardPrintJob().run(p, CardFormat::Large, content, 3, {7, 0});
         };
@@ -238,8 +322,8 @@ private slots:
             const QList<PageOp> &printed = rec->documents[i].pages.first();
             QCOMPARE(preview.pages()[i].operations.size(), printed.size());
             QCOMPARE(preview.pages()[i].operations.last().twips, printed.last().twips);
+            QCOMPARE(preview.pages()[i].twips.toSize(), pageTwips);
         }
-        QCOMPARE(preview.pages().first().twips.toSize(), QSize(11906, 16838));
     }
 };
 

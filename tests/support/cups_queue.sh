@@ -90,6 +90,9 @@ OUT=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail
 USER_HOME=$(getent passwd "$(id -un)" | cut -d: -f6)
 OUT=${OUT//'${HOME}'/$USER_HOME}
 mkdir -p "$OUT" 2>/dev/null
+# Other test runs (another build, another checkout) share the folder: one at a time.
+exec 9>>"/tmp/cartaflex-cups-pdf-$(id -u).lock"
+flock -w 500 9 || skip "another test run holds $OUT for too long"
 MARK="$T/mark"
 touch "$MARK"
 sleep 1
