@@ -1,6 +1,7 @@
 #include "contactfiles/DuplicateIndex.h"
 
 #include "archive/ArchiveStore.h"
+#include "archive/SearchKey.h"
 
 quint64 DuplicateIndex::fingerprint(QStringView key, quint64 seed) {
     // FNV-1a over the UTF-16 code units of the key as the search compares it.
@@ -17,7 +18,7 @@ quint64 DuplicateIndex::fingerprint(QStringView key, quint64 seed) {
         const char16_t u = c.unicode() < 0x80 ? char16_t(c.unicode() >= u'A' && c.unicode() <= u'Z'
                                                              ? c.unicode() + 32
                                                              : c.unicode())
-                                              : c.toLower().unicode();
+                                              : SearchKey::foldChar(c).unicode();
         h ^= u;
         h *= 1099511628211ULL;
     }

@@ -67,9 +67,15 @@ int Multistatus::statusCode(QStringView line) {
     const QStringView rest = line.trimmed();
     const qsizetype space = rest.indexOf(u' ');
     if (space < 0) return 0;
-    bool ok = false;
-    const int code = rest.mid(space + 1, 3).toInt(&ok);
-    return ok ? code : 0;
+    // Exactly three digits: "-12", "+99" or " 20" are no status.
+    const QStringView digits = rest.mid(space + 1, 3);
+    if (digits.size() != 3) return 0;
+    int code = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9') return 0;
+        code = code * 10 + (c.unicode() - u'0');
+    }
+    return code;
 }
 
 bool Multistatus::parse(const QByteArray &bytes) {

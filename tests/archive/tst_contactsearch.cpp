@@ -152,7 +152,7 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("found");
         QTest::newRow("Polish town") << QString::fromUtf8("Łódź") << false;
-        QTest::newRow("one letter outside, the rest stored") << QString::fromUtf8("?ód ź") << false;
+        QTest::newRow("one letter outside, the rest stored") << QString::fromUtf8("?ód ł") << false;
         QTest::newRow("the stand-in itself") << QString::fromUtf8("?ód?") << true;
         QTest::newRow("a star") << QString::fromUtf8("★") << false;
     }

@@ -347,6 +347,9 @@ private slots:
         CardContent c = CardContent::designState(CardFormat::Medium);
         c.texts[F::Tel] = QStringLiteral("Tel. ");
         c.qr = true;
+        // A logo of the user's (the sample logo is never printed at all).
+        c.logo = QImage(40, 40, QImage::Format_RGB32);
+        c.logo.fill(Qt::darkRed);
         const CardQr qr = CardQr::forSheet(CardSheet(CardFormat::Medium), c.texts);
         QCOMPARE(qr.outcome(), CardQr::Outcome::NothingToEncode);
         QVERIFY(qr.note().startsWith(QStringLiteral("Il biglietto non mostra dati")));
