@@ -319,12 +319,12 @@ void frmArchivio::buildButtons(QWidget *panel) {
     x += 46;
     cmdNuovo = pictureButton(panel, "cmdNuovo", "nuovo.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Nuova scheda "));
-    cmdSalva = pictureButton(panel, "cmdSalva", "salva.svg", QRect(x += 46, barTop, 42, 42),
+    cmdSalva = pictureButton(panel, "cmdSalva", "salva.svg", QRect(x += 44, barTop, 42, 42),
                              QStringLiteral(" Salva scheda "));
-    picVuoto = pictureButton(panel, "picVuoto", "cancella.svg", QRect(x += 46, barTop, 42, 42),
+    picVuoto = pictureButton(panel, "picVuoto", "cancella.svg", QRect(x += 44, barTop, 42, 42),
                              QStringLiteral(" Elimina scheda "));
 
-    x += 48;
+    x += 46;
     cmdTrova = pictureButton(panel, "cmdTrova", "trova.svg", QRect(x, barTop, 42, 42),
                              QStringLiteral(" Trova "));
     cmdElenco = pictureButton(panel, "cmdElenco", "elenco_piccolo.svg",
@@ -340,7 +340,7 @@ void frmArchivio::buildButtons(QWidget *panel) {
     cmdSincronizza =
         pictureButton(panel, "cmdSincronizza", "sincronizza.svg", QRect(x += 44, barTop, 42, 42),
                       QStringLiteral(" Sincronizza con la rubrica condivisa (F5) "));
-    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 48, barTop, 42, 42),
+    cmdGuida = pictureButton(panel, "cmdGuida", "guida.svg", QRect(x += 46, barTop, 42, 42),
                              QStringLiteral(" Guida "));
     cmdEsci = pictureButton(panel, "cmdEsci", "esci.svg", QRect(x += 44, barTop, 42, 42),
                             QStringLiteral(" Esci "));
