@@ -12,6 +12,7 @@
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeSettings.h"
 #include "envelopes/EnvelopeSize.h"
+#include "envelopes/OrientationWord.h"
 #include "envelopes/SenderLogo.h"
 #include "printing/PrintTarget.h"
 #include "printing/PrinterList.h"
@@ -79,8 +80,13 @@ int envelope(const QStringList &args) {
             return status;
         content.recipient = EnvelopeContent::recipientFrom(r);
     }
-    // The size asked for, laid as "Orientamento" of Cartaflex.ini says.
-    if (o.size) content.paper = EnvelopeSize::paper(*o.size);
+    // The size asked for, laid as "Orientamento" of Cartaflex.ini says; with no orientation
+    // kept, an envelope is laid across: upright, its narrow edge would cut the recipient.
+    if (o.size) {
+        content.paper = EnvelopeSize::paper(*o.size);
+        if (EnvelopeSize::isEnvelope(*o.size) && !EnvelopeSettings::orientationKept(SettingsFile()))
+            content.orientation = OrientationWord::landscape();
+    }
 
     if (o.pdf.isEmpty() && !PrinterList::contains(o.printer))
         return CliIo::fail(QStringLiteral("La stampante \"%1\" non è installata.").arg(o.printer));

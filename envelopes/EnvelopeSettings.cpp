@@ -43,6 +43,12 @@ void EnvelopeSettings::loadMargins(EnvelopeContent &content, const SettingsFile 
     take(SettingsFile::kRecipient, kTopMargin, content.marginSupD);
 }
 
+bool EnvelopeSettings::orientationKept(const SettingsFile &settings) {
+    return OrientationWord::fromSetting(
+               settings.read(key(SettingsFile::kEnvelopePrint), key(SettingsFile::kOrientation)))
+        .has_value();
+}
+
 void EnvelopeSettings::loadOrientation(EnvelopeContent &content, const SettingsFile &settings) {
     const auto word = OrientationWord::fromSetting(
         settings.read(key(SettingsFile::kEnvelopePrint), key(SettingsFile::kOrientation)));

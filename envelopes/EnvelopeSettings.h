@@ -33,6 +33,8 @@ public:
     static void loadMargins(EnvelopeContent &content, const SettingsFile &settings);
     // The orientation step (see OrientationWord::fromSetting).
     static void loadOrientation(EnvelopeContent &content, const SettingsFile &settings);
+    // True when Cartaflex.ini keeps an orientation the program reads.
+    static bool orientationKept(const SettingsFile &settings);
 
     // The composer's closing: the eight sender lines, each trimmed, into "Mittente".
     // False when the file could not be written.

@@ -35,12 +35,15 @@ run add "Titolo=Studio Commercialista Associato Bianchi" "Citta=40121 Bologna (B
 printf '[Stampa Busta]\r\nOrientamento=Verticale\r\n' >"$DIR/Cartaflex.ini"
 run envelope --record 1 --size c5 --pdf "$DIR/c5up.pdf" >/dev/null 2>&1
 check "c5 upright as kept" "459 x 649 pts" "$(size_of "$DIR/c5up.pdf")"
-printf '[Stampa Busta]\r\nOrientamento=Orizzontale\r\n' >"$DIR/Cartaflex.ini"
+for kept in "" "Orizzontale"; do
+[ -n "$kept" ] && printf '[Stampa Busta]\r\nOrientamento=%s\r\n' "$kept" >"$DIR/Cartaflex.ini"
+[ -z "$kept" ] && rm -f "$DIR/Cartaflex.ini"
 for size in dl:624 c5:649; do
   run envelope --record 1 --size "${size%%:*}" --pdf "$DIR/${size%%:*}.pdf" >/dev/null 2>&1
   check "${size%%:*} laid across" "${size##*:}" "$(size_of "$DIR/${size%%:*}.pdf" | cut -d' ' -f1)"
   check "${size%%:*} recipient whole" "1" \
     "$(pdftotext "$DIR/${size%%:*}.pdf" - | grep -c '^40121 Bologna (BO)$')"
+done
 done
 run delete 1 >/dev/null 2>&1
 rm -f "$DIR/Cartaflex.ini"
