@@ -44,9 +44,11 @@ void EnvelopeSettings::loadMargins(EnvelopeContent &content, const SettingsFile 
 }
 
 bool EnvelopeSettings::orientationKept(const SettingsFile &settings) {
-    return OrientationWord::fromSetting(
-               settings.read(key(SettingsFile::kEnvelopePrint), key(SettingsFile::kOrientation)))
-        .has_value();
+    // An empty value reads as upright, but it is no choice of the user's.
+    const QString value =
+        settings.read(key(SettingsFile::kEnvelopePrint), key(SettingsFile::kOrientation));
+    return !ContactRecord::trimBlanks(value).isEmpty() &&
+           OrientationWord::fromSetting(value).has_value();
 }
 
 void EnvelopeSettings::loadOrientation(EnvelopeContent &content, const SettingsFile &settings) {
