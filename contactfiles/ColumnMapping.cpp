@@ -21,6 +21,10 @@ enum Layout : unsigned {
     kGoogleNew = 64
 };
 
+// The webmail's "Outlook CSV": Outlook's English titles with the whole address beside its
+// parts.
+constexpr const char *kGoogleOutlookName = "Google Contatti (formato Outlook CSV)";
+
 constexpr std::array<std::pair<unsigned, const char *>, 7> kLayoutNames = {{
     {kOwn, "Cartaflex"},
     {kThunderbird, "Thunderbird (in inglese)"},
@@ -143,43 +147,98 @@ constexpr Title kOutlookTitles[] = {
     {"Web Page", Role::Web, false},
     {"Notes", Role::Notes, false},
 };
+// Outlook in Italian: its own export (the columns of the English one, translated, the
+// rest sorted by their Italian names), then the titles by which the webmail translations
+// of that export name the same columns ("Telefono di lavoro", "Indirizzo e-mail"), then
+// the contact fields as older Italian Outlook versions name them.
 constexpr Title kOutlookItTitles[] = {
     {"Titolo", Role::Prefix, false},
     {"Nome", Role::GivenName, false},
     {"Secondo nome", Role::MiddleName, false},
     {"Cognome", Role::FamilyName, false},
-    {"Suffisso", Role::Suffix, false},
+    {"Titolo straniero", Role::Suffix, false},
     {"Società", Role::Organization, false},
-    {"Qualifica", Role::JobTitle, false},
-    {"Indirizzo di lavoro", Role::Street, true},
-    {"Città di lavoro", Role::Town, true},
-    {"Telefono di lavoro", Role::Tel, false},
-    {"Telefono mobile", Role::Cel, false},
-    {"Indirizzo e-mail", Role::Email, false},
-    // The contact fields as the Italian Windows and older Outlook versions name them.
-    {"Titolo personale", Role::Prefix, false},
-    {"Nome completo", Role::FullName, false},
+    {"Reparto", Role::Ignored, false},
     {"Posizione", Role::JobTitle, false},
     {"Via (uff.)", Role::Street, true},
+    {"Via (uff.) 2", Role::Extended, true},
+    {"Via (uff.) 3", Role::Extended, true},
     {"Città (uff.)", Role::Town, true},
     {"Provincia (uff.)", Role::Province, true},
     {"CAP (uff.)", Role::PostalCode, true},
+    {"Paese/area geografica (uff.)", Role::Ignored, false},
     {"Via (ab.)", Role::Street, false},
+    {"Via (ab.) 2", Role::Extended, false},
+    {"Via (ab.) 3", Role::Extended, false},
     {"Città (ab.)", Role::Town, false},
     {"Provincia (ab.)", Role::Province, false},
     {"CAP (ab.)", Role::PostalCode, false},
-    {"Telefono (uff.)", Role::Tel, false},
-    {"Telefono principale società", Role::Tel, false},
-    {"Telefono (ab.)", Role::Tel, false},
+    {"Paese/area geografica (ab.)", Role::Ignored, false},
+    {"Telefono assistente", Role::OtherPhone, false},
     {"Fax (uff.)", Role::Fax, false},
+    {"Ufficio", Role::Tel, false},
+    {"Ufficio 2", Role::Tel, false},
+    {"Richiamata automatica", Role::OtherPhone, false},
+    {"Telefono auto", Role::OtherPhone, false},
+    {"Telefono principale società", Role::Tel, false},
+    {"Fax (ab.)", Role::Fax, false},
+    {"Abitazione", Role::Tel, false},
+    {"Abitazione 2", Role::Tel, false},
+    {"ISDN", Role::OtherPhone, false},
+    {"Cellulare", Role::Cel, false},
+    {"Altro fax", Role::Fax, false},
+    {"Altro telefono", Role::OtherPhone, false},
+    {"Cercapersone", Role::OtherPhone, false},
+    {"Telefono principale", Role::Tel, false},
+    {"Radiotelefono", Role::OtherPhone, false},
+    {"Telefono TTY/TDD", Role::OtherPhone, false},
+    {"Telex", Role::OtherPhone, false},
+    {"Categorie", Role::Ignored, false},
+    {"Compleanno", Role::Ignored, false},
+    {"Notes", Role::Notes, false},
+    {"Pagina Web", Role::Web, false},
+    {"Indirizzo posta elettronica", Role::Email, false},
+    {"Tipo posta elettronica", Role::Ignored, false},
+    {"Nome visualizzato posta elettronica", Role::Ignored, false},
+    {"Indirizzo posta elettronica 2", Role::Email, false},
+    {"Indirizzo posta elettronica 3", Role::Email, false},
+    {"Sesso", Role::Ignored, false},
+    {"Priorità", Role::Ignored, false},
+    {"Riservatezza", Role::Ignored, false},
+    // The webmail translations of the same export.
+    {"Suffisso", Role::Suffix, false},
+    {"Qualifica", Role::JobTitle, false},
+    {"Indirizzo di lavoro", Role::Street, true},
+    {"Città di lavoro", Role::Town, true},
+    {"Provincia di lavoro", Role::Province, true},
+    {"CAP di lavoro", Role::PostalCode, true},
+    {"Indirizzo di casa", Role::Street, false},
+    {"Città di residenza", Role::Town, false},
+    {"Provincia di residenza", Role::Province, false},
+    {"CAP di casa", Role::PostalCode, false},
+    {"Telefono di lavoro", Role::Tel, false},
+    {"Telefono di lavoro 2", Role::Tel, false},
+    {"Telefono di casa", Role::Tel, false},
+    {"Telefono di casa 2", Role::Tel, false},
+    {"Fax di lavoro", Role::Fax, false},
+    {"Fax di casa", Role::Fax, false},
+    {"Telefono mobile", Role::Cel, false},
+    {"Telefono dell'auto", Role::OtherPhone, false},
+    {"Numero cercapersone", Role::OtherPhone, false},
+    {"Indirizzo e-mail", Role::Email, false},
+    {"Indirizzo e-mail 2", Role::Email, false},
+    {"Indirizzo e-mail 3", Role::Email, false},
+    {"Note", Role::Notes, false},
+    // The contact fields as older Italian Outlook versions and Windows name them.
+    {"Titolo personale", Role::Prefix, false},
+    {"Nome completo", Role::FullName, false},
+    {"Telefono (uff.)", Role::Tel, false},
+    {"Telefono (ab.)", Role::Tel, false},
     {"Fax abitazione", Role::Fax, false},
     {"Numero di cellulare", Role::Cel, false},
-    {"Cercapersone", Role::OtherPhone, false},
     {"Telefono automobile", Role::OtherPhone, false},
     {"Indirizzo di posta elettronica", Role::Email, false},
-    {"Indirizzo posta elettronica", Role::Email, false},
     {"Posta el. 2", Role::Email, false},
-    {"Pagina Web", Role::Web, false},
 };
 constexpr Title kGoogleTitles[] = {
     {"Name", Role::FullName, false},
@@ -319,12 +378,27 @@ ColumnMapping ColumnMapping::fromHeader(const QStringList &header) {
             if (from & kLayoutNames[i].first) ++votes[i];
         m.m_columns.append(c);
     }
-    // A title beside first and last names is a courtesy title, never the name.
+    // A title beside first and last names is a courtesy title, never the name. Beside
+    // "Home Street", a "Home Address" column is the whole address in one cell (the
+    // webmail's Outlook-style export), not the street.
     bool person = false;
-    for (const Column &c : m.m_columns) person = person || isPersonPart(c);
+    bool streets = false;
+    for (qsizetype i = 0; i < m.m_columns.size(); ++i) {
+        person = person || isPersonPart(m.m_columns.at(i));
+        const QString key = header.at(i).trimmed().toLower();
+        streets = streets || key == QLatin1String("home street") ||
+                  key == QLatin1String("business street");
+    }
+    bool wholeAddress = false;
     for (qsizetype i = 0; i < m.m_columns.size(); ++i) {
         Column &c = m.m_columns[i];
         const QString key = header.at(i).trimmed().toLower();
+        if (streets && key.endsWith(QLatin1String(" address")) &&
+            (key.startsWith(QLatin1String("home")) || key.startsWith(QLatin1String("business")))) {
+            c = Column{Role::FormattedAddress, ContactRecord::FieldCount, 0,
+                       key.startsWith(QLatin1String("business"))};
+            wholeAddress = true;
+        }
         if (key == QLatin1String("titolo") || key == QLatin1String("title")) {
             if (person)
                 c = Column{Role::Prefix, ContactRecord::FieldCount, 0, false};
@@ -343,6 +417,8 @@ ColumnMapping ColumnMapping::fromHeader(const QStringList &header) {
         }
     }
     if (best < 2) m.m_layout.clear();
+    if (wholeAddress && m.m_layout == QLatin1String("Outlook (in inglese)"))
+        m.m_layout = QString::fromUtf8(kGoogleOutlookName);
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "contactfiles/ContactDraft.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "archive/Cp1252Fold.h"
@@ -56,6 +57,13 @@ QString firstFitting(const QStringList &choices, int width) {
 }
 
 // The address of an e-mail value written as "Name" <address> or mailto:address.
+// The last line of a formatted Italian address when it names the country.
+bool isCountry(const QString &line) {
+    return line.compare(QLatin1String("IT"), Qt::CaseInsensitive) == 0 ||
+           line.compare(QLatin1String("Italia"), Qt::CaseInsensitive) == 0 ||
+           line.compare(QLatin1String("Italy"), Qt::CaseInsensitive) == 0;
+}
+
 QString emailAddress(const QString &value) {
     QString v = clean(value);
     const qsizetype open = v.lastIndexOf(u'<');
@@ -141,7 +149,12 @@ ContactRecord ContactDraft::toRecord(QString *changed) const {
         for (QString &l : lines) l = clean(l);
         lines.removeAll(QString());
         if (!lines.isEmpty()) streetLine = lines.takeFirst();
+        if (lines.size() > 1 && isCountry(lines.last())) lines.removeLast();
         cityLine = lines.join(u' ');
+        // "07026 Olbia SS", as the webmail writes an Italian town, in the archive's form.
+        static const QRegularExpression town(QStringLiteral("^(\\d{5}) (.+) ([A-Za-z]{2})$"));
+        if (const auto m = town.match(cityLine); m.hasMatch())
+            cityLine = CityLine{m.captured(1), m.captured(2), m.captured(3)}.compose();
     }
     r.setValue(ContactRecord::Indirizzo, streetLine);
     r.setValue(ContactRecord::Citta, cityLine);

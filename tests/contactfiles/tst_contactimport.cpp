@@ -184,6 +184,15 @@ private slots:
             << QStringList{
                    QStringLiteral("nuovo: Dott. Mario Rossi|Notaio, Rossi & C.|Via Emilia 1|"
                                   "47121 Forlì (FC)||0543 1|||m@r.it")};
+        QTest::newRow("the webmail's Italian titles of that export, in its own capitals")
+            << QByteArray(
+                   "Titolo,Nome,Secondo Nome,Cognome,Suffisso,Societ\xC3\xA0,Reparto,Qualifica,"
+                   "Indirizzo di lavoro,Citt\xC3\xA0 di lavoro,CAP di Lavoro,Telefono di Lavoro,"
+                   "Fax di Lavoro,Telefono Mobile,Indirizzo E-mail\n"
+                   "Avv.,Laura,Maria,Sanna,,Studio Sanna,,Avvocato,Via Dante 2,Nuoro,08100,"
+                   "0784 1,0784 2,333 3,l@s.it\n")
+            << QStringList{QStringLiteral("nuovo: Avv. Laura Maria Sanna|Avvocato, Studio Sanna|"
+                                          "Via Dante 2|08100 Nuoro||0784 1|0784 2|333 3|l@s.it")};
         QTest::newRow("CSV: control characters never reach the archive")
             << QByteArray(
                    "Display Name,Notes\r\nA\x01"
