@@ -166,7 +166,8 @@ HelpTopic archiveTopic() {
                     "in un elenco, e scrive l'archivio in un file CSV o vCard. Si riconoscono "
                     "le vCard 2.1, 3.0 e 4.0 di telefoni, rubriche e server CardDAV e i file "
                     "CSV esportati da Thunderbird e da Outlook, in italiano e in inglese, da "
-                    "Google Contatti e da Cartaflex, anche in UTF-16; l'elenco dice quale "
+                    "Google Contatti (nei formati Google CSV e Outlook CSV e in quello "
+                    "attuale) e da Cartaflex, anche in UTF-16; l'elenco dice quale "
                     "esportazione è stata riconosciuta e la guida il campo in cui va ogni "
                     "colonna."),
                 QStringLiteral(
