@@ -13,15 +13,16 @@ QString corpusDir() {
 }
 
 // A row of the preview as the table EXPECTED writes it: name, telephone (Tel., else
-// "cel " and Cel.), e-mail and town, TAB-separated; "(scartato)" for a discarded row.
+// "cel " and Cel.), e-mail, street and town, TAB-separated; "(scartato)" for a discarded
+// row.
 QString rowText(const ImportRow &row) {
-    if (row.status == ImportRow::Status::Discarded) return QStringLiteral("(scartato)\t\t\t");
+    if (row.status == ImportRow::Status::Discarded) return QStringLiteral("(scartato)\t\t\t\t");
     const ContactRecord &r = row.record;
     QString phone = r.value(ContactRecord::Tel);
     if (phone.isEmpty() && !r.value(ContactRecord::Cel).isEmpty())
         phone = QStringLiteral("cel ") + r.value(ContactRecord::Cel);
     return QStringList{r.titolo(), phone, r.value(ContactRecord::Email),
-                       r.value(ContactRecord::Citta)}
+                       r.value(ContactRecord::Indirizzo), r.value(ContactRecord::Citta)}
         .join(u'\t');
 }
 
