@@ -180,6 +180,15 @@ void TestXlsxExport::rowsFollowArchiveOrder() {
     QCOMPARE(s.cells.value("J4").text, QStringLiteral("€ 5 & <più>"));
     // The logo paths are not exported: nothing beyond column K.
     for (const QString &ref : s.cells.keys()) QVERIFY2(ref.at(0) <= u'K', qPrintable(ref));
+
+    // A selection of the list: its records in archive order, on consecutive rows.
+    XlsxExport some;
+    some.restrictTo({3, 1});
+    QVERIFY(some.write(store, out));
+    const Sheet picked = readSheet(out);
+    QCOMPARE(picked.rows, 3);
+    QCOMPARE(picked.cells.value("A2").text, QStringLiteral("Primo"));
+    QCOMPARE(picked.cells.value("A3").text, QStringLiteral("Terzo"));
 }
 
 void TestXlsxExport::valuesStayTextAsTyped_data() {
