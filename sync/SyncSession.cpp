@@ -252,6 +252,16 @@ bool SyncSession::pushToServer(SyncPlan &plan, const Callbacks &callbacks) {
         a.kind = SyncAction::Conflict;
         if (a.entry >= 0) entries[a.entry].etag.clear();
     };
+    // A card the server took: its entry in the state, new or in place of the old one.
+    auto sent = [&](const SyncAction &a, const SyncEntry &made) {
+        if (a.entry >= 0) {
+            entries[a.entry] = made;
+            m_updated[a.entry] = true;
+        } else {
+            m_added << made;
+        }
+        ++m_summary.sent;
+    };
     for (SyncAction &a : plan.actions) {
         if (a.kind == SyncAction::PushNew) {
             QString uid = a.entry >= 0 ? entries[a.entry].uid : QString();
@@ -267,13 +277,7 @@ bool SyncSession::pushToServer(SyncPlan &plan, const Callbacks &callbacks) {
             }
             if (!reply.ok()) return interrupted(reply, url);
             const SyncEntry made = entryFor(href, uid, reply.etag, a.local);
-            if (a.entry >= 0) {
-                entries[a.entry] = made;
-                m_updated[a.entry] = true;
-            } else {
-                m_added << made;
-            }
-            ++m_summary.sent;
+            sent(a, made);
         } else if (a.kind == SyncAction::PushUpdate) {
             if (a.card < 0) continue;
             const SyncInput::Card &card = m_input.cards[a.card];
@@ -288,13 +292,7 @@ bool SyncSession::pushToServer(SyncPlan &plan, const Callbacks &callbacks) {
             }
             if (!reply.ok()) return interrupted(reply, url);
             const SyncEntry made = entryFor(card.href, CardRecord::uidOf(raw), reply.etag, a.local);
-            if (a.entry >= 0) {
-                entries[a.entry] = made;
-                m_updated[a.entry] = true;
-            } else {
-                m_added << made;
-            }
-            ++m_summary.sent;
+            sent(a, made);
         } else if (a.kind == SyncAction::PushDelete) {
             const QByteArray etag =
                 a.card >= 0 ? m_input.cards[a.card].etag : entries[a.entry].etag;
