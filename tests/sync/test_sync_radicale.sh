@@ -19,28 +19,8 @@ RPID=""
 stop_server() { [ -n "$RPID" ] && kill -9 "$RPID" 2>/dev/null && wait "$RPID" 2>/dev/null; RPID=""; }
 trap 'stop_server; rm -rf "$W"' EXIT
 PORT=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-htpasswd -B -b -c "$W/users" anna segreta 2>/dev/null
-cat >"$W/config" <<CONF
-[server]
-hosts = 127.0.0.1:$PORT
-[auth]
-type = htpasswd
-htpasswd_filename = $W/users
-htpasswd_encryption = bcrypt
-[storage]
-filesystem_folder = $W/store
-[logging]
-level = warning
-CONF
-start_server() {
-    radicale --config "$W/config" >>"$W/radicale.log" 2>&1 &
-    RPID=$!
-    for _ in $(seq 100); do
-        curl -s -o /dev/null "http://127.0.0.1:$PORT/" && return 0
-        sleep 0.1
-    done
-    echo "FAIL: radicale did not start"; cat "$W/radicale.log"; exit 1
-}
+. "$(dirname "$0")/radicale.sh"
+start_server() { radicale_start http; RPID=$RADICALE_PID; }
 start_server
 SERVER="http://127.0.0.1:$PORT"
 BOOK="$SERVER/anna/rubrica/"

@@ -26,31 +26,8 @@ for n in 1 2; do
 done
 # The fingerprint of a certificate as the program keeps it: SHA-256, lower-case hex.
 fingerprint() { openssl x509 -in "$1" -noout -fingerprint -sha256 | sed 's/.*=//; s/://g' | tr 'A-F' 'a-f'; }
-htpasswd -B -b -c "$W/users" anna segreta 2>/dev/null
-start_radicale() {
-    cat >"$W/config" <<CONF
-[server]
-hosts = 127.0.0.1:$PORT
-ssl = True
-certificate = $W/cert$1.pem
-key = $W/key$1.pem
-[auth]
-type = htpasswd
-htpasswd_filename = $W/users
-htpasswd_encryption = bcrypt
-[storage]
-filesystem_folder = $W/store
-[logging]
-level = warning
-CONF
-    radicale --config "$W/config" >>"$W/radicale.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 100); do
-        curl -sk -o /dev/null "https://127.0.0.1:$PORT/" && return 0
-        sleep 0.1
-    done
-    echo "FAIL: radicale did not start"; cat "$W/radicale.log"; exit 1
-}
+. "$(dirname "$0")/radicale.sh"
+start_radicale() { radicale_start https "$W/cert$1.pem" "$W/key$1.pem"; PIDS+=("$RADICALE_PID"); }
 start_radicale 1
 SERVER="https://127.0.0.1:$PORT"
 curl -sk -u anna:segreta -X MKCOL "$SERVER/anna/rubrica/" -o /dev/null --data '<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:carddav"><D:set><D:prop><D:resourcetype><D:collection/><C:addressbook/></D:resourcetype><D:displayname>Ufficio</D:displayname></D:prop></D:set></D:mkcol>'
